@@ -1,0 +1,69 @@
+# Windows build: Quillcast.exe, the Win32 test exe and the end-to-end tests.
+# Everything links statically so that only system DLLs are imported.
+set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+add_compile_definitions(NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
+add_link_options(-static -static-libgcc -static-libstdc++)
+
+set(QC_WIN_LIBS gdiplus comctl32 comdlg32 shell32 shlwapi advapi32 ole32 gdi32 user32 kernel32)
+
+file(GLOB QC_WIN_SOURCES CONFIGURE_DEPENDS
+  src/model/*_win.cpp src/settings/*_win.cpp src/snapshots/*_win.cpp
+  src/app/*.cpp src/render/*.cpp src/overlay/*.cpp src/dock/*.cpp)
+list(FILTER QC_WIN_SOURCES EXCLUDE REGEX "src/app/main\\.cpp$")
+
+add_library(qc_core STATIC ${QC_CORE_SOURCES})
+target_include_directories(qc_core PUBLIC src)
+
+add_library(qc_win STATIC ${QC_WIN_SOURCES})
+target_include_directories(qc_win PUBLIC src src/resources)
+target_link_libraries(qc_win PUBLIC qc_core ${QC_WIN_LIBS})
+
+set(QC_RC ${CMAKE_SOURCE_DIR}/src/resources/quillcast.rc)
+set(QC_RC_SOURCES)
+if(EXISTS ${QC_RC})
+  set(QC_RC_SOURCES ${QC_RC})
+  set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_SOURCE_DIR}/src/resources")
+endif()
+enable_language(RC)
+
+add_executable(Quillcast WIN32 src/app/main.cpp ${QC_RC_SOURCES})
+target_link_libraries(Quillcast PRIVATE qc_win)
+
+# The files that lie beside the exe: mark pictures, fonts, tray icon.
+file(GLOB QC_ASSETS CONFIGURE_DEPENDS
+  assets/*.png assets/*.bmp assets/*.ttf assets/*.ICO assets/*.LICENSE.txt)
+if(QC_ASSETS)
+  add_custom_command(TARGET Quillcast POST_BUILD
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${QC_ASSETS} ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}
+    VERBATIM)
+endif()
+
+# GoogleTest built with mingw from the Debian source tree.
+set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+include(GoogleTest)
+file(GLOB QC_WIN_TESTS CONFIGURE_DEPENDS tests/win/*.cpp)
+add_executable(wintests ${QC_WIN_TESTS} ${QC_RC_SOURCES})
+target_link_libraries(wintests PRIVATE qc_win gtest)
+add_dependencies(wintests Quillcast)
+gtest_add_tests(TARGET wintests SOURCES ${QC_WIN_TESTS} TEST_LIST QC_WIN_TEST_LIST)
+set_tests_properties(${QC_WIN_TEST_LIST} PROPERTIES TIMEOUT 120)
+
+# Helpers of the end-to-end tests: a small Win32 program that sends real input
+# and reads window state inside the Wine session.
+file(GLOB QC_E2E_TOOLS CONFIGURE_DEPENDS tests/e2e/*.cpp)
+foreach(src ${QC_E2E_TOOLS})
+  get_filename_component(name ${src} NAME_WE)
+  add_executable(${name} ${src})
+  target_link_libraries(${name} PRIVATE ${QC_WIN_LIBS})
+endforeach()
+
+file(GLOB QC_E2E_SCRIPTS CONFIGURE_DEPENDS tests/e2e/*_test.sh)
+foreach(script ${QC_E2E_SCRIPTS})
+  get_filename_component(name ${script} NAME_WE)
+  add_test(NAME e2e_${name} COMMAND bash ${script} ${CMAKE_RUNTIME_OUTPUT_DIRECTORY})
+  set_tests_properties(e2e_${name} PROPERTIES TIMEOUT 300 RUN_SERIAL ON)
+endforeach()

@@ -1,0 +1,86 @@
+# Shared steps of the build, test and run scripts: Debian packages, the two
+# builds, and a private X display + window manager + Wine prefix that is
+# always torn down again. Source this file; it sets QC_ROOT.
+QC_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+QC_JOBS=${QC_JOBS:-2}
+QC_PACKAGES="wine wine64 fonts-wine g++-mingw-w64-x86-64 mingw-w64-tools cmake make googletest libgtest-dev xvfb openbox xdotool x11-utils imagemagick"
+
+log() { printf '\n== %s\n' "$*"; }
+
+qc_install_packages() {
+    local missing=()
+    for p in $QC_PACKAGES; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    log "installing Debian packages: ${missing[*]}"
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    $sudo env DEBIAN_FRONTEND=noninteractive apt-get update -q
+    $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+qc_build_host() {
+    log "host build (platform-free code, unit tests, sanitizers)"
+    cmake -S "$QC_ROOT" -B "$QC_ROOT/build/host" -DCMAKE_BUILD_TYPE=Debug -DQC_SANITIZE=ON >/dev/null
+    cmake --build "$QC_ROOT/build/host" -j"$QC_JOBS"
+}
+
+qc_build_win() {
+    log "Windows build (mingw-w64)"
+    cmake -S "$QC_ROOT" -B "$QC_ROOT/build/win" -DCMAKE_TOOLCHAIN_FILE="$QC_ROOT/cmake/mingw-w64.cmake" \
+        -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    cmake --build "$QC_ROOT/build/win" -j"$QC_JOBS"
+}
+
+QC_PIDS=()
+
+qc_free_display() {
+    local n
+    for n in $(seq 91 160); do
+        if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then echo "$n"; return; fi
+    done
+    echo 99
+}
+
+# Starts Xvfb + openbox on a free display and a fresh Wine prefix inside the
+# build folder. Exports DISPLAY, WINEPREFIX and the Wine settings.
+qc_start_session() {
+    local prefix=$1 geometry=${2:-1280x800x24}
+    export WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+    export WINEPREFIX=$prefix
+    local n
+    n=$(qc_free_display)
+    Xvfb ":$n" -screen 0 "$geometry" -nolisten tcp </dev/null >/dev/null 2>&1 &
+    QC_PIDS+=($!)
+    export DISPLAY=":$n"
+    local i
+    for i in $(seq 1 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+    openbox --sm-disable </dev/null >/dev/null 2>&1 &
+    QC_PIDS+=($!)
+    log "Wine prefix $WINEPREFIX on display $DISPLAY"
+    rm -rf "$WINEPREFIX"
+    wine wineboot -i </dev/null >/dev/null 2>&1 || true
+    mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
+    cp /usr/share/wine/fonts/*.ttf /usr/share/wine/fonts/*.fon "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+    wine reg add 'HKCU\Software\Wine\Explorer' /v ShowSystray /t REG_DWORD /d 0 /f </dev/null >/dev/null 2>&1 || true
+    wineserver -w
+    # A long-lived server and one idle Wine process keep Wine's helper
+    # processes from holding on to the output of the first test.
+    wineserver -p </dev/null >/dev/null 2>&1
+    if [ -n "${QC_IDLE_EXE:-}" ] && [ -f "$QC_IDLE_EXE" ]; then
+        wine "$QC_IDLE_EXE" </dev/null >/dev/null 2>&1 &
+        QC_PIDS+=($!)
+    fi
+}
+
+qc_stop_session() {
+    if [ -n "${WINEPREFIX:-}" ] && [ -d "${WINEPREFIX}" ]; then
+        wineserver -k >/dev/null 2>&1 || true
+        timeout 30 wineserver -w >/dev/null 2>&1 || true
+    fi
+    local pid
+    for pid in "${QC_PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
+    for pid in "${QC_PIDS[@]}"; do wait "$pid" 2>/dev/null || true; done
+    QC_PIDS=()
+}

@@ -1,0 +1,287 @@
+// Start-up: every long-lived object of the program is made here once, in a
+// fixed order, and kept until the process ends.
+#include "app/app.h"
+
+#include <commctrl.h>
+#include <shlobj.h>
+#include <shlwapi.h>
+
+#include <cstdio>
+#include <vector>
+
+#include "app/startup.h"
+#include "app/tray.h"
+#include "dock/dock.h"
+#include "overlay/overlay.h"
+#include "render/gdiplus_flat.h"
+#include "resource.h"
+#include "settings/options_dialog_win.h"
+#include "settings/settings_win.h"
+#include "snapshots/snapshots.h"
+
+HINSTANCE hInst;
+HWND hwndOverlay;
+HDC hdcOverlay;
+RECT rectScreen;
+HDC hdcCapture;
+HDC hdcBack;
+HDC hdcBase;
+BYTE* baseBits;
+HDC hdcHighlightStrip;
+HBRUSH brushBlack;
+HBRUSH brushWhiteboard;
+HWND hwndOptions;
+HWND hwndShortcuts;
+int optionsDlgWidth;
+GpImage* stampImages[MARK_COUNT];
+HCURSOR cursorEraser, cursorMark, cursorHighlight[5], cursorArrow;
+std::string exeDir, dataDir, snapshotDir, settingsPath, historyPath;
+std::string fontResPath1, fontResPath2, fontResPath3;
+HWND prevForeground;
+BYTE exitRequested;
+
+static ULONG_PTR gdiplusToken;
+
+static const char* const markFiles[MARK_COUNT] = {
+    "\\plMarkNumberCircle.png", "\\plMarkNumberRed.bmp", "\\plMarkNumberYellow.bmp", "\\plMarkExclamation.png",
+    "\\plMarkCheck.png",        "\\plMarkX.png",         "\\plMarkQuestion.png",     "\\plMarkInfo.png",
+    "\\plMarkPlus.png",         "\\plMarkMinus.png",     "\\plMarkMultiply.png",     "\\plMarkDivide.png",
+};
+
+void StartGdiplus() {
+    GdiplusStartupInput input;
+    input.GdiplusVersion = 1;
+    input.DebugEventCallback = nullptr;
+    input.SuppressBackgroundThread = FALSE;
+    input.SuppressExternalCodecs = FALSE;
+    GdiplusStartup(&gdiplusToken, &input, nullptr);
+}
+
+void LoadCursors() {
+    cursorEraser = LoadCursorA(hInst, MAKEINTRESOURCEA(IDC_CUR_ERASER));
+    cursorMark = LoadCursorA(hInst, MAKEINTRESOURCEA(IDC_CUR_MARK));
+    for (int i = 0; i < 5; ++i) cursorHighlight[i] = LoadCursorA(hInst, MAKEINTRESOURCEA(IDC_CUR_HL1 + i));
+    cursorArrow = LoadCursorA(nullptr, IDC_ARROW);
+}
+
+bool AnotherInstanceRuns() { return FindWindowA(nullptr, OVERLAY_TITLE) != nullptr; }
+
+void CreateBrushes() {
+    brushBlack = CreateSolidBrush(RGB(0, 0, 0));
+    brushWhiteboard = CreateSolidBrush(RGB(255, 255, 255));
+}
+
+void RegisterWindowClasses() {
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof wc;
+    wc.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
+    wc.hInstance = hInst;
+    wc.hbrBackground = brushWhiteboard;
+    wc.lpfnWndProc = OverlayWndProc;
+    wc.lpszClassName = OVERLAY_CLASS;
+    RegisterClassExA(&wc);
+    wc.lpfnWndProc = DockWndProc;
+    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    wc.lpszClassName = DOCK_CLASS;
+    RegisterClassExA(&wc);
+}
+
+void ReadScreenRect() { GetWindowRect(GetDesktopWindow(), &rectScreen); }
+
+void CreateDialogs() {
+    hwndOptions = CreateDialogParamA(hInst, MAKEINTRESOURCEA(IDD_OPTIONS), nullptr, OptionsDlgProc, 0);
+    hwndShortcuts = CreateDialogParamA(hInst, MAKEINTRESOURCEA(IDD_SHORTCUTS), hwndOptions, ShortcutsDlgProc, 0);
+}
+
+void CreateOverlayWindow() {
+    hwndOverlay = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, OVERLAY_CLASS, OVERLAY_TITLE, WS_CLIPCHILDREN,
+                                  0, 0, ScreenWidth(), ScreenHeight(), nullptr, nullptr, hInst, nullptr);
+}
+
+void CreateSurfaces() {
+    hdcOverlay = GetDC(hwndOverlay);
+    hdcBack = CreateCompatibleDC(hdcOverlay);
+    hdcBase = CreateCompatibleDC(hdcOverlay);
+    hdcHighlightStrip = CreateCompatibleDC(hdcOverlay);
+    HBITMAP strip = static_cast<HBITMAP>(
+        LoadImageA(hInst, MAKEINTRESOURCEA(IDB_HIGHLIGHT_STRIP), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    if (!strip) strip = CreateCompatibleBitmap(hdcOverlay, 1, 50);  // the strip's pixels are repainted before use
+    SelectObject(hdcHighlightStrip, strip);
+    SelectObject(hdcBack, CreateCompatibleBitmap(hdcOverlay, ScreenWidth(), ScreenHeight()));
+
+    BITMAPINFO bi{};
+    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+    bi.bmiHeader.biWidth = ScreenWidth();
+    bi.bmiHeader.biHeight = ScreenHeight();  // bottom-up
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 24;
+    bi.bmiHeader.biCompression = BI_RGB;
+    bi.bmiHeader.biSizeImage = ScreenWidth() * ScreenHeight() * 3;
+    void* bits = nullptr;
+    HBITMAP base = CreateDIBSection(hdcOverlay, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    baseBits = static_cast<BYTE*>(bits);
+    SelectObject(hdcBase, base);
+}
+
+void CreateTextEdit() {
+    textEdit = CreateWindowExA(0, "EDIT", "", WS_CHILD | ES_MULTILINE | ES_AUTOVSCROLL, 300, 200, 150, 115,
+                               hwndOverlay, nullptr, hInst, nullptr);
+    hdcTextEdit = GetDC(textEdit);
+}
+
+void MakeOverlayFrameless() {
+    const LONG_PTR style = GetWindowLongPtrA(hwndOverlay, GWL_STYLE);
+    SetWindowLongPtrA(hwndOverlay, GWL_STYLE, style & ~static_cast<LONG_PTR>(WS_CAPTION));
+    SetWindowPos(hwndOverlay, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_FRAMECHANGED);
+}
+
+void CreateCaptureSurface() {
+    hdcCapture = CreateCompatibleDC(nullptr);
+    BITMAPINFO bi{};
+    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+    bi.bmiHeader.biWidth = ScreenWidth();
+    bi.bmiHeader.biHeight = ScreenHeight();
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    bi.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    SelectObject(hdcCapture, CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
+}
+
+void ShowFirstPicture() {
+    CaptureScreen();
+    ShowWindow(hwndOverlay, SW_SHOW);
+    BitBlt(hdcOverlay, 0, 0, ScreenWidth(), ScreenHeight(), hdcCapture, 0, 0, SRCCOPY);
+}
+
+static std::string FolderPath(int csidl) {
+    char path[MAX_PATH] = "";
+    SHGetFolderPathA(nullptr, csidl | CSIDL_FLAG_CREATE, nullptr, SHGFP_TYPE_CURRENT, path);
+    return path;
+}
+
+void BuildPaths() {
+    std::vector<char> module(MAX_PATH);
+    for (;;) {  // a module path may be longer than MAX_PATH
+        const DWORD n = GetModuleFileNameA(nullptr, module.data(), static_cast<DWORD>(module.size()));
+        if (n < module.size()) break;
+        module.resize(module.size() * 2);
+    }
+    std::vector<char> longPath(module.size() + MAX_PATH);
+    if (!GetLongPathNameA(module.data(), longPath.data(), static_cast<DWORD>(longPath.size())))
+        std::copy(module.begin(), module.end(), longPath.begin());
+    PathRemoveFileSpecA(longPath.data());
+    exeDir = longPath.data();
+    dataDir = FolderPath(CSIDL_APPDATA) + "\\Quillcast\\";
+    snapshotDir = FolderPath(CSIDL_PERSONAL) + "\\Quillcast Snapshots\\";
+    settingsPath = dataDir + "Settings.dat";
+    historyPath = dataDir + "History.dat";
+}
+
+void HandleFirstRun() {
+    if (FILE* f = std::fopen(settingsPath.c_str(), "r")) {
+        std::fclose(f);
+        return;
+    }
+    CreateDirectoryA(dataDir.c_str(), nullptr);
+    CreateDirectoryA(snapshotDir.c_str(), nullptr);
+    SaveSettings();
+}
+
+static std::wstring Widen(const std::string& s) {
+    const int n = MultiByteToWideChar(CP_ACP, 0, s.c_str(), -1, nullptr, 0);
+    std::wstring w(n > 0 ? n : 1, L'\0');
+    if (n > 0) MultiByteToWideChar(CP_ACP, 0, s.c_str(), -1, w.data(), n);
+    w.resize(w.empty() ? 0 : w.size() - 1);
+    return w;
+}
+
+void LoadMarkImages() {
+    for (int i = 0; i < MARK_COUNT; ++i) {
+        const std::wstring path = Widen(exeDir + markFiles[i]);
+        GpImage* image = nullptr;
+        if (GdipLoadImageFromFile(path.c_str(), &image) != Ok) image = nullptr;
+        stampImages[i] = image;
+    }
+}
+
+// The three handwriting faces. Each is registered through a font resource
+// file in the data folder; where that road fails, the font file itself is
+// registered for this process only, which serves the text tool equally.
+void InstallPrivateFonts() {
+    fontResPath1 = dataDir + "cursive1.FOT";
+    fontResPath2 = dataDir + "cursive2.FOT";
+    fontResPath3 = dataDir + "jot2.FOT";
+    const std::string ttf[3] = {exeDir + "\\lib.ttf", exeDir + "\\whisper.ttf", exeDir + "\\andrew.ttf"};
+    const std::string* fot[3] = {&fontResPath1, &fontResPath2, &fontResPath3};
+    const DWORD hidden[3] = {1, 1, 0};
+    for (int i = 0; i < 3; ++i) CreateScalableFontResourceA(hidden[i], fot[i]->c_str(), ttf[i].c_str(), nullptr);
+    for (int i = 0; i < 3; ++i)
+        if (AddFontResourceA(fot[i]->c_str()) == 0) AddFontResourceExA(ttf[i].c_str(), FR_PRIVATE, nullptr);
+}
+
+void RemovePrivateFonts() {
+    RemoveFontResourceA(fontResPath1.c_str());
+    RemoveFontResourceA(fontResPath2.c_str());
+    RemoveFontResourceA(fontResPath3.c_str());
+}
+
+bool StartUp(HINSTANCE instance) {
+    hInst = instance;
+    StartGdiplus();
+    LoadCursors();
+    dockMenu = CreatePopupMenu();
+    snapshotMenu = CreatePopupMenu();
+    InitCommonControls();
+    if (AnotherInstanceRuns()) {
+        MessageBoxA(nullptr, "Only one instance of Quillcast can run at a time", "Tablorix", MB_OK);
+        return false;
+    }
+    CreateBrushes();
+    RegisterWindowClasses();
+    ReadScreenRect();
+    CreateDialogs();
+    CreateOverlayWindow();
+    CreateSurfaces();
+    CreateDock();
+    CreateTextEdit();
+    MakeOverlayFrameless();
+    CreateCaptureSurface();
+    ShowFirstPicture();
+    FillKeyList(GetDlgItem(hwndOptions, IDC_HOTKEYLIST));
+    SetDefaults();
+    BuildPaths();
+    HandleFirstRun();
+    LoadSettings();
+    ApplyRunAtStartup();
+    RegisterShowHotkey();
+    CreateTrayIcon();
+    BuildDockMenusAndHistory();
+    if (lastPath.empty()) lastPath = snapshotDir;
+    RelayoutDock();
+    LoadMarkImages();
+    InstallPrivateFonts();
+    SetTimer(hwndOverlay, OVERLAY_TIMER_ID, OVERLAY_TIMER_MS, nullptr);
+    RECT dlg;
+    GetWindowRect(hwndOptions, &dlg);
+    optionsDlgWidth = dlg.right - dlg.left;
+    SetDlgItemTextA(hwndOptions, IDC_VERSION, VERSION_TEXT);
+    return true;
+}
+
+int RunMessageLoop() {
+    MSG msg;
+    for (;;) {
+        const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+        if (got == 0 || got == -1) break;
+        if (exitRequested == 1) {
+            SaveHistory();
+            SaveSettings();
+            return 0;
+        }
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    RemovePrivateFonts();
+    return static_cast<int>(msg.wParam);
+}

@@ -1,0 +1,37 @@
+// Start-up of the program, step by step, and the message loop.
+#pragma once
+
+#include <windows.h>
+
+constexpr const char* OVERLAY_TITLE = "Quillcast Mainwindow";
+constexpr const char* OVERLAY_CLASS = "ClassIsTheAnnot";
+constexpr const char* DOCK_CLASS = "ClassIsTheAnnotDock";
+constexpr const char* VERSION_TEXT = "1.5.2";
+
+// Creates every long-lived object in the fixed start-up order and shows the
+// overlay over a fresh picture of the screen. False when another instance
+// already runs (the user has been told); nothing then needs undoing.
+bool StartUp(HINSTANCE instance);
+
+// Runs until the exit flag or a quit message; returns the exit code.
+int RunMessageLoop();
+
+// The individual steps, in the order StartUp calls them.
+void StartGdiplus();
+void LoadCursors();
+bool AnotherInstanceRuns();
+void CreateBrushes();
+void RegisterWindowClasses();
+void ReadScreenRect();
+void CreateDialogs();
+void CreateOverlayWindow();
+void CreateSurfaces();
+void CreateTextEdit();
+void MakeOverlayFrameless();
+void CreateCaptureSurface();
+void ShowFirstPicture();
+void BuildPaths();
+void HandleFirstRun();
+void LoadMarkImages();
+void InstallPrivateFonts();
+void RemovePrivateFonts();

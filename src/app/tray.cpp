@@ -1,0 +1,7 @@
+// The notification-area icon and its menu.
+#include "app/tray.h"
+
+HMENU trayMenu;
+
+void CreateTrayIcon() {}
+void OnTrayNotification(LPARAM) {}

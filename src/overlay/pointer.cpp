@@ -1,0 +1,229 @@
+// Left-button gestures on the overlay: drawing with each tool, grabbing and
+// moving shapes, placing marks and erasing. Positions come from the system
+// cursor in screen coordinates, which equal overlay coordinates.
+#include <cstdlib>
+#include <string>
+
+#include "app/app.h"
+#include "dock/dock.h"
+#include "model/history.h"
+#include "model/hittest_win.h"
+#include "overlay/overlay.h"
+#include "render/render.h"
+
+POINT ptPress;
+POINT ptCursor;
+bool buttonDown;
+bool dragged;
+bool firstPoint;
+int shapeHeld = -1;
+int shapeText = -1;
+POINT ptHeldOrigin;
+POINT ptHeldOriginEnd;
+std::vector<Point32> strokePoints;
+
+// A release only belongs to a gesture whose press reached the overlay; one
+// that was pressed elsewhere (over the dock, say) must not commit anything.
+static bool pressSeen;
+
+static Point32 P32(POINT p) { return {p.x, p.y}; }
+
+static int CurrentTool() { return OptValue(IDOPTS_TOOL); }
+
+static void SetToolCursor() {
+    switch (CurrentTool()) {
+    case TOOL_HIGHLIGHTER: {
+        const int width = opts[IDOPTS_PENWIDTH];
+        if (width >= 1 && width <= 5) SetCursor(cursorHighlight[width - 1]);
+        break;
+    }
+    case TOOL_MARK:
+        SetCursor(cursorMark);
+        break;
+    case TOOL_ERASER:
+        SetCursor(cursorEraser);
+        break;
+    default:
+        SetCursor(cursorArrow);
+        break;
+    }
+}
+
+static void MarkPictureSize(int markIndex, int32_t& width, int32_t& height) {
+    UINT w = 0, h = 0;
+    if (GpImage* image = stampImages[markIndex]) {
+        GdipGetImageWidth(image, &w);
+        GdipGetImageHeight(image, &h);
+    }
+    width = static_cast<int32_t>(w);
+    height = static_cast<int32_t>(h);
+}
+
+static void PlaceMark() {
+    buttonDown = false;
+    int32_t width, height;
+    MarkPictureSize(OptValue(IDOPTS_MARK), width, height);
+    Annotation mark = MakeMarkRecord(P32(ptPress), width, height, markerNumber);
+    const int markIndex = mark.markIndex;
+    AppendAnnotation(std::move(mark));
+    RecordAdd(AnnotationCount() - 1);  // drops undone steps first
+    if (markIndex >= 0 && markIndex <= 2) {
+        ++markerNumber;
+        InvalidateRect(hwndMarks, nullptr, TRUE);
+    }
+    SetWindowTextA(hwndNumber, std::to_string(markerNumber).c_str());
+}
+
+void OnPointerDown() {
+    SetFocus(hwndOverlay);
+    dragged = false;
+    if (shapeText != -1) CommitTextEdit();
+    SetCapture(hwndOverlay);
+    ShowWindow(textEdit, SW_HIDE);
+    ShowWindow(textBar, SW_HIDE);
+    GetCursorPos(&ptPress);
+    buttonDown = true;
+    pressSeen = true;
+    FillBackground(hdcBase);
+    strokePoints.clear();
+    firstPoint = true;
+    shapeHeld = HitTestAnnotations(P32(ptPress), false);
+    if (shapeHeld != -1) {
+        const Annotation& held = annotations[shapeHeld];
+        if (held.kind == ANNOT_ARROW && held.points.size() >= 2) {
+            ptHeldOrigin = {held.points[0].x, held.points[0].y};
+            ptHeldOriginEnd = {held.points[1].x, held.points[1].y};
+        } else {
+            ptHeldOrigin = {held.x, held.y};
+        }
+        RenderAnnotations(hdcBase, -1, shapeHeld);
+    } else {
+        if (CurrentTool() == TOOL_MARK) PlaceMark();
+        RenderAnnotations(hdcBase, -1, -1);
+        RepaintOverlayNow();
+    }
+    if (CurrentTool() == TOOL_ERASER) PostMessageA(hwndOverlay, WM_MOUSEMOVE, 0, 0);
+}
+
+static void MoveHeld() {
+    if (shapeHeld < 0 || shapeHeld >= AnnotationCount()) return;
+    CopyBaseToBack();
+    Annotation& held = annotations[shapeHeld];
+    const LONG dx = ptCursor.x - ptPress.x, dy = ptCursor.y - ptPress.y;
+    if (held.kind == ANNOT_ARROW && held.points.size() >= 2) {
+        held.points[0] = {ptHeldOrigin.x + dx, ptHeldOrigin.y + dy};
+        held.points[1] = {ptHeldOriginEnd.x + dx, ptHeldOriginEnd.y + dy};
+    } else {
+        held.x = ptHeldOrigin.x + dx;
+        held.y = ptHeldOrigin.y + dy;
+    }
+    RenderAnnotations(hdcBack, shapeHeld, -1);
+    Present();
+}
+
+static void EraseStep() {
+    if (!EraseAt(P32(ptCursor))) return;
+    FillBackground(hdcBack);
+    RenderAnnotations(hdcBack, -1, -1);
+    Present();
+}
+
+void OnPointerMove() {
+    SetToolCursor();
+    const POINT prev = ptCursor;
+    GetCursorPos(&ptCursor);
+    const int tool = CurrentTool();
+    if (tool != TOOL_ERASER) {
+        const long d = std::labs(ptCursor.x - ptPress.x) + std::labs(ptCursor.y - ptPress.y);
+        if (d < 2) {
+            if (shapeHeld == -1) {
+                dragged = false;
+                return;
+            }
+            MoveHeld();
+            return;
+        }
+        dragged = true;
+        if (shapeHeld != -1) {
+            MoveHeld();
+            return;
+        }
+    }
+    if (!buttonDown) return;
+    switch (tool) {
+    case TOOL_ERASER:
+        EraseStep();
+        break;
+    case TOOL_PEN:
+        if (firstPoint) {
+            firstPoint = false;
+            strokePoints.push_back(P32(prev));
+        }
+        strokePoints.push_back(P32(ptCursor));
+        DrawPenSegment(prev, ptCursor);
+        break;
+    case TOOL_MARK:
+        Present();
+        break;
+    default:
+        DrawToolPreview(tool, ptPress, ptCursor);
+        break;
+    }
+}
+
+static void CommitNewRecord(int tool) {
+    Annotation record;
+    switch (tool) {
+    case TOOL_PEN:
+        record = MakePenRecord(strokePoints);
+        break;
+    case TOOL_HIGHLIGHTER:
+        record = MakeHighlighterRecord(P32(ptPress), P32(ptCursor));
+        break;
+    case TOOL_RECT:
+    case TOOL_ROUNDRECT:
+    case TOOL_ELLIPSE:
+    case TOOL_ARROW:
+        record = MakeShapeRecord(static_cast<uint8_t>(tool), P32(ptPress), P32(ptCursor));
+        break;
+    default:
+        return;  // marks are placed at the press; the eraser makes nothing
+    }
+    AppendAnnotation(std::move(record));
+    RecordAdd(AnnotationCount() - 1);
+}
+
+static void DropHeld(int tool) {
+    if (tool < TOOL_RECT || tool > TOOL_ARROW) return;  // moved in place, not recorded
+    if (shapeHeld < 0 || shapeHeld >= AnnotationCount()) return;
+    const Annotation& held = annotations[shapeHeld];
+    int32_t dx, dy;
+    if (held.kind == ANNOT_ARROW && held.points.size() >= 2) {
+        dx = held.points[0].x - ptHeldOrigin.x;
+        dy = held.points[0].y - ptHeldOrigin.y;
+    } else {
+        dx = held.x - ptHeldOrigin.x;
+        dy = held.y - ptHeldOrigin.y;
+    }
+    if (undoneCount > 0) ClearHistory();
+    BringAnnotationToTop(shapeHeld);
+    RecordMove(shapeHeld, dx, dy);
+}
+
+void OnPointerUp() {
+    ReleaseCapture();
+    buttonDown = false;
+    if (!pressSeen) return;
+    pressSeen = false;
+    if (shapeText != -1 || !dragged) {
+        shapeHeld = -1;
+        return;
+    }
+    if (undoneCount > 0) ClearHistory();
+    const int tool = CurrentTool();
+    if (shapeHeld == -1)
+        CommitNewRecord(tool);
+    else
+        DropHeld(tool);
+    shapeHeld = -1;
+}

@@ -1,0 +1,24 @@
+// Shared set-up of the Win32 tests: GDI+ is started by the test main; tests
+// that need the program's windows and surfaces start the whole program once
+// per test process. Message boxes are recorded instead of shown.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+struct RecordedMessage {
+    std::string text;
+    std::string title;
+};
+extern std::vector<RecordedMessage> recordedMessages;
+
+// Runs the program's start-up (windows, surfaces, dock, settings) once.
+void StartProgramOnce();
+
+// Dispatches every pending message of this thread.
+void PumpMessages();
+
+// Pixel of a device context as 0x00RRGGBB.
+unsigned PixelRgb(HDC dc, int x, int y);
