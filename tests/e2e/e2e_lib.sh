@@ -1,0 +1,90 @@
+# Helpers of the end-to-end tests. They run inside the Wine session that the
+# test command started (DISPLAY and WINEPREFIX set); $1 of each test is the
+# folder holding Quillcast.exe and the driver.
+set -uo pipefail
+BIN=${1:?folder of Quillcast.exe}
+WORK=$(mktemp -d "${TMPDIR:-/tmp}/qc-e2e.XXXXXX")
+QC_PID=""
+FAILURES=0
+
+winuser=$(ls "$WINEPREFIX/drive_c/users" | grep -v -x -E 'Public|public' | head -n 1)
+DATA_DIR="$WINEPREFIX/drive_c/users/$winuser/AppData/Roaming/Quillcast"
+SNAP_DIR="$WINEPREFIX/drive_c/users/$winuser/Documents/Quillcast Snapshots"
+SETTINGS="$DATA_DIR/Settings.dat"
+HISTORY="$DATA_DIR/History.dat"
+
+drv() { wine "$BIN/qcdriver.exe" "$@" </dev/null 2>/dev/null | tr -d '\r'; return "${PIPESTATUS[0]}"; }
+
+check() {  # check <description> <command...>
+    local what=$1
+    shift
+    if "$@"; then
+        echo "ok   - $what"
+    else
+        echo "FAIL - $what"
+        FAILURES=$((FAILURES + 1))
+    fi
+}
+
+fresh_user_data() { rm -rf "$DATA_DIR" "$SNAP_DIR"; }
+
+# Starts Quillcast from a folder (default: $BIN) and waits for the overlay.
+start_quillcast() {
+    local dir=${1:-$BIN}
+    (cd "$dir" && exec wine ./Quillcast.exe </dev/null >/dev/null 2>&1) &
+    QC_PID=$!
+    drv wait-window "Quillcast Mainwindow" 30
+}
+
+# Waits for the Quillcast process started above to end; its exit code goes
+# to QC_EXIT ("timeout" when it did not end).
+QC_EXIT=""
+wait_quillcast() {
+    local i
+    for i in $(seq 1 150); do
+        kill -0 "$QC_PID" 2>/dev/null || break
+        sleep 0.2
+    done
+    if kill -0 "$QC_PID" 2>/dev/null; then
+        QC_EXIT=timeout
+        return 1
+    fi
+    wait "$QC_PID"
+    QC_EXIT=$?
+    QC_PID=""
+}
+
+stop_quillcast() {
+    [ -n "$QC_PID" ] && kill -0 "$QC_PID" 2>/dev/null || return 0
+    drv close "Quillcast Mainwindow"
+    wait_quillcast
+}
+
+# Number of pixels that differ between two pictures in a region (WxH+X+Y).
+pixels_differ() {
+    convert "$1" -crop "$3" +repage "$WORK/a.png"
+    convert "$2" -crop "$3" +repage "$WORK/b.png"
+    compare -metric AE -fuzz 2% "$WORK/a.png" "$WORK/b.png" null: 2>&1 | cut -d. -f1
+}
+
+# Puts a picture on the X root window, so that the screen has something to
+# capture.
+show_root_picture() {
+    local geometry
+    geometry=$(xdpyinfo | awk '/dimensions:/ {print $2}')
+    convert -size "$geometry" gradient:'#2060c0-#f0d040' \
+        -fill '#c03030' -draw 'rectangle 100,200 400,500' \
+        -fill '#30a050' -draw 'circle 900,500 1000,600' "$WORK/root.png"
+    display -window root "$WORK/root.png"
+}
+
+finish() {
+    stop_quillcast
+    rm -rf "$WORK"
+    if [ "$FAILURES" -eq 0 ]; then
+        echo "all checks passed"
+        exit 0
+    fi
+    echo "$FAILURES check(s) failed"
+    exit 1
+}

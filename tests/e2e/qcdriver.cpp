@@ -1,0 +1,143 @@
+// Test driver for the end-to-end tests: runs inside the Wine session and
+// sends real input (SendInput) or reads window state, one command per run.
+//
+//   qcdriver wait-window <title> [seconds]   exit 0 once a visible window has the title
+//   qcdriver wait-gone <title> [seconds]     exit 0 once no window has the title
+//   qcdriver close <title>                   post WM_CLOSE to the window
+//   qcdriver dialog-text <title>             print the static texts of a dialog
+//   qcdriver press-ok <title>                click the dialog's OK/IDOK button
+//   qcdriver move <x> <y>
+//   qcdriver click <x> <y>
+//   qcdriver drag <x1> <y1> <x2> <y2> [steps]
+//   qcdriver key <vk> [ctrl|alt]             virtual-key code in decimal or 0xNN
+//   qcdriver type <text>                     types plain ASCII text
+//   qcdriver foreground <title>              bring the window to the foreground
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+static HWND FindTitled(const char* title, bool mustBeVisible) {
+    HWND w = FindWindowA(nullptr, title);
+    if (w && mustBeVisible && !IsWindowVisible(w)) return nullptr;
+    return w;
+}
+
+static bool WaitFor(const char* title, bool present, double seconds) {
+    for (int i = 0; i < static_cast<int>(seconds * 20); ++i) {
+        if ((FindTitled(title, present) != nullptr) == present) return true;
+        Sleep(50);
+    }
+    return false;
+}
+
+static void SendMouse(DWORD flags, int x, int y) {
+    INPUT in{};
+    in.type = INPUT_MOUSE;
+    const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+    in.mi.dx = MulDiv(x, 65535, w - 1);
+    in.mi.dy = MulDiv(y, 65535, h - 1);
+    in.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &in, sizeof in);
+    Sleep(30);
+}
+
+static void MoveTo(int x, int y) {
+    SetCursorPos(x, y);
+    SendMouse(MOUSEEVENTF_MOVE, x, y);
+}
+
+static void SendKey(WORD vk, bool up) {
+    INPUT in{};
+    in.type = INPUT_KEYBOARD;
+    in.ki.wVk = vk;
+    in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    SendInput(1, &in, sizeof in);
+    Sleep(30);
+}
+
+static BOOL CALLBACK PrintStatic(HWND child, LPARAM) {
+    char cls[64] = "", text[1024] = "";
+    GetClassNameA(child, cls, sizeof cls);
+    GetWindowTextA(child, text, sizeof text);
+    if (_stricmp(cls, "Static") == 0 && text[0]) std::printf("%s\n", text);
+    return TRUE;
+}
+
+int main(int argc, char** argv) {
+    if (argc < 2) return 2;
+    const std::string cmd = argv[1];
+    auto num = [&](int i) { return i < argc ? static_cast<int>(std::strtol(argv[i], nullptr, 0)) : 0; };
+    auto seconds = [&](int i) { return i < argc ? std::atof(argv[i]) : 20.0; };
+
+    if (cmd == "wait-window") return WaitFor(argv[2], true, seconds(3)) ? 0 : 1;
+    if (cmd == "wait-gone") return WaitFor(argv[2], false, seconds(3)) ? 0 : 1;
+    if (cmd == "close") {
+        HWND w = FindTitled(argv[2], false);
+        return w && PostMessageA(w, WM_CLOSE, 0, 0) ? 0 : 1;
+    }
+    if (cmd == "dialog-text") {
+        HWND w = FindTitled(argv[2], false);
+        if (!w) return 1;
+        EnumChildWindows(w, PrintStatic, 0);
+        return 0;
+    }
+    if (cmd == "press-ok") {
+        HWND w = FindTitled(argv[2], false);
+        if (!w) return 1;
+        HWND ok = GetDlgItem(w, IDOK);
+        if (ok) return PostMessageA(ok, BM_CLICK, 0, 0) ? 0 : 1;
+        return PostMessageA(w, WM_COMMAND, IDOK, 0) ? 0 : 1;
+    }
+    if (cmd == "foreground") {
+        HWND w = FindTitled(argv[2], false);
+        return w && SetForegroundWindow(w) ? 0 : 1;
+    }
+    if (cmd == "move") {
+        MoveTo(num(2), num(3));
+        return 0;
+    }
+    if (cmd == "click") {
+        MoveTo(num(2), num(3));
+        SendMouse(MOUSEEVENTF_LEFTDOWN, num(2), num(3));
+        SendMouse(MOUSEEVENTF_LEFTUP, num(2), num(3));
+        return 0;
+    }
+    if (cmd == "drag") {
+        const int x1 = num(2), y1 = num(3), x2 = num(4), y2 = num(5);
+        const int steps = argc > 6 ? num(6) : 12;
+        MoveTo(x1, y1);
+        SendMouse(MOUSEEVENTF_LEFTDOWN, x1, y1);
+        Sleep(100);  // let the program see the press before the pointer moves
+        for (int i = 1; i <= steps; ++i) MoveTo(x1 + (x2 - x1) * i / steps, y1 + (y2 - y1) * i / steps);
+        Sleep(50);
+        SendMouse(MOUSEEVENTF_LEFTUP, x2, y2);
+        Sleep(100);
+        return 0;
+    }
+    if (cmd == "key") {
+        const WORD vk = static_cast<WORD>(num(2));
+        const std::string mod = argc > 3 ? argv[3] : "";
+        const WORD modVk = mod == "ctrl" ? VK_CONTROL : mod == "alt" ? VK_MENU : 0;
+        if (modVk) SendKey(modVk, false);
+        SendKey(vk, false);
+        SendKey(vk, true);
+        if (modVk) SendKey(modVk, true);
+        return 0;
+    }
+    if (cmd == "type") {
+        for (const char* c = argv[2]; *c; ++c) {
+            const SHORT scan = VkKeyScanA(*c);
+            const bool shift = (scan >> 8) & 1;
+            if (shift) SendKey(VK_SHIFT, false);
+            SendKey(static_cast<WORD>(scan & 0xFF), false);
+            SendKey(static_cast<WORD>(scan & 0xFF), true);
+            if (shift) SendKey(VK_SHIFT, true);
+        }
+        return 0;
+    }
+    std::fprintf(stderr, "unknown command %s\n", cmd.c_str());
+    return 2;
+}
