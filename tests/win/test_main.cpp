@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "app/message.h"
 #include "app/startup.h"
 #include "win_env.h"
@@ -33,5 +35,11 @@ int main(int argc, char** argv) {
     messageSink = RecordMessage;
     StartGdiplus();
     ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    const int result = RUN_ALL_TESTS();
+    // A filter that matches nothing means the exe is older than its sources.
+    if (::testing::UnitTest::GetInstance()->test_to_run_count() == 0) {
+        std::fprintf(stderr, "no test matched: is wintests.exe up to date?\n");
+        return 1;
+    }
+    return result;
 }
