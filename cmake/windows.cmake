@@ -67,3 +67,12 @@ foreach(script ${QC_E2E_SCRIPTS})
   add_test(NAME e2e_${name} COMMAND bash ${script} ${CMAKE_RUNTIME_OUTPUT_DIRECTORY})
   set_tests_properties(e2e_${name} PROPERTIES TIMEOUT 300 RUN_SERIAL ON)
 endforeach()
+
+# Benchmarks: Win32 exes beside Quillcast.exe that print figures, never assert.
+file(GLOB QC_BENCHES CONFIGURE_DEPENDS bench/*.cpp)
+foreach(src ${QC_BENCHES})
+  get_filename_component(name ${src} NAME_WE)
+  add_executable(${name} ${src})
+  target_link_libraries(${name} PRIVATE qc_win)
+  add_dependencies(${name} Quillcast)
+endforeach()

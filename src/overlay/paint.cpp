@@ -1,10 +1,36 @@
 // Composing the overlay's picture and the live previews of a gesture.
+#include <algorithm>
+#include <cstdlib>
+
 #include "app/app.h"
 #include "overlay/overlay.h"
 #include "render/render.h"
 
+// While a gesture runs the overlay is not repainted from the list: the
+// gesture shows its own frames. An update region left invalid would make the
+// system send WM_PAINT again and again and spin the message loop for the
+// whole drag, so the region is validated and a short timer repaints the whole
+// frame once the button is up.
+static constexpr UINT_PTR HELD_PAINT_TIMER_ID = 1112;
+static constexpr UINT HELD_PAINT_POLL_MS = 15;
+
+static void CALLBACK ResumeHeldPaint(HWND hwnd, UINT, UINT_PTR id, DWORD) {
+    if (buttonDown) return;
+    KillTimer(hwnd, id);
+    InvalidateRect(hwnd, nullptr, FALSE);
+}
+
+static void HoldPaint(HWND hwnd) {
+    if (!GetUpdateRect(hwnd, nullptr, FALSE)) return;
+    ValidateRect(hwnd, nullptr);
+    SetTimer(hwnd, HELD_PAINT_TIMER_ID, HELD_PAINT_POLL_MS, ResumeHeldPaint);
+}
+
 LRESULT OnPaint(HWND hwnd) {
-    if (buttonDown) return 1;
+    if (buttonDown) {
+        HoldPaint(hwnd);
+        return 1;
+    }
     if (!GetUpdateRect(hwnd, nullptr, FALSE)) return 0;
     PAINTSTRUCT ps;
     BeginPaint(hwnd, &ps);
@@ -31,5 +57,50 @@ void RepaintOverlayNow() {
     UpdateWindow(hwndOverlay);
 }
 
-void DrawPenSegment(POINT, POINT) {}
-void DrawToolPreview(int, POINT, POINT) {}
+// One straight, round-capped piece of the stroke in progress. It goes onto
+// hdcBase itself, so the stroke builds up there without redrawing; once the
+// stroke is committed the renderer draws it from the same points as a curve.
+void DrawPenSegment(POINT from, POINT to) {
+    {
+        PenOwner pen;
+        GraphicsOwner graphics;
+        if (CreatePenOfWidth(InkArgb(CurrentInkColor(), OptValue(IDOPTS_OPACITY)),
+                             static_cast<REAL>(OptValue(IDOPTS_PENWIDTH)), pen) &&
+            CreateSmoothGraphics(hdcBase, graphics)) {
+            GdipSetPenStartCap(pen.get(), LineCapRound);
+            GdipSetPenEndCap(pen.get(), LineCapRound);
+            GdipDrawLineI(graphics.get(), pen.get(), from.x, from.y, to.x, to.y);
+        }
+    }
+    CopyBaseToBack();
+    Present();
+}
+
+// The shape being dragged out, drawn over a fresh copy of hdcBase with the
+// same building blocks as the renderer, so it looks the same once released.
+void DrawToolPreview(int tool, POINT press, POINT cursor) {
+    CopyBaseToBack();
+    const ARGB ink = InkArgb(CurrentInkColor(), OptValue(IDOPTS_OPACITY));
+    const int shapeWidth = OptValue(IDOPTS_SHAPEWIDTH);
+    const int left = std::min(press.x, cursor.x), top = std::min(press.y, cursor.y);
+    const int width = std::abs(cursor.x - press.x), height = std::abs(cursor.y - press.y);
+    switch (tool) {
+    case TOOL_HIGHLIGHTER:
+        // The band runs along the press row whatever the pointer's height; a
+        // negative width mirrors it to the left of the press point.
+        DrawHighlightBand(hdcBack, CurrentHighlightColor(), press.x, press.y, cursor.x - press.x,
+                          HIGHLIGHT_HEIGHT_PER_WIDTH * OptValue(IDOPTS_PENWIDTH));
+        break;
+    case TOOL_RECT:
+    case TOOL_ROUNDRECT:
+    case TOOL_ELLIPSE:
+        DrawBoxShape(hdcBack, tool, left, top, width, height, ink, shapeWidth, OptValue(IDOPTS_FILL) == 1);
+        break;
+    case TOOL_ARROW:
+        DrawArrow(hdcBack, press, cursor, ink, shapeWidth);
+        break;
+    default:
+        break;
+    }
+    Present();
+}

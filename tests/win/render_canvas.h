@@ -1,0 +1,70 @@
+// A memory surface with a 32-bit top-down DIB section of a known background,
+// for pixel tests of the renderer.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+class Canvas {
+public:
+    Canvas(int width, int height, COLORREF background) : width_(width), height_(height) {
+        BITMAPINFO bi{};
+        bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+        bi.bmiHeader.biWidth = width;
+        bi.bmiHeader.biHeight = -height;  // top-down: row 0 first
+        bi.bmiHeader.biPlanes = 1;
+        bi.bmiHeader.biBitCount = 32;
+        bi.bmiHeader.biCompression = BI_RGB;
+        void* bits = nullptr;
+        dc_ = CreateCompatibleDC(nullptr);
+        bitmap_ = CreateDIBSection(dc_, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+        bits_ = static_cast<uint32_t*>(bits);
+        previous_ = SelectObject(dc_, bitmap_);
+        Fill(background);
+    }
+    ~Canvas() {
+        SelectObject(dc_, previous_);
+        DeleteObject(bitmap_);
+        DeleteDC(dc_);
+    }
+    Canvas(const Canvas&) = delete;
+    Canvas& operator=(const Canvas&) = delete;
+
+    HDC dc() const { return dc_; }
+    int width() const { return width_; }
+    int height() const { return height_; }
+
+    void Fill(COLORREF color) {
+        GdiFlush();
+        const uint32_t rgb = (GetRValue(color) << 16) | (GetGValue(color) << 8) | GetBValue(color);
+        for (int i = 0; i < width_ * height_; ++i) bits_[i] = rgb;
+    }
+    // 0x00RRGGBB; outside the surface: 0xFFFFFFFF.
+    uint32_t At(int x, int y) const {
+        if (x < 0 || y < 0 || x >= width_ || y >= height_) return 0xFFFFFFFFu;
+        GdiFlush();
+        return bits_[y * width_ + x] & 0xFFFFFF;
+    }
+    static int R(uint32_t rgb) { return (rgb >> 16) & 0xFF; }
+    static int G(uint32_t rgb) { return (rgb >> 8) & 0xFF; }
+    static int B(uint32_t rgb) { return rgb & 0xFF; }
+    // Brightest channel: 0 for black, 255 for white or any saturated colour.
+    static int Darkness(uint32_t rgb) { return 255 - (R(rgb) + G(rgb) + B(rgb)) / 3; }
+
+    // Pixels of a rectangle [x0, x1) x [y0, y1) that differ from `color`.
+    int CountNot(uint32_t color, int x0, int y0, int x1, int y1) const {
+        int n = 0;
+        for (int y = y0; y < y1; ++y)
+            for (int x = x0; x < x1; ++x)
+                if (At(x, y) != color) ++n;
+        return n;
+    }
+
+private:
+    int width_, height_;
+    HDC dc_;
+    HBITMAP bitmap_;
+    HGDIOBJ previous_;
+    uint32_t* bits_;
+};
