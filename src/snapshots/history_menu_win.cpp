@@ -93,18 +93,21 @@ void AddHistoryEntry(const std::string& path) {
     InsertHistoryItem(historyGroupMenus[0], 0, {DateValue({now.wYear, now.wMonth, now.wDay}), path});
 }
 
-// The whole text of a menu item, however long.
-static std::string MenuItemText(HMENU menu, int position) {
-    MENUITEMINFOA item{};
-    item.cbSize = sizeof item;
-    item.fMask = MIIM_STRING;
-    if (!GetMenuItemInfoA(menu, position, TRUE, &item)) return {};
-    std::vector<char> text(item.cch + 1, '\0');
-    item.dwTypeData = text.data();
-    item.cch = static_cast<UINT>(text.size());
-    if (!GetMenuItemInfoA(menu, position, TRUE, &item)) return {};
+// The whole text of a menu item, however long; by position, or by command
+// id (which searches the submenus too).
+static std::string MenuItemText(HMENU menu, UINT item, BOOL byPosition) {
+    MENUITEMINFOA info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_STRING;
+    if (!GetMenuItemInfoA(menu, item, byPosition, &info)) return {};
+    std::vector<char> text(info.cch + 1, '\0');
+    info.dwTypeData = text.data();
+    info.cch = static_cast<UINT>(text.size());
+    if (!GetMenuItemInfoA(menu, item, byPosition, &info)) return {};
     return text.data();
 }
+
+std::string SnapshotMenuText(UINT id) { return MenuItemText(snapshotMenu, id, FALSE); }
 
 static ULONG_PTR MenuItemData(HMENU menu, int position) {
     MENUITEMINFOA item{};
@@ -122,7 +125,7 @@ static std::vector<SnapshotRecord> HistoryMenuRecords() {
         if (!group) continue;
         const int count = GetMenuItemCount(group);
         for (int i = 0; i < count; ++i)
-            records.push_back({static_cast<uint32_t>(MenuItemData(group, i)), MenuItemText(group, i)});
+            records.push_back({static_cast<uint32_t>(MenuItemData(group, i)), MenuItemText(group, static_cast<UINT>(i), TRUE)});
     }
     return records;
 }

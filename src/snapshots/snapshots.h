@@ -45,4 +45,8 @@ bool SaveSnapshotTo(const std::string& path);
 void LoadSnapshotDialog();
 void LoadBackgroundImage(const std::string& path);
 void SaveHistory();
+
+// The whole text of the snapshot menu's item with command `id`, searching
+// the group submenus: for a history entry, the picture's path.
+std::string SnapshotMenuText(UINT id);
 void AddHistoryEntry(const std::string& path);

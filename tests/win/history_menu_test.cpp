@@ -104,6 +104,7 @@ TEST_F(HistoryMenu, EntriesLandInTheGroupOfTheirAge) {
         const MENUITEMINFOA item = MenuItem(group, position);
         EXPECT_EQ(item.wID, expectedId++) << c.path;  // ids in file order
         EXPECT_EQ(std::to_string(item.dwItemData), DaysAgo(c.days));
+        EXPECT_EQ(SnapshotMenuText(item.wID), c.path);  // how the dock reads a chosen entry
     }
     for (int g = 0; g < 8; ++g) {
         EXPECT_EQ(GetMenuItemCount(historyGroupMenus[g]), seen[g]) << g;
