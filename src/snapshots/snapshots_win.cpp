@@ -1,11 +1,189 @@
-// Saving and loading snapshots, and the history menus.
+// Saving the annotated picture as a PNG, JPEG or BMP file, and loading a
+// picture file as the background in place of the frozen screen.
+#include "snapshots/snapshots_win.h"
+
+#include <commdlg.h>
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+#include "app/app.h"
+#include "app/message.h"
+#include "model/annotation.h"
+#include "model/history.h"
+#include "overlay/overlay.h"
+#include "render/render.h"
+#include "settings/options.h"
+#include "snapshots/snapshot_file.h"
 #include "snapshots/snapshots.h"
 
-#include "dock/dock.h"
+// Pairs of description and pattern, each ended by NUL, the list by a second NUL.
+static const char SNAPSHOT_FILTER[] = "PNG\0*.png\0JPEG\0*.jpeg\0BMP\0*.bmp\0";
+static const char* const SAVE_TITLE = "Save a snapshot of the current screen";
+static const char* const LOAD_TITLE = "Load a snapshot";
+static const char* const DEFAULT_EXTENSION = "png";
+static const char* const NOT_SAVED_TITLE = "Snapshot not saved";
+// Room for far longer names than MAX_PATH: a chosen name that did not fit
+// would be dropped by the dialog without a word.
+constexpr DWORD FILE_NAME_BUFFER = 4096;
 
-void BuildDockMenusAndHistory() {}
-bool SaveSnapshot() { return false; }
-void LoadSnapshotDialog() {}
-void LoadBackgroundImage(const std::string&) {}
-void SaveHistory() {}
-void AddHistoryEntry(const std::string&) {}
+std::wstring WidePath(const std::string& path) {
+    const int n = MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, nullptr, 0);
+    std::wstring wide(n > 0 ? n : 1, L'\0');
+    if (n > 0) MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide.data(), n);
+    wide.resize(wide.size() - 1);
+    const bool fullDrivePath = wide.size() > 2 && wide[1] == L':' && wide[2] == L'\\';
+    if (wide.size() >= MAX_PATH && fullDrivePath) wide.insert(0, L"\\\\?\\");
+    return wide;
+}
+
+// Shows the common save or open dialog over the overlay; the chosen path, or
+// an empty string when the user cancelled.
+static std::string AskSnapshotFileName(bool save) {
+    std::vector<char> file(FILE_NAME_BUFFER, '\0');
+    OPENFILENAMEA ofn{};
+    ofn.lStructSize = sizeof ofn;
+    ofn.hwndOwner = hwndOverlay;
+    ofn.lpstrFilter = SNAPSHOT_FILTER;
+    ofn.nFilterIndex = 1;
+    ofn.lpstrFile = file.data();
+    ofn.nMaxFile = FILE_NAME_BUFFER;
+    ofn.lpstrInitialDir = lastPath.c_str();
+    ofn.lpstrTitle = save ? SAVE_TITLE : LOAD_TITLE;
+    ofn.Flags = OFN_EXPLORER | (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
+    ofn.lpstrDefExt = DEFAULT_EXTENSION;
+    const BOOL chosen = save ? GetSaveFileNameA(&ofn) : GetOpenFileNameA(&ofn);
+    return chosen ? std::string(file.data()) : std::string();
+}
+
+int GetEncoderClsid(const WCHAR* mimeType, CLSID* clsid) {
+    UINT count = 0, size = 0;
+    GdipGetImageEncodersSize(&count, &size);
+    if (size == 0) return -1;
+    std::vector<BYTE> table(size);
+    auto* encoders = reinterpret_cast<ImageCodecInfo*>(table.data());
+    if (GdipGetImageEncoders(count, size, encoders) != Ok) return -1;
+    for (UINT i = 0; i < count; ++i) {
+        if (encoders[i].MimeType && wcscmp(encoders[i].MimeType, mimeType) == 0) {
+            *clsid = encoders[i].Clsid;
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+bool CopyBottomUpRowsToBitmap(const BYTE* bits, int width, int height, GpBitmap* bitmap) {
+    const GpRect area{0, 0, width, height};
+    BitmapData locked{};
+    if (GdipBitmapLockBits(bitmap, &area, ImageLockModeRead | ImageLockModeWrite, PixelFormat24bppRGB, &locked) !=
+        Ok)
+        return false;
+    const size_t sourceStride = (static_cast<size_t>(width) * 3 + 3) & ~size_t{3};
+    const size_t rowBytes = static_cast<size_t>(width) * 3;
+    auto* target = static_cast<BYTE*>(locked.Scan0);
+    for (int y = 0; y < height; ++y)
+        std::memcpy(target + static_cast<ptrdiff_t>(y) * locked.Stride,
+                    bits + static_cast<size_t>(height - 1 - y) * sourceStride, rowBytes);
+    return GdipBitmapUnlockBits(bitmap, &locked) == Ok;
+}
+
+// The picture the overlay shows, without the dock: background, then every
+// annotation, in hdcBase.
+static void ComposeSnapshotPicture() {
+    FillBackground(hdcBase);
+    RenderAnnotations(hdcBase, -1, -1);
+    GdiFlush();
+}
+
+static void TellNotSaved(const std::string& why, const std::string& path) {
+    const std::string text = "The snapshot was not saved: " + why + "\n\n" + path;
+    ShowUserMessage(text.c_str(), NOT_SAVED_TITLE);
+}
+
+// Encodes hdcBase's picture into `path`. The encoder writes a file beside
+// the target first, which then replaces the target: a failed write leaves an
+// earlier file of that name as it was.
+static bool WriteBasePicture(const std::string& path, const char* mime, std::string& why) {
+    CLSID encoder;
+    if (GetEncoderClsid(WidePath(mime).c_str(), &encoder) < 0) {
+        why = std::string("this system has no encoder for ") + mime + ".";
+        return false;
+    }
+    GpBitmap* created = nullptr;
+    GdipCreateBitmapFromScan0(ScreenWidth(), ScreenHeight(), 0, PixelFormat32bppARGB, nullptr, &created);
+    ImageOwner bitmap(created);
+    if (!bitmap || !CopyBottomUpRowsToBitmap(baseBits, ScreenWidth(), ScreenHeight(), created)) {
+        why = "there was not enough memory for the picture.";
+        return false;
+    }
+    const std::wstring target = WidePath(path);
+    const std::wstring temp = target + L".tmp";
+    bool written = GdipSaveImageToFile(bitmap.get(), temp.c_str(), &encoder, nullptr) == Ok;
+    if (written)
+        written = MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    if (!written) {
+        DeleteFileW(temp.c_str());
+        why = "the file could not be written.";
+    }
+    return written;
+}
+
+bool SaveSnapshotTo(const std::string& chosenPath) {
+    const std::string path = WithDefaultExtension(chosenPath);
+    ComposeSnapshotPicture();
+    const std::string_view extension = SnapshotExtension(path);
+    const char* mime = EncoderMimeForExtension(extension);
+    if (!mime) {
+        TellNotSaved("the name ends in \"." + std::string(extension) +
+                         "\", which names no picture format. Use .png, .jpeg or .bmp.",
+                     path);
+        return false;
+    }
+    std::string why;
+    if (!WriteBasePicture(path, mime, why)) {
+        TellNotSaved(why, path);
+        return false;
+    }
+    AddHistoryEntry(path);
+    return true;
+}
+
+bool SaveSnapshot() {
+    const std::string path = AskSnapshotFileName(true);
+    if (path.empty()) return false;
+    return SaveSnapshotTo(path);
+}
+
+void LoadSnapshotDialog() {
+    const std::string path = AskSnapshotFileName(false);
+    if (!path.empty()) LoadBackgroundImage(path);
+}
+
+// Draws the picture file into hdcCapture at (0, 0): natural size when it fits,
+// else squeezed along each axis that does not fit. A file that cannot be read
+// draws nothing.
+static void DrawPictureFile(const std::string& path) {
+    ImageOwner image;
+    if (GdipLoadImageFromFile(WidePath(path).c_str(), image.out()) != Ok || !image) return;
+    UINT width = 0, height = 0;
+    GdipGetImageWidth(image.get(), &width);
+    GdipGetImageHeight(image.get(), &height);
+    GraphicsOwner graphics;
+    if (GdipCreateFromHDC(hdcCapture, graphics.out()) != Ok) return;
+    GdipDrawImageRectI(graphics.get(), image.get(), 0, 0, std::min<INT>(width, ScreenWidth()),
+                       std::min<INT>(height, ScreenHeight()));
+}
+
+void LoadBackgroundImage(const std::string& path) {
+    opts[IDOPTS_WHITEBOARD] = 0;
+    FillRect(hdcCapture, &rectScreen, brushBlack);
+    DrawPictureFile(path);
+    GdiFlush();
+    // The old drawing belonged to the old picture; it goes, with its undo
+    // steps, and cannot be brought back.
+    CloseTextEditWithoutCommit();
+    ClearHistory();
+    ClearAnnotations();
+    RepaintOverlayNow();
+}

@@ -1,0 +1,22 @@
+// The picture side of snapshots: encoders, the pixel copy into a GDI+
+// bitmap and wide paths. Shared by the save and load code and their tests.
+#pragma once
+
+#include <string>
+
+#include "render/gdiplus_flat.h"
+
+// Finds the GDI+ encoder of a MIME type ("image/png"); its index in GDI+'s
+// encoder list, or -1 when there is none.
+int GetEncoderClsid(const WCHAR* mimeType, CLSID* clsid);
+
+// Copies a bottom-up 24-bit picture (rows padded to 4 bytes, bottom row
+// first: the layout of hdcBase) into a top-down GDI+ bitmap of the same
+// size. Each side's rows are addressed by that side's own stride. False when
+// the bitmap's pixels could not be locked.
+bool CopyBottomUpRowsToBitmap(const BYTE* bits, int width, int height, GpBitmap* bitmap);
+
+// A path in UTF-16 (system ANSI code page) of any length. Full paths of
+// MAX_PATH characters or more get the "\\?\" prefix so that file functions
+// take them.
+std::wstring WidePath(const std::string& path);
