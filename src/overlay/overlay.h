@@ -34,6 +34,7 @@ void CopyBaseToBack();
 void DrawPenSegment(POINT from, POINT to);          // onto hdcBase, then shown
 void DrawToolPreview(int tool, POINT press, POINT cursor);  // onto hdcBack over hdcBase, then shown
 void RepaintOverlayNow();                           // invalidate without erase + UpdateWindow
+void ResumeHeldPaint();  // the repaint held back during a gesture, asked for again at its end
 
 // Text entry in filled shapes.
 void OpenTextEdit(int position);

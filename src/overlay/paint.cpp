@@ -9,21 +9,20 @@
 // While a gesture runs the overlay is not repainted from the list: the
 // gesture shows its own frames. An update region left invalid would make the
 // system send WM_PAINT again and again and spin the message loop for the
-// whole drag, so the region is validated and a short timer repaints the whole
-// frame once the button is up.
-static constexpr UINT_PTR HELD_PAINT_TIMER_ID = 1112;
-static constexpr UINT HELD_PAINT_POLL_MS = 15;
-
-static void CALLBACK ResumeHeldPaint(HWND hwnd, UINT, UINT_PTR id, DWORD) {
-    if (buttonDown) return;
-    KillTimer(hwnd, id);
-    InvalidateRect(hwnd, nullptr, FALSE);
-}
+// whole drag, so the region is validated and remembered; the release asks
+// for the repaint again.
+static bool paintHeld;
 
 static void HoldPaint(HWND hwnd) {
     if (!GetUpdateRect(hwnd, nullptr, FALSE)) return;
     ValidateRect(hwnd, nullptr);
-    SetTimer(hwnd, HELD_PAINT_TIMER_ID, HELD_PAINT_POLL_MS, ResumeHeldPaint);
+    paintHeld = true;
+}
+
+void ResumeHeldPaint() {
+    if (!paintHeld) return;
+    paintHeld = false;
+    InvalidateRect(hwndOverlay, nullptr, FALSE);
 }
 
 LRESULT OnPaint(HWND hwnd) {

@@ -213,6 +213,7 @@ static void DropHeld(int tool) {
 void OnPointerUp() {
     ReleaseCapture();
     buttonDown = false;
+    ResumeHeldPaint();
     if (!pressSeen) return;
     pressSeen = false;
     if (shapeText != -1 || !dragged) {

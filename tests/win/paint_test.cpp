@@ -90,7 +90,7 @@ TEST_F(Paint, RepaintWaitsWhileTheButtonIsDownAndFollowsTheRelease) {
     EXPECT_EQ(PixelRgb(hdcOverlay, 5, 5), 0u);
     EXPECT_EQ(PixelRgb(hdcOverlay, 130, 130), 0u);
 
-    buttonDown = false;
+    SendMessageA(hwndOverlay, WM_LBUTTONUP, 0, 0);  // the release ends the gesture
     PumpFor(300);
     EXPECT_EQ(PixelRgb(hdcBack, 5, 5), WHITE_RGB);  // whiteboard
     EXPECT_EQ(PixelRgb(hdcBack, 130, 130), 0xFF0000u);
