@@ -31,5 +31,14 @@ run_demo() {
     tool 6
     for x in 850 930 1010; do drv click "$x" 540; sleep 0.2; done   # numbered marks 1, 2, 3
     tool 0
-    drv move 640 600
+    drv click 640 600      # a click draws nothing with the pen; the overlay takes the keys
+
+    # F2 saves what the overlay shows as a snapshot in the snapshot folder.
+    drv key 0x71
+    drv wait-window "Save a snapshot of the current screen" 20
+    sleep 1
+    drv type "Quillcast demo"
+    drv key 0x0D
+    drv wait-gone "Save a snapshot of the current screen" 20
+    sleep 1
 }

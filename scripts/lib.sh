@@ -59,7 +59,12 @@ qc_start_session() {
     openbox --sm-disable </dev/null >/dev/null 2>&1 &
     QC_PIDS+=($!)
     log "Wine prefix $WINEPREFIX on display $DISPLAY"
-    rm -rf "$WINEPREFIX"
+    rm -rf "$WINEPREFIX" "$WINEPREFIX.home"
+    # Wine links the user's Documents and Desktop folders to the home
+    # folder; a home of its own keeps every file the tests write inside the
+    # build folder.
+    mkdir -p "$WINEPREFIX.home"
+    export HOME="$WINEPREFIX.home"
     wine wineboot -i </dev/null >/dev/null 2>&1 || true
     mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
     cp /usr/share/wine/fonts/*.ttf /usr/share/wine/fonts/*.fon "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
