@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 extern HWND hwndDock;
 extern HWND textBar;
 extern HWND hwndTools;
@@ -42,3 +44,64 @@ extern HMENU dockMenu;      // the dock's Options menu
 extern HMENU snapshotMenu;  // the dock's Snapshots menu, with the history groups
 
 LRESULT CALLBACK DockWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
+// Command ids of the Options menu, in menu order.
+enum DockMenuId : UINT {
+    DOCK_MENU_EDGE = 1,
+    DOCK_MENU_WHITEBOARD = 2,
+    DOCK_MENU_OPTIONS = 3,  // the default item
+    DOCK_MENU_SEPARATOR = 4,
+    DOCK_MENU_HIDE = 5,
+    DOCK_MENU_EXIT = 6,
+};
+// Command ids of the Snapshots menu's own items; history entries follow
+// from 50 upward.
+constexpr UINT DOCK_SNAPSHOT_TAKE = 1;
+constexpr UINT DOCK_SNAPSHOT_LOAD = 2;
+// Button ids of the menu toolbar.
+constexpr int MENU_BUTTON_OPTIONS = 0;
+constexpr int MENU_BUTTON_SNAPSHOTS = 1;
+
+// Appends the items of the Options menu (ids 1..6, "All Options..." bold).
+// Does nothing when the menu already holds items.
+void FillDockOptionsMenu();
+
+// What the two menus do with a chosen id (0: nothing was chosen).
+void RunDockMenuChoice(UINT id);
+void RunSnapshotMenuChoice(UINT id);
+
+// Text of the item with command id `id` in `menu` or any of its submenus,
+// whatever its length; empty when there is no such item.
+std::string MenuItemTextById(HMENU menu, UINT id);
+
+// markerNumber from the number edit's text: the decimal value of the digits
+// at its start, at most three of them (0 when it starts with none).
+int ParseMarkerNumber(const char* text);
+
+// Draws one item of the owner-drawn mark list or font face list.
+void DrawDockListItem(const DRAWITEMSTRUCT* item);
+
+// Caption pictures under the dock's controls, shown by the relayout.
+enum DockCaption : int {
+    CAPTION_COLOR,
+    CAPTION_SIZE,
+    CAPTION_WIDTH,
+    CAPTION_OPACITY,
+    CAPTION_FILLED,
+    CAPTION_TEXTHINT,
+    CAPTION_NUMBER,
+    CAPTION_ERASEALL,
+    CAPTION_COUNT
+};
+extern HWND dockCaptions[CAPTION_COUNT];
+
+// The colour swatches: static controls whose procedure is replaced by
+// SwatchWndProc. Hover cells are -1 when the pointer is not over them.
+LRESULT CALLBACK SwatchWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+void SubclassSwatch(HWND swatch);
+extern int swatchHoverCol, swatchHoverRow;    // hwndcolor
+extern int swatch2HoverCol, swatch2HoverRow;  // hwndcolor2
+extern bool swatchTracking;                   // a leave notification is pending
+
+// Swatch cell under a client point, limited to the 5 x 2 grid.
+POINT SwatchCellAt(int x, int y);

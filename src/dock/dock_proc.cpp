@@ -1,0 +1,148 @@
+// The procedure of the dock and the text format bar: their controls'
+// notifications, the two owner-drawn lists and the two menus.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <vector>
+
+#include "app/app.h"
+#include "dock/dock.h"
+#include "model/annotation.h"
+#include "model/history.h"
+#include "overlay/overlay.h"
+#include "render/render.h"
+#include "settings/options_dialog_win.h"
+#include "snapshots/snapshots.h"
+
+constexpr int MARKER_DIGITS = 3;
+constexpr int SNAPSHOT_MENU_OFFSET = 77;  // the Snapshots button's left edge within the menu toolbar
+
+int ParseMarkerNumber(const char* text) {
+    int number = 0;
+    for (int i = 0; i < MARKER_DIGITS && text[i] >= '0' && text[i] <= '9'; ++i) number = number * 10 + (text[i] - '0');
+    return number;
+}
+
+static void OnNumberChanged() {
+    const int length = GetWindowTextLengthA(hwndNumber);
+    std::vector<char> text(static_cast<size_t>(length) + 1, '\0');
+    GetWindowTextA(hwndNumber, text.data(), length + 1);
+    markerNumber = ParseMarkerNumber(text.data());
+}
+
+// Everything drawn goes, and nothing is left to undo or redo.
+static void EraseAll() {
+    CloseTextEditWithoutCommit();
+    ClearHistory();
+    ClearAnnotations();
+    RepaintOverlayNow();
+}
+
+std::string MenuItemTextById(HMENU menu, UINT id) {
+    MENUITEMINFOA info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_STRING;
+    if (!GetMenuItemInfoA(menu, id, FALSE, &info) || info.cch == 0) return {};
+    std::vector<char> text(info.cch + 1, '\0');
+    info.dwTypeData = text.data();
+    info.cch = static_cast<UINT>(text.size());
+    if (!GetMenuItemInfoA(menu, id, FALSE, &info)) return {};
+    return text.data();
+}
+
+void RunDockMenuChoice(UINT id) {
+    switch (id) {
+    case DOCK_MENU_EDGE:
+        ToggleDockEdge();
+        break;
+    case DOCK_MENU_WHITEBOARD:
+        ToggleWhiteboard();
+        break;
+    case DOCK_MENU_OPTIONS:
+        ShowOptionsDialog();
+        break;
+    case DOCK_MENU_HIDE:
+        HideOverlay();
+        break;
+    case DOCK_MENU_EXIT:
+        exitRequested = 1;
+        break;
+    default:
+        break;
+    }
+}
+
+// A history entry's text is the path of its picture: any text with a period
+// in it is loaded as the background.
+void RunSnapshotMenuChoice(UINT id) {
+    if (id == 0) return;
+    const std::string text = MenuItemTextById(snapshotMenu, id);
+    if (text.find('.') != std::string::npos) LoadBackgroundImage(text);
+    if (id == DOCK_SNAPSHOT_TAKE) SaveSnapshot();
+    if (id == DOCK_SNAPSHOT_LOAD) LoadSnapshotDialog();
+}
+
+static UINT OpenMenuAt(HMENU menu, int x, int y) {
+    return static_cast<UINT>(TrackPopupMenu(menu, TPM_RETURNCMD, x, y, 0, hwndDock, nullptr));
+}
+
+static void OnMenuButton(int button) {
+    RECT bar;
+    GetWindowRect(hwndMenuBar, &bar);
+    if (button == MENU_BUTTON_OPTIONS) RunDockMenuChoice(OpenMenuAt(dockMenu, bar.left, bar.bottom));
+    if (button == MENU_BUTTON_SNAPSHOTS)
+        RunSnapshotMenuChoice(OpenMenuAt(snapshotMenu, bar.left + SNAPSHOT_MENU_OFFSET, bar.bottom));
+}
+
+// Several steps can apply to one command; they run in this order.
+static void OnCommand(WPARAM wParam, LPARAM lParam) {
+    const HWND sender = reinterpret_cast<HWND>(lParam);
+    const WORD code = HIWORD(wParam);
+    if (code == EN_CHANGE && sender == hwndNumber) OnNumberChanged();
+    if (sender == hwndTools) RelayoutDock();
+    if (code == CBN_SELCHANGE) {
+        SetFocus(hwndOverlay);
+        ApplyDockControls();
+        SetFocus(hwndOverlay);
+    }
+    if (code == BN_CLICKED) {
+        ApplyDockControls();
+        if (sender == hwndEraseAll) EraseAll();
+        SetFocus(hwndOverlay);
+    }
+    if (sender == hwndMenuBar) OnMenuButton(LOWORD(wParam));
+}
+
+// Fixed-height lists are measured once, while each is created; the parent
+// tells which list asks.
+static void OnMeasureItem(HWND hwnd, MEASUREITEMSTRUCT* item) {
+    const bool selectionField = item->itemID == static_cast<UINT>(-1);
+    if (hwnd == textBar) {
+        item->itemWidth = 330;
+        item->itemHeight = selectionField ? 18 : 26;
+    } else {
+        item->itemWidth = 460;
+        item->itemHeight = selectionField ? 31 : 41;
+    }
+}
+
+LRESULT CALLBACK DockWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case WM_MEASUREITEM:
+        OnMeasureItem(hwnd, reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
+        return TRUE;
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    case WM_DRAWITEM:
+        DrawDockListItem(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        return TRUE;
+    case WM_KEYDOWN:
+        return 0;
+    case WM_COMMAND:
+        OnCommand(wParam, lParam);
+        return 0;
+    default:
+        return DefWindowProcA(hwnd, msg, wParam, lParam);
+    }
+}

@@ -1,0 +1,160 @@
+// The dock's two menus, what their choices do, and the owner-drawn rows of
+// the mark list and the font face list.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/app.h"
+#include "dock/dock.h"
+#include "settings/options.h"
+#include "win_env.h"
+
+namespace {
+
+class DockMenu : public ::testing::Test {
+protected:
+    void SetUp() override {
+        StartProgramOnce();
+        opts[IDOPTS_AUTOHIDE] = 0;
+        ShowWindow(hwndOverlay, SW_SHOW);
+    }
+};
+
+std::string TextAt(HMENU menu, int position) {
+    char text[256] = "";
+    GetMenuStringA(menu, position, text, sizeof text, MF_BYPOSITION);
+    return text;
+}
+
+TEST_F(DockMenu, OptionsMenuHoldsItsItemsInOrder) {
+    ASSERT_EQ(GetMenuItemCount(dockMenu), 6);
+    const struct {
+        UINT id;
+        std::string text;
+    } items[] = {
+        {1, "Dock Top/Bottom                       'B'"},
+        {2, "Whiteboard Mode On/Off          'W'"},
+        {3, "All Options..."},
+        {4, ""},
+        {5, "Hide Overscribbler           'Esc'"},
+        {6, "Exit Overscribbler"},
+    };
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ(GetMenuItemID(dockMenu, i), items[i].id) << i;
+        EXPECT_EQ(TextAt(dockMenu, i), items[i].text) << i;
+    }
+    EXPECT_TRUE(GetMenuState(dockMenu, 3, MF_BYPOSITION) & MF_SEPARATOR);
+    EXPECT_EQ(GetMenuDefaultItem(dockMenu, FALSE, 0), 3u);
+
+    FillDockOptionsMenu();  // a second fill adds nothing
+    EXPECT_EQ(GetMenuItemCount(dockMenu), 6);
+}
+
+// The snapshot menu's own items are added with the history at start-up.
+TEST_F(DockMenu, SnapshotMenuStartsWithSaveAndLoad) {
+    if (GetMenuItemCount(snapshotMenu) == 0) GTEST_SKIP() << "the history menus are not built in this program yet";
+    EXPECT_EQ(GetMenuItemID(snapshotMenu, 0), DOCK_SNAPSHOT_TAKE);
+    EXPECT_EQ(TextAt(snapshotMenu, 0), "Take Snapshot!           'F2'");
+    EXPECT_EQ(GetMenuItemID(snapshotMenu, 1), DOCK_SNAPSHOT_LOAD);
+    EXPECT_EQ(TextAt(snapshotMenu, 1), "Load Snapshot!                  'F3'");
+    EXPECT_TRUE(GetMenuState(snapshotMenu, 2, MF_BYPOSITION) & MF_SEPARATOR);
+    EXPECT_EQ(GetMenuDefaultItem(snapshotMenu, FALSE, 0), DOCK_SNAPSHOT_TAKE);
+}
+
+// A history entry's text is a full path, which may be far longer than any
+// fixed buffer; it is found in a submenu by its id.
+TEST_F(DockMenu, ItemTextIsReadWholeFromSubmenus) {
+    HMENU menu = CreatePopupMenu();
+    HMENU group = CreatePopupMenu();
+    const std::string longPath = "C:\\" + std::string(900, 'd') + "\\snap.png";
+    AppendMenuA(group, MF_STRING, 57, longPath.c_str());
+    AppendMenuA(menu, MF_STRING, 1, "Take");
+    AppendMenuA(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(group), "Group");
+    EXPECT_EQ(MenuItemTextById(menu, 57), longPath);
+    EXPECT_EQ(MenuItemTextById(menu, 1), "Take");
+    EXPECT_EQ(MenuItemTextById(menu, 99), "");
+    DestroyMenu(menu);
+}
+
+TEST_F(DockMenu, OptionsMenuChoicesAct) {
+    const int top = opts[IDOPTS_DOCKTOP];
+    RunDockMenuChoice(DOCK_MENU_EDGE);
+    EXPECT_EQ(opts[IDOPTS_DOCKTOP], 1 - top);
+    RunDockMenuChoice(DOCK_MENU_EDGE);
+    EXPECT_EQ(opts[IDOPTS_DOCKTOP], top);
+
+    const int whiteboard = opts[IDOPTS_WHITEBOARD];
+    RunDockMenuChoice(DOCK_MENU_WHITEBOARD);
+    EXPECT_NE(opts[IDOPTS_WHITEBOARD], whiteboard);
+
+    RunDockMenuChoice(0);  // dismissed
+    RunDockMenuChoice(DOCK_MENU_SEPARATOR);
+    EXPECT_EQ(exitRequested, 0);
+    EXPECT_TRUE(IsWindowVisible(hwndOverlay));
+
+    RunDockMenuChoice(DOCK_MENU_HIDE);
+    EXPECT_FALSE(IsWindowVisible(hwndOverlay));
+    EXPECT_FALSE(IsWindowVisible(hwndDock));
+    RunDockMenuChoice(DOCK_MENU_EXIT);
+    EXPECT_EQ(exitRequested, 1);
+    exitRequested = 0;
+}
+
+// Draws one owner-drawn row into a white test surface and counts the pixels
+// of a colour in it.
+int CountPixels(HWND list, int index, UINT state, COLORREF wanted, COLORREF background = RGB(0, 255, 0)) {
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, 460, 41);
+    ReleaseDC(nullptr, screen);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    RECT all{0, 0, 460, 41};
+    HBRUSH fill = CreateSolidBrush(background);
+    FillRect(dc, &all, fill);
+    DeleteObject(fill);
+
+    DRAWITEMSTRUCT item{};
+    item.CtlType = ODT_COMBOBOX;
+    item.itemID = static_cast<UINT>(index);
+    item.itemAction = ODA_DRAWENTIRE;
+    item.itemState = state;
+    item.hwndItem = list;
+    item.hDC = dc;
+    item.rcItem = all;
+    SendMessageA(GetParent(list), WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&item));
+
+    int count = 0;
+    for (int y = 0; y < 41; ++y)
+        for (int x = 0; x < 460; ++x) count += GetPixel(dc, x, y) == wanted;
+    SelectObject(dc, old);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    return count;
+}
+
+TEST_F(DockMenu, NumberedMarkRowsCarryARedCaption) {
+    const COLORREF red = RGB(255, 0, 0);
+    for (int mark : {0, 1, 2}) EXPECT_GT(CountPixels(hwndMarks, mark, 0, red), 10) << mark;
+    for (int mark : {3, 11}) EXPECT_EQ(CountPixels(hwndMarks, mark, 0, red), 0) << mark;
+    // A row is filled white, or black while selected; the closed field is not filled.
+    EXPECT_EQ(CountPixels(hwndMarks, 3, 0, RGB(255, 255, 255)), 460 * 41);
+    EXPECT_EQ(CountPixels(hwndMarks, 3, ODS_SELECTED, RGB(0, 0, 0)), 460 * 41);
+    EXPECT_EQ(CountPixels(hwndMarks, 3, ODS_COMBOBOXEDIT, RGB(0, 255, 0)), 460 * 41);
+    EXPECT_EQ(CountPixels(hwndMarks, 12, 0, RGB(0, 255, 0)), 460 * 41);  // beyond the twelve marks
+}
+
+TEST_F(DockMenu, FontRowsAreBlueWhenSelectedAndBlackOtherwise) {
+    const COLORREF blue = RGB(0, 0, 255), black = RGB(0, 0, 0);
+    for (int face : {0, 3, 4, 7}) {
+        EXPECT_GT(CountPixels(hwndFontFace, face, ODS_SELECTED, blue), 10) << face;
+        EXPECT_EQ(CountPixels(hwndFontFace, face, ODS_SELECTED, black), 0) << face;
+        EXPECT_GT(CountPixels(hwndFontFace, face, 0, black), 10) << face;
+        EXPECT_EQ(CountPixels(hwndFontFace, face, 0, blue), 0) << face;
+    }
+    // The closed field shows the chosen face's name in black on white.
+    opts[IDOPTS_FONT] = 6;
+    EXPECT_GT(CountPixels(hwndFontFace, 1, ODS_COMBOBOXEDIT, black), 10);
+    EXPECT_EQ(CountPixels(hwndFontFace, 1, ODS_COMBOBOXEDIT, RGB(0, 255, 0)), 0);
+}
+
+}  // namespace
