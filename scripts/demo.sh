@@ -1,6 +1,35 @@
 # The scripted demo of scripts/run: drives Quillcast with real input through
-# the test driver (function drv, set by the caller).
+# the test driver (function drv, set by the caller). Screen positions are
+# those of a 1280-pixel-wide screen, with the dock at the top.
+
+# The dock hides itself while the pointer is away; resting on it brings it
+# back within a timer tick.
+dock_click() {
+    drv move "$1" "$2"
+    sleep 0.7
+    drv click "$1" "$2"
+    sleep 0.3
+}
+
+# Tool buttons of the dock: pen, highlighter, rectangle, rounded rectangle,
+# ellipse, arrow, stamp, eraser.
+tool() { dock_click $((420 + 25 * $1)) 12; }
+colour() { dock_click $((652 + 14 * $2)) $((9 + 14 * $1)); }  # row, column of the swatch
+
 run_demo() {
-    # A pen stroke with the pen, the tool Quillcast starts with.
-    drv drag 150 330 520 300 20
+    tool 0; colour 0 0
+    drv drag 150 330 520 300 20                     # a red pen stroke under the title
+    tool 1
+    drv drag 120 240 640 240 20                     # highlight the first line
+    tool 2; colour 0 4
+    drv drag 100 150 790 215 10                     # a blue frame around the title
+    tool 4; colour 0 1
+    dock_click 865 20                               # the "filled" box
+    drv drag 300 420 500 520 10                     # a filled orange ellipse
+    tool 5; colour 1 3
+    drv drag 560 470 960 390 10                     # an arrow to the tallest bar
+    tool 6
+    for x in 850 930 1010; do drv click "$x" 540; sleep 0.2; done   # numbered marks 1, 2, 3
+    tool 0
+    drv move 640 600
 }

@@ -30,6 +30,7 @@ constexpr int TOOL_IMAGE_SIZE = 18;
 constexpr int MENU_IMAGE_WIDTH = 72;
 constexpr int MENU_IMAGE_HEIGHT = 12;
 constexpr int MARK_LIST_ITEMS = 12;
+constexpr int MARK_LIST_DROPPED_WIDTH = 120;
 
 static const char* const fontFaceCaptions[FONT_FACE_COUNT] = {"Cursive 1", "Cursive 2", "Jot 1", "Jot 2",
                                                               "Arial",     "Tahoma",    "Verdana", "Georgia"};
@@ -110,8 +111,11 @@ static void CreateDockControls() {
     SubclassSwatch(hwndcolor2);
 }
 
+// The open list is wider than the closed field, so that the "numbered"
+// caption beside the first three marks is not cut off by the scroll bar.
 static void FillMarkList() {
     for (int i = 0; i < MARK_LIST_ITEMS; ++i) SendMessageA(hwndMarks, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("1"));
+    SendMessageA(hwndMarks, CB_SETDROPPEDWIDTH, MARK_LIST_DROPPED_WIDTH, 0);
 }
 
 static HBITMAP LoadBitmapResource(int id) {

@@ -88,3 +88,29 @@ finish() {
     echo "$FAILURES check(s) failed"
     exit 1
 }
+
+# "r,g,b" of one pixel of a picture.
+pixel_at() { convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:; }
+
+# True when some pixel of the box x1..x2, y1..y2 has the colour r,g,b (each
+# channel within 8).
+colour_near() {  # picture x1 x2 y1 y2 r g b
+    local found
+    found=$(convert "$1" -crop "$(($3 - $2 + 1))x$(($5 - $4 + 1))+$2+$4" +repage txt:- |
+        awk -v r="$6" -v g="$7" -v b="$8" -F'[(),]' 'NR > 1 {
+            if ($3 - r <= 8 && r - $3 <= 8 && $4 - g <= 8 && g - $4 <= 8 && $5 - b <= 8 && b - $5 <= 8) n++
+        } END { print n + 0 }')
+    [ "$found" -gt 0 ]
+}
+no_colour_near() { ! colour_near "$@"; }
+
+# Clicks on the dock. The dock hides itself while the pointer is away;
+# resting on it brings it back within a timer tick.
+dock_click() {
+    drv move "$1" "$2"
+    sleep 0.7
+    drv click "$1" "$2"
+    sleep 0.3
+}
+dock_tool() { dock_click $((420 + 25 * $1)) 12; }                       # tool button 0..7
+dock_colour() { dock_click $((652 + 14 * $2)) $((9 + 14 * $1)); }      # swatch row, column

@@ -155,6 +155,7 @@ TEST_F(Dock, WindowsAndControlsAreBuiltAsLaidOut) {
         EXPECT_STREQ(text, sizes[i]);
     }
     EXPECT_EQ(SendMessageA(hwndMarks, CB_GETCOUNT, 0, 0), 12);
+    EXPECT_GE(SendMessageA(hwndMarks, CB_GETDROPPEDWIDTH, 0, 0), 120);  // room for "numbered"
     EXPECT_EQ(SendMessageA(hwndOpacity, CB_GETCOUNT, 0, 0), 5);
 
     // Owner-drawn rows were measured while each list was made. The closed
