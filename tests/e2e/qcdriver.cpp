@@ -3,6 +3,8 @@
 //
 //   qcdriver wait-window <title> [seconds]   exit 0 once a visible window has the title
 //   qcdriver wait-gone <title> [seconds]     exit 0 once no window has the title
+//   qcdriver wait-hidden <title> [seconds]   exit 0 once the window exists and is hidden
+//   qcdriver is-visible <title>              exit 0 when the window exists and is visible
 //   qcdriver close <title>                   post WM_CLOSE to the window
 //   qcdriver dialog-text <title>             print the static texts of a dialog
 //   qcdriver press-ok <title>                click the dialog's OK/IDOK button
@@ -74,6 +76,15 @@ int main(int argc, char** argv) {
 
     if (cmd == "wait-window") return WaitFor(argv[2], true, seconds(3)) ? 0 : 1;
     if (cmd == "wait-gone") return WaitFor(argv[2], false, seconds(3)) ? 0 : 1;
+    if (cmd == "wait-hidden") {
+        for (int i = 0; i < static_cast<int>(seconds(3) * 20); ++i) {
+            HWND w = FindTitled(argv[2], false);
+            if (w && !IsWindowVisible(w)) return 0;
+            Sleep(50);
+        }
+        return 1;
+    }
+    if (cmd == "is-visible") return FindTitled(argv[2], true) ? 0 : 1;
     if (cmd == "close") {
         HWND w = FindTitled(argv[2], false);
         return w && PostMessageA(w, WM_CLOSE, 0, 0) ? 0 : 1;
@@ -124,6 +135,9 @@ int main(int argc, char** argv) {
         if (modVk) SendKey(modVk, false);
         SendKey(vk, false);
         SendKey(vk, true);
+        // The program reads the modifier's state when it handles the key,
+        // so the modifier stays down until it has surely done so.
+        if (modVk) Sleep(200);
         if (modVk) SendKey(modVk, true);
         return 0;
     }

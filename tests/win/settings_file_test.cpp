@@ -1,0 +1,131 @@
+// Settings.dat on disk and the controls that show the loaded options.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "app/app.h"
+#include "dock/dock.h"
+#include "resource.h"
+#include "settings/settings_win.h"
+#include "win_env.h"
+
+namespace {
+
+class SettingsFile : public ::testing::Test {
+protected:
+    void SetUp() override {
+        StartProgramOnce();
+        recordedMessages.clear();
+        savedPath = settingsPath;
+        dir = exeDir + "\\settings-test\\";
+        CreateDirectoryA(dir.c_str(), nullptr);
+        settingsPath = dir + "Settings.dat";
+        DeleteFileA(settingsPath.c_str());
+        RemoveDirectoryA((settingsPath + ".tmp").c_str());
+        SetOptionTableDefaults();
+        lastPath = "C:\\snaps\\";
+    }
+    void TearDown() override { settingsPath = savedPath; }
+
+    static void WriteRaw(const std::string& text) { ASSERT_TRUE(WriteFileReplacing(settingsPath, text)); }
+    static std::string ReadRaw() {
+        std::string text;
+        EXPECT_TRUE(ReadWholeFile(settingsPath, text));
+        return text;
+    }
+
+    std::string savedPath, dir;
+};
+
+TEST_F(SettingsFile, SavedFileHasCrLfLinesAndReadsBack) {
+    opts[IDOPTS_TOOL] = 5;
+    ASSERT_TRUE(SaveSettings());
+    const std::string text = ReadRaw();
+    EXPECT_EQ(text.rfind("0=0\r\n7=5\r\n8=0\r\n", 0), 0u);
+    EXPECT_NE(text.find("1066=1\r\n<LastPath>=C:\\snaps\\\r\n"), std::string::npos);
+    EXPECT_EQ(text.find("\n\n"), std::string::npos);
+    EXPECT_TRUE(recordedMessages.empty());
+
+    SetOptionTableDefaults();
+    lastPath.clear();
+    LoadSettings();
+    EXPECT_EQ(opts[IDOPTS_TOOL], 5);
+    EXPECT_EQ(lastPath, "C:\\snaps\\");
+}
+
+TEST_F(SettingsFile, FailedWriteIsReportedAndKeepsThePreviousFile) {
+    WriteRaw("7=3\r\n<LastPath>=old\r\n");
+    // The temporary file cannot be made: a folder stands in its way.
+    ASSERT_TRUE(CreateDirectoryA((settingsPath + ".tmp").c_str(), nullptr));
+    opts[IDOPTS_TOOL] = 6;
+    EXPECT_FALSE(SaveSettings());
+    ASSERT_EQ(recordedMessages.size(), 1u);
+    EXPECT_EQ(recordedMessages[0].text, "Could not write options file.");
+    EXPECT_EQ(recordedMessages[0].title, "Zephrine Error");
+    EXPECT_EQ(ReadRaw(), "7=3\r\n<LastPath>=old\r\n");
+    RemoveDirectoryA((settingsPath + ".tmp").c_str());
+}
+
+TEST_F(SettingsFile, MissingFileIsReportedAndChangesNothing) {
+    opts[IDOPTS_TOOL] = 4;
+    LoadSettings();
+    ASSERT_EQ(recordedMessages.size(), 1u);
+    EXPECT_EQ(recordedMessages[0].text, "fileOptions could not be found.");
+    EXPECT_EQ(recordedMessages[0].title, "");
+    EXPECT_EQ(opts[IDOPTS_TOOL], 4);
+}
+
+TEST_F(SettingsFile, LoadingShowsTheValuesInTheControls) {
+    WriteRaw("7=6\n13=2\n17=7\n12=1\n53=4\n49=1\n39=3\n40=72\n1052=0\n56=1\n1055=0\n1064=1\n1066=0\n55=65\n");
+    LoadSettings();
+    EXPECT_EQ(opts[IDOPTS_DOCKTOP], 1);  // every load starts with the dock at the top
+    EXPECT_EQ(opts[IDOPTS_WHITEBOARD], 0);
+    EXPECT_EQ(SendMessageA(hwndTools, TB_ISBUTTONCHECKED, 5, 0), TRUE);
+    EXPECT_EQ(SendMessageA(hwndPenSize, CB_GETCURSEL, 0, 0), 1);
+    EXPECT_EQ(SendMessageA(hwndShapeWidth, CB_GETCURSEL, 0, 0), 6);
+    EXPECT_EQ(SendMessageA(hwndOpacity, CB_GETCURSEL, 0, 0), 0);
+    EXPECT_EQ(SendMessageA(hwndMarks, CB_GETCURSEL, 0, 0), 4);
+    EXPECT_EQ(SendMessageA(hwndFilled, BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_EQ(SendMessageA(hwndFontFace, CB_GETCURSEL, 0, 0), 3);
+    EXPECT_EQ(SendMessageA(hwndFontSize, CB_GETCURSEL, 0, 0), 8);  // "72", the last size
+    EXPECT_EQ(IsDlgButtonChecked(hwndOptions, IDC_DOCKTOP), BST_CHECKED);
+    EXPECT_EQ(IsDlgButtonChecked(hwndOptions, IDC_DOCKBOTTOM), BST_UNCHECKED);
+    EXPECT_EQ(IsDlgButtonChecked(hwndOptions, IDC_ALWAYSSHOW), BST_CHECKED);
+    EXPECT_EQ(IsDlgButtonChecked(hwndOptions, IDC_HOTKEYCTRL), BST_CHECKED);
+    EXPECT_EQ(IsDlgButtonChecked(hwndOptions, IDC_HOTKEYALT), BST_UNCHECKED);
+    char key[16] = "";
+    GetDlgItemTextA(hwndOptions, IDC_HOTKEYLIST, key, sizeof key);
+    EXPECT_STREQ(key, "A");
+    RECT dock;
+    GetWindowRect(hwndDock, &dock);
+    EXPECT_EQ(dock.top, 0);
+    EXPECT_EQ(dock.left, ScreenWidth() / 2 - 240);
+
+    // Values without an item leave the selection as it was.
+    WriteRaw("40=13\n55=124\n");
+    LoadSettings();
+    EXPECT_EQ(SendMessageA(hwndFontSize, CB_GETCURSEL, 0, 0), 8);
+    GetDlgItemTextA(hwndOptions, IDC_HOTKEYLIST, key, sizeof key);
+    EXPECT_STREQ(key, "A");
+}
+
+TEST_F(SettingsFile, DamagedValuesSelectTheDefaults) {
+    WriteRaw("7=99\n13=-4\n53=400\n39=12\n");
+    LoadSettings();
+    EXPECT_EQ(SendMessageA(hwndTools, TB_ISBUTTONCHECKED, 0, 0), TRUE);  // the pen
+    EXPECT_EQ(SendMessageA(hwndPenSize, CB_GETCURSEL, 0, 0), 2);         // width 3
+    EXPECT_EQ(SendMessageA(hwndMarks, CB_GETCURSEL, 0, 0), 0);
+    EXPECT_EQ(SendMessageA(hwndFontFace, CB_GETCURSEL, 0, 0), 0);
+}
+
+TEST_F(SettingsFile, LongLastPathSurvivesTheFile) {
+    const std::string longPath = "C:\\" + std::string(3000, 'x') + "\\";
+    lastPath = longPath;
+    ASSERT_TRUE(SaveSettings());
+    lastPath.clear();
+    LoadSettings();
+    EXPECT_EQ(lastPath, longPath);
+}
+
+}  // namespace
