@@ -1,9 +1,191 @@
-// Text typed into filled shapes.
-#include "overlay/overlay.h"
+// Text typed into filled shapes. A double-click on a filled shape lays the
+// borderless edit over the inside of its box and shows the text bar above
+// it; the box grows downward as lines are typed; the next press on the
+// overlay writes the text and the bar's settings into the record, and that
+// commit is one step of the undo history.
+#include <string>
+#include <vector>
 
-void OpenTextEdit(int) {}
-void CommitTextEdit() { shapeText = -1; }
-void CloseTextEditWithoutCommit() { shapeText = -1; }
-void OnDoubleClick() {}
-LRESULT OnEditCommand(WPARAM, LPARAM) { return 0; }
-LRESULT OnCtlColorEdit(HDC, HWND) { return 0; }
+#include "app/app.h"
+#include "dock/dock.h"
+#include "model/history.h"
+#include "model/hittest_win.h"
+#include "overlay/overlay.h"
+#include "render/gdi_owner.h"
+#include "render/render.h"
+#include "settings/settings_win.h"
+
+constexpr int TEXT_BAR_LEFT_OF_BOX = 5;
+constexpr int TEXT_BAR_ABOVE_BOX = 38;
+constexpr int FONT_SIZE_ITEMS_SCANNED = 100;
+constexpr int LINE_PROBE_WIDTH = 50;  // width of the rectangle "W" is measured in
+
+// The background of the edit: the shape's own colour. One brush is kept and
+// replaced when the colour changes, so repeated repaints make no new objects.
+static HBRUSH brushTextBack;
+static COLORREF brushTextBackColor;
+
+static bool EditIsOpen() { return shapeText >= 0 && shapeText < AnnotationCount(); }
+
+static void ZeroEditMargins() {
+    SendMessageA(textEdit, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(0, 0));
+}
+
+// The edit covers the record's box less the margin on every side; a box too
+// small for the margins gives an empty edit rather than a negative size.
+static void PlaceEditOver(const Annotation& r) {
+    const int m = textMargin;
+    const int width = r.cx - 2 * m > 0 ? r.cx - 2 * m : 0;
+    const int height = r.cy - 2 * m > 0 ? r.cy - 2 * m : 0;
+    SetWindowPos(textEdit, HWND_TOP, r.x + m, r.y + m, width, height, SWP_SHOWWINDOW);
+}
+
+static void RepaintNow(HWND window) {
+    InvalidateRect(window, nullptr, TRUE);
+    UpdateWindow(window);
+}
+
+// The record already has text: the options, the edit and the bar take its
+// face, size and colour, so that it is edited as it looks.
+static void LoadRecordText(const Annotation& r) {
+    opts[IDOPTS_TEXTCOLORROW] = r.textColorRow;
+    opts[IDOPTS_TEXTCOLORCOL] = r.textColorCol;
+    opts[IDOPTS_FONTSIZE] = r.fontSize;
+    opts[IDOPTS_FONT] = r.fontIndex;
+    MakeTextFont();
+    ZeroEditMargins();
+    SendMessageA(textEdit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(r.text.c_str()));
+    SendMessageA(hwndFontFace, CB_SETCURSEL, OptValue(IDOPTS_FONT), 0);
+    findCombo(hwndFontSize, std::to_string(opts[IDOPTS_FONTSIZE]).c_str(), FONT_SIZE_ITEMS_SCANNED);
+    RepaintNow(textEdit);
+    RepaintNow(hwndcolor2);
+}
+
+// A shape without text starts empty with the current text settings.
+static void StartEmptyText(Annotation& r) {
+    SendMessageA(textEdit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
+    r.textColorRow = OptValue(IDOPTS_TEXTCOLORROW);
+    r.textColorCol = OptValue(IDOPTS_TEXTCOLORCOL);
+    r.fontSize = OptValue(IDOPTS_FONTSIZE);
+    r.fontIndex = OptValue(IDOPTS_FONT);
+}
+
+void OpenTextEdit(int position) {
+    if (position < 0 || position >= AnnotationCount()) return;
+    if (shapeText != -1 && shapeText != position) CommitTextEdit();  // typed text is never dropped
+    shapeText = position;
+    Annotation& r = annotations[position];
+    ZeroEditMargins();
+    PlaceEditOver(r);
+    SetWindowPos(textBar, HWND_TOP, r.x - TEXT_BAR_LEFT_OF_BOX, r.y - TEXT_BAR_ABOVE_BOX, 0, 0,
+                 SWP_NOSIZE | SWP_SHOWWINDOW);
+    SetFocus(textEdit);
+    if (r.fontIndex != -1)
+        LoadRecordText(r);
+    else
+        StartEmptyText(r);
+}
+
+// Only filled records that select mode finds take text: rectangles, rounded
+// rectangles, ellipses and arrows drawn while fill was on.
+void OnDoubleClick() {
+    POINT cursor;
+    GetCursorPos(&cursor);
+    const int hit = HitTestAnnotations({cursor.x, cursor.y}, false);
+    if (hit == -1 || annotations[hit].filled == 0) return;
+    OpenTextEdit(hit);
+}
+
+LRESULT OnCtlColorEdit(HDC dc, HWND control) {
+    if (control != textEdit || !EditIsOpen()) return 0;
+    const COLORREF back = annotations[shapeText].color;
+    if (!brushTextBack || brushTextBackColor != back) {
+        if (brushTextBack) DeleteObject(brushTextBack);
+        brushTextBack = CreateSolidBrush(back);
+        brushTextBackColor = back;
+    }
+    SetTextColor(dc, PaletteColor(opts[IDOPTS_TEXTCOLORROW], opts[IDOPTS_TEXTCOLORCOL]));
+    SetBkColor(dc, back);
+    return reinterpret_cast<LRESULT>(brushTextBack);
+}
+
+// Height of one line of the edit's font. The font is selected only for the
+// measurement, so that the next MakeTextFont can delete it.
+static int LineHeight() {
+    SelectGuard font(hdcTextEdit, fontText);
+    RECT probe{0, 0, LINE_PROBE_WIDTH, 0};
+    DrawTextA(hdcTextEdit, "W", -1, &probe, DT_CALCRECT | DT_WORDBREAK | DT_EDITCONTROL);
+    return probe.bottom;
+}
+
+// The box grows by whole lines, downward only; its width stays. Growth is
+// part of typing, not a step of its own in the history.
+static void GrowToFitLines() {
+    Annotation& r = annotations[shapeText];
+    const int lines = static_cast<int>(SendMessageA(textEdit, EM_GETLINECOUNT, 0, 0));
+    const int need = lines * LineHeight() + 2 * textMargin;
+    if (r.cy >= need) return;
+    r.cy = need;
+    ZeroEditMargins();
+    PlaceEditOver(r);
+    FillBackground(hdcBase);
+    RenderAnnotations(hdcBase, -1, -1);
+    RepaintOverlayNow();
+}
+
+LRESULT OnEditCommand(WPARAM wParam, LPARAM lParam) {
+    if (reinterpret_cast<HWND>(lParam) != textEdit || !EditIsOpen()) return 0;
+    if (HIWORD(wParam) == EN_CHANGE) GrowToFitLines();
+    return 0;  // EN_VSCROLL and the rest need nothing
+}
+
+// The bytes of a multi-byte character stay together when text is cut.
+static size_t CutPoint(const std::vector<char>& text, size_t limit) {
+    size_t i = 0;
+    while (i < limit && text[i] != '\0') {
+        const size_t step = IsDBCSLeadByte(static_cast<BYTE>(text[i])) && text[i + 1] != '\0' ? 2 : 1;
+        if (i + step > limit) break;
+        i += step;
+    }
+    return i;
+}
+
+// The whole text of the edit, read at its real length, then cut to what a
+// record holds.
+static std::string ReadEditText() {
+    const int length = GetWindowTextLengthA(textEdit);
+    std::vector<char> text(static_cast<size_t>(length > 0 ? length : 0) + 2, '\0');
+    GetWindowTextA(textEdit, text.data(), static_cast<int>(text.size()) - 1);
+    return std::string(text.data(), CutPoint(text, MAX_TEXT_LENGTH));
+}
+
+static void HideTextEdit() {
+    const bool hadFocus = GetFocus() == textEdit;
+    ShowWindow(textEdit, SW_HIDE);
+    ShowWindow(textBar, SW_HIDE);
+    if (hadFocus) SetFocus(hwndOverlay);  // the overlay's keys keep working
+}
+
+// Every commit is recorded, also one that changed nothing, so that one undo
+// step always belongs to one opening.
+void CommitTextEdit() {
+    if (EditIsOpen()) {
+        Annotation& r = annotations[shapeText];
+        const Annotation before = r;
+        r.textColorRow = OptValue(IDOPTS_TEXTCOLORROW);
+        r.textColorCol = OptValue(IDOPTS_TEXTCOLORCOL);
+        r.fontSize = OptValue(IDOPTS_FONTSIZE);
+        r.fontIndex = OptValue(IDOPTS_FONT);
+        r.text = ReadEditText();
+        RecordText(shapeText, before);  // drops undone steps first
+    }
+    HideTextEdit();
+    shapeText = -1;
+}
+
+// For operations that remove or reorder records: the edit's position would
+// no longer name its record.
+void CloseTextEditWithoutCommit() {
+    HideTextEdit();
+    shapeText = -1;
+}

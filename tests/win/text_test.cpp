@@ -1,0 +1,374 @@
+// Text typed into filled shapes, driven as the system drives it: the cursor
+// is placed with SetCursorPos, a double-click arrives as down, up, double-
+// click, up; typing goes to the edit as WM_CHAR and the edit notifies the
+// overlay itself.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+
+#include "app/app.h"
+#include "dock/dock.h"
+#include "model/annotation.h"
+#include "model/history.h"
+#include "overlay/overlay.h"
+#include "render/render.h"
+#include "settings/options.h"
+#include "win_env.h"
+
+namespace {
+
+class Text : public ::testing::Test {
+protected:
+    void SetUp() override {
+        StartProgramOnce();
+        CloseTextEditWithoutCommit();
+        ClearAnnotations();
+        ClearHistory();
+        opts[IDOPTS_FILL] = 1;
+        opts[IDOPTS_FONT] = 0;
+        opts[IDOPTS_FONTSIZE] = 14;
+        opts[IDOPTS_TEXTCOLORROW] = 0;
+        opts[IDOPTS_TEXTCOLORCOL] = 0;
+        MakeTextFont();
+        UseTool(TOOL_RECT);
+    }
+    static void UseTool(int tool) {
+        SendMessageA(hwndTools, TB_CHECKBUTTON, tool - 1, TRUE);
+        RelayoutDock();
+        opts[IDOPTS_TOOL] = tool;
+    }
+    static void Press(int x, int y) {
+        SetCursorPos(x, y);
+        SendMessageA(hwndOverlay, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+        PumpMessages();
+    }
+    static void Release() {
+        SendMessageA(hwndOverlay, WM_LBUTTONUP, 0, 0);
+        PumpMessages();
+    }
+    static void Drag(int x1, int y1, int x2, int y2) {
+        Press(x1, y1);
+        for (int i = 1; i <= 4; ++i) {
+            SetCursorPos(x1 + (x2 - x1) * i / 4, y1 + (y2 - y1) * i / 4);
+            SendMessageA(hwndOverlay, WM_MOUSEMOVE, 0, 0);
+        }
+        Release();
+    }
+    static void ClickAway() {
+        Press(1200, 780);
+        Release();
+    }
+    static void DoubleClick(int x, int y) {
+        SetCursorPos(x, y);
+        const LPARAM at = MAKELPARAM(x, y);
+        SendMessageA(hwndOverlay, WM_LBUTTONDOWN, MK_LBUTTON, at);
+        SendMessageA(hwndOverlay, WM_LBUTTONUP, 0, at);
+        SendMessageA(hwndOverlay, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+        SendMessageA(hwndOverlay, WM_LBUTTONUP, 0, at);
+        PumpMessages();
+    }
+    static void Type(const std::string& keys) {
+        for (char c : keys) SendMessageA(textEdit, WM_CHAR, static_cast<unsigned char>(c), 1);
+        PumpMessages();
+    }
+    static std::string EditText() {
+        std::string text(static_cast<size_t>(GetWindowTextLengthA(textEdit)) + 1, '\0');
+        GetWindowTextA(textEdit, text.data(), static_cast<int>(text.size()));
+        text.resize(text.size() - 1);
+        return text;
+    }
+    static bool Visible(HWND window) { return (GetWindowLongA(window, GWL_STYLE) & WS_VISIBLE) != 0; }
+    static RECT ScreenRect(HWND window) {
+        RECT r;
+        GetWindowRect(window, &r);
+        return r;
+    }
+    // One line of the current text font, measured as the overlay measures it.
+    static int LineHeight() {
+        HGDIOBJ old = SelectObject(hdcTextEdit, fontText);
+        RECT probe{0, 0, 50, 0};
+        DrawTextA(hdcTextEdit, "W", -1, &probe, DT_CALCRECT | DT_WORDBREAK | DT_EDITCONTROL);
+        SelectObject(hdcTextEdit, old);
+        return probe.bottom;
+    }
+    static std::string SelectedSize() {
+        const LRESULT i = SendMessageA(hwndFontSize, CB_GETCURSEL, 0, 0);
+        char text[32] = "";
+        if (i != CB_ERR) SendMessageA(hwndFontSize, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
+        return text;
+    }
+    // The user picks a size or a face in the text bar.
+    static void ChooseInBar(HWND list, const char* item) {
+        SendMessageA(list, CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(item));
+        SendMessageA(textBar, WM_COMMAND, MAKEWPARAM(0, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+    }
+    static void ChooseFace(int index) {
+        SendMessageA(hwndFontFace, CB_SETCURSEL, index, 0);
+        SendMessageA(textBar, WM_COMMAND, MAKEWPARAM(0, CBN_SELCHANGE), reinterpret_cast<LPARAM>(hwndFontFace));
+    }
+};
+
+TEST_F(Text, OnlyFilledShapesThatSelectModeFindsOpen) {
+    opts[IDOPTS_FILL] = 0;
+    Drag(100, 100, 300, 200);  // unfilled rectangle
+    UseTool(TOOL_PEN);
+    Drag(400, 150, 600, 150);
+    UseTool(TOOL_HIGHLIGHTER);
+    Drag(100, 400, 300, 400);  // bands are stored filled
+    Annotation mark = MakeMarkRecord({700, 150}, 40, 40, 1);
+    AppendAnnotation(mark);
+    const size_t steps = history.size();
+    for (POINT p : {POINT{100, 150}, POINT{200, 150}, POINT{500, 150}, POINT{200, 403}, POINT{700, 150}}) {
+        DoubleClick(p.x, p.y);
+        EXPECT_EQ(shapeText, -1) << p.x << "," << p.y;
+        EXPECT_FALSE(Visible(textEdit));
+        EXPECT_FALSE(Visible(textBar));
+    }
+    ClickAway();
+    EXPECT_EQ(history.size(), steps);
+    for (const Annotation& r : annotations) EXPECT_EQ(r.fontIndex, -1);
+}
+
+TEST_F(Text, FilledArrowOpensOverItsBoxWhenItsLineIsHit) {
+    UseTool(TOOL_ARROW);
+    Drag(200, 300, 400, 200);  // box 200,200 200x100
+    ASSERT_EQ(AnnotationCount(), 1);
+    DoubleClick(212, 290);  // inside the box, far from the line
+    EXPECT_EQ(shapeText, -1);
+    DoubleClick(300, 250);  // on the line
+    ASSERT_EQ(shapeText, 0);
+    const int m = textMargin;
+    EXPECT_EQ(m, 4);
+    const RECT edit = ScreenRect(textEdit);
+    EXPECT_EQ(edit.left, 200 + m);
+    EXPECT_EQ(edit.top, 200 + m);
+    EXPECT_EQ(edit.right, 400 - m);
+    EXPECT_EQ(edit.bottom, 300 - m);
+    EXPECT_TRUE(Visible(textEdit));
+    const RECT bar = ScreenRect(textBar);
+    EXPECT_EQ(bar.left, 195);
+    EXPECT_EQ(bar.top, 162);
+    EXPECT_EQ(bar.right - bar.left, 235);
+    EXPECT_TRUE(Visible(textBar));
+    EXPECT_EQ(GetFocus(), textEdit);
+    // A shape without text takes the current text settings, unrecorded.
+    EXPECT_EQ(annotations[0].fontIndex, 0);
+    EXPECT_EQ(annotations[0].fontSize, 14);
+    EXPECT_EQ(history.size(), 1u);
+}
+
+TEST_F(Text, EllipseInsetFollowsTheCurrentTool) {
+    UseTool(TOOL_ELLIPSE);
+    Drag(100, 100, 400, 300);
+    DoubleClick(250, 200);
+    ASSERT_EQ(shapeText, 0);
+    EXPECT_EQ(ScreenRect(textEdit).left, 118);
+    EXPECT_EQ(ScreenRect(textEdit).bottom, 282);
+    ClickAway();
+    UseTool(TOOL_PEN);
+    DoubleClick(250, 200);
+    ASSERT_EQ(shapeText, 0);
+    EXPECT_EQ(ScreenRect(textEdit).left, 104);
+}
+
+TEST_F(Text, TypedLinesGrowTheBoxDownwardOnlyAndUnrecorded) {
+    const int h = LineHeight();
+    ASSERT_GT(h, 5);
+    const int m = textMargin;
+    Drag(100, 100, 400, 100 + h + 2 * m + 2);  // room for one line
+    const int width = annotations[0].cx;
+    DoubleClick(250, 110);
+    ASSERT_EQ(shapeText, 0);
+    Type("first");
+    EXPECT_EQ(annotations[0].cy, h + 2 * m + 2);
+    Type("\rsecond");
+    EXPECT_EQ(SendMessageA(textEdit, EM_GETLINECOUNT, 0, 0), 2);
+    EXPECT_EQ(annotations[0].cy, 2 * h + 2 * m);
+    EXPECT_EQ(annotations[0].cx, width);
+    EXPECT_EQ(annotations[0].y, 100);
+    const RECT edit = ScreenRect(textEdit);
+    EXPECT_EQ(edit.bottom - edit.top, 2 * h);
+    EXPECT_EQ(edit.right - edit.left, width - 2 * m);
+    // Deleting the second line does not shrink the box.
+    SendMessageA(textEdit, EM_SETSEL, 5, -1);
+    SendMessageA(textEdit, WM_CLEAR, 0, 0);
+    PumpMessages();
+    EXPECT_EQ(EditText(), "first");
+    EXPECT_EQ(annotations[0].cy, 2 * h + 2 * m);
+    EXPECT_EQ(history.size(), 1u);  // growth is no step of its own
+    ClickAway();
+    ASSERT_EQ(history.size(), 2u);
+    ASSERT_TRUE(Undo());
+    EXPECT_EQ(annotations[0].cy, 2 * h + 2 * m);  // the undo of the text keeps the height
+}
+
+TEST_F(Text, ReopeningShowsTheTextInItsOwnFaceSizeAndColour) {
+    Drag(100, 100, 600, 400);
+    DoubleClick(300, 200);
+    ASSERT_EQ(shapeText, 0);
+    ChooseInBar(hwndFontSize, "72");
+    ChooseFace(2);
+    opts[IDOPTS_TEXTCOLORROW] = 1;
+    opts[IDOPTS_TEXTCOLORCOL] = 3;
+    EXPECT_EQ(annotations[0].fontSize, 14);  // the bar reaches the record at the commit
+    Type("Hi");
+    ClickAway();
+    const Annotation& r = annotations[0];
+    EXPECT_EQ(r.text, "Hi");
+    EXPECT_EQ(r.fontSize, 72);
+    EXPECT_EQ(r.fontIndex, 2);
+    EXPECT_EQ(r.textColorRow, 1);
+    EXPECT_EQ(r.textColorCol, 3);
+    EXPECT_FALSE(Visible(textEdit));
+
+    // Other settings are current when the shape is opened again.
+    ChooseInBar(hwndFontSize, "8");
+    ChooseFace(0);
+    opts[IDOPTS_TEXTCOLORROW] = 0;
+    opts[IDOPTS_TEXTCOLORCOL] = 1;
+    DoubleClick(300, 200);
+    ASSERT_EQ(shapeText, 0);
+    EXPECT_EQ(EditText(), "Hi");
+    EXPECT_EQ(SelectedSize(), "72");
+    EXPECT_EQ(SendMessageA(hwndFontFace, CB_GETCURSEL, 0, 0), 2);
+    EXPECT_EQ(opts[IDOPTS_FONTSIZE], 72);
+    EXPECT_EQ(opts[IDOPTS_TEXTCOLORROW], 1);
+    EXPECT_EQ(opts[IDOPTS_TEXTCOLORCOL], 3);
+    EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(textEdit, WM_GETFONT, 0, 0)), fontText);
+    LOGFONTA font{};
+    GetObjectA(fontText, sizeof font, &font);
+    EXPECT_STREQ(font.lfFaceName, fontFaceTable[2]);
+
+    // The edit paints in the text colour on the shape's own colour.
+    HDC dc = CreateCompatibleDC(nullptr);
+    const LRESULT brush = SendMessageA(hwndOverlay, WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc),
+                                       reinterpret_cast<LPARAM>(textEdit));
+    ASSERT_NE(brush, 0);
+    EXPECT_EQ(GetTextColor(dc), palette[1 * 5 + 3]);
+    EXPECT_EQ(GetBkColor(dc), r.color);
+    LOGBRUSH info{};
+    GetObjectA(reinterpret_cast<HBRUSH>(brush), sizeof info, &info);
+    EXPECT_EQ(info.lbColor, r.color);
+    // Repaints reuse the one brush instead of making one each time.
+    for (int i = 0; i < 50; ++i)
+        EXPECT_EQ(SendMessageA(hwndOverlay, WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc),
+                               reinterpret_cast<LPARAM>(textEdit)),
+                  brush);
+    // Another control, or no open edit, gets no colours from the overlay.
+    EXPECT_EQ(SendMessageA(hwndOverlay, WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc),
+                           reinterpret_cast<LPARAM>(hwndNumber)),
+              0);
+    ClickAway();
+    EXPECT_EQ(SendMessageA(hwndOverlay, WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc),
+                           reinterpret_cast<LPARAM>(textEdit)),
+              0);
+    DeleteDC(dc);
+
+    // The committed text is drawn by the renderer in its colour.
+    int textPixels = 0;
+    const COLORREF ink = palette[1 * 5 + 3];
+    const unsigned inkRgb = (GetRValue(ink) << 16) | (GetGValue(ink) << 8) | GetBValue(ink);
+    for (int y = 104; y < 260; y += 2)
+        for (int x = 104; x < 300; x += 2)
+            if (PixelRgb(hdcBack, x, y) == inkRgb) ++textPixels;
+    EXPECT_GT(textPixels, 20);
+}
+
+TEST_F(Text, EachOpeningRecordsOneStepThatUndoRestores) {
+    Drag(100, 100, 500, 300);
+    Drag(600, 100, 900, 300);
+    // Opening and clicking away, without typing: one step.
+    DoubleClick(700, 200);
+    ASSERT_EQ(shapeText, 1);
+    ClickAway();
+    ASSERT_EQ(history.size(), 3u);
+    EXPECT_EQ(history.back().type, HISTORY_TEXT);
+    EXPECT_EQ(history.back().index, 1);
+    EXPECT_EQ(annotations[1].text, "");
+    EXPECT_EQ(annotations[1].fontIndex, 0);
+
+    DoubleClick(200, 200);
+    ChooseInBar(hwndFontSize, "20");
+    ChooseFace(1);
+    opts[IDOPTS_TEXTCOLORCOL] = 2;
+    Type("old");
+    ClickAway();
+    const int cyBefore = annotations[0].cy;
+
+    DoubleClick(200, 200);
+    ChooseInBar(hwndFontSize, "48");
+    ChooseFace(3);
+    opts[IDOPTS_TEXTCOLORROW] = 1;
+    opts[IDOPTS_TEXTCOLORCOL] = 1;
+    SendMessageA(textEdit, EM_SETSEL, 3, 3);  // the caret after the old text
+    Type("\rnew\rmore\rlines\rthan\rfit");
+    const int cyGrown = annotations[0].cy;
+    EXPECT_GT(cyGrown, cyBefore);
+    ClickAway();
+    ASSERT_EQ(history.size(), 5u);
+    const HistoryEntry& e = history.back();
+    EXPECT_EQ(e.type, HISTORY_TEXT);
+    EXPECT_EQ(e.index, 0);
+    EXPECT_EQ(e.oldText, "old");
+    EXPECT_EQ(e.item.text, "old\r\nnew\r\nmore\r\nlines\r\nthan\r\nfit");
+    EXPECT_EQ(e.item.x, 0);
+    EXPECT_TRUE(e.item.points.empty());
+
+    ASSERT_TRUE(Undo());
+    const Annotation& r = annotations[0];
+    EXPECT_EQ(r.text, "old");
+    EXPECT_EQ(r.fontSize, 20);
+    EXPECT_EQ(r.fontIndex, 1);
+    EXPECT_EQ(r.textColorRow, 0);
+    EXPECT_EQ(r.textColorCol, 2);
+    EXPECT_EQ(r.cy, cyGrown);
+    ASSERT_TRUE(Redo());
+    EXPECT_EQ(annotations[0].fontSize, 48);
+
+    // A commit after an undo drops the undone steps.
+    ASSERT_TRUE(Undo());
+    DoubleClick(200, 200);
+    ClickAway();
+    EXPECT_EQ(undoneCount, 0);
+    ASSERT_EQ(history.size(), 1u);
+    EXPECT_EQ(history[0].type, HISTORY_TEXT);
+}
+
+TEST_F(Text, TextLongerThanARecordHoldsIsCut) {
+    Drag(100, 100, 900, 700);
+    std::string text;
+    for (int i = 0; i < 5000; ++i) text += static_cast<char>('a' + i % 26);
+    for (size_t length : {size_t{1999}, size_t{2000}, size_t{5000}}) {
+        DoubleClick(500, 400);
+        ASSERT_EQ(shapeText, 0);
+        SetWindowTextA(textEdit, text.substr(0, length).c_str());
+        SendMessageA(hwndOverlay, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(textEdit), EN_CHANGE),
+                     reinterpret_cast<LPARAM>(textEdit));
+        ClickAway();
+        EXPECT_EQ(annotations[0].text, text.substr(0, MAX_TEXT_LENGTH)) << length;
+    }
+}
+
+TEST_F(Text, ClosingWithoutCommitKeepsTheRecord) {
+    Drag(100, 100, 500, 300);
+    DoubleClick(200, 200);
+    Type("typed");
+    CloseTextEditWithoutCommit();
+    EXPECT_EQ(shapeText, -1);
+    EXPECT_FALSE(Visible(textEdit));
+    EXPECT_FALSE(Visible(textBar));
+    EXPECT_NE(GetFocus(), textEdit);
+    ClickAway();
+    EXPECT_EQ(annotations[0].text, "");
+    EXPECT_EQ(history.size(), 1u);
+    // With no edit open, the edit's notifications change nothing.
+    const int cy = annotations[0].cy;
+    SetWindowTextA(textEdit, "a\r\nb\r\nc\r\nd\r\ne\r\nf\r\ng\r\nh\r\ni\r\nj\r\nk\r\nl");
+    SendMessageA(hwndOverlay, WM_COMMAND, MAKEWPARAM(0, EN_CHANGE), reinterpret_cast<LPARAM>(textEdit));
+    EXPECT_EQ(annotations[0].cy, cy);
+}
+
+}  // namespace
