@@ -252,6 +252,9 @@ bool StartUp(HINSTANCE instance) {
     SetDefaults();
     BuildPaths();
     HandleFirstRun();
+    // The handwriting faces are registered before the settings make the
+    // text font: a face asked for before it exists stays substituted.
+    InstallPrivateFonts();
     LoadSettings();
     ApplyRunAtStartup();
     RegisterShowHotkey();
@@ -260,7 +263,6 @@ bool StartUp(HINSTANCE instance) {
     if (lastPath.empty()) lastPath = snapshotDir;
     RelayoutDock();
     LoadMarkImages();
-    InstallPrivateFonts();
     SetTimer(hwndOverlay, OVERLAY_TIMER_ID, OVERLAY_TIMER_MS, nullptr);
     RECT dlg;
     GetWindowRect(hwndOptions, &dlg);
