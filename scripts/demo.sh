@@ -31,7 +31,10 @@ run_demo() {
     tool 6
     for x in 850 930 1010; do drv click "$x" 540; sleep 0.2; done   # numbered marks 1, 2, 3
     tool 0
-    drv click 640 600      # a click draws nothing with the pen; the overlay takes the keys
+    drv dblclick 400 470   # text in the filled ellipse
+    sleep 0.5
+    drv type "Focus here"
+    drv click 640 600      # clicking away keeps the text; the overlay takes the keys
 
     # F2 saves what the overlay shows as a snapshot in the snapshot folder.
     drv key 0x71

@@ -10,6 +10,7 @@
 //   qcdriver press-ok <title>                click the dialog's OK/IDOK button
 //   qcdriver move <x> <y>
 //   qcdriver click <x> <y>
+//   qcdriver dblclick <x> <y>
 //   qcdriver drag <x1> <y1> <x2> <y2> [steps]
 //   qcdriver key <vk> [ctrl|alt]             virtual-key code in decimal or 0xNN
 //   qcdriver type <text>                     types plain ASCII text
@@ -114,6 +115,14 @@ int main(int argc, char** argv) {
         MoveTo(num(2), num(3));
         SendMouse(MOUSEEVENTF_LEFTDOWN, num(2), num(3));
         SendMouse(MOUSEEVENTF_LEFTUP, num(2), num(3));
+        return 0;
+    }
+    if (cmd == "dblclick") {
+        MoveTo(num(2), num(3));
+        for (int i = 0; i < 2; ++i) {
+            SendMouse(MOUSEEVENTF_LEFTDOWN, num(2), num(3));
+            SendMouse(MOUSEEVENTF_LEFTUP, num(2), num(3));
+        }
         return 0;
     }
     if (cmd == "drag") {
