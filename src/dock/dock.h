@@ -54,10 +54,6 @@ enum DockMenuId : UINT {
     DOCK_MENU_HIDE = 5,
     DOCK_MENU_EXIT = 6,
 };
-// Command ids of the Snapshots menu's own items; history entries follow
-// from 50 upward.
-constexpr UINT DOCK_SNAPSHOT_TAKE = 1;
-constexpr UINT DOCK_SNAPSHOT_LOAD = 2;
 // Button ids of the menu toolbar.
 constexpr int MENU_BUTTON_OPTIONS = 0;
 constexpr int MENU_BUTTON_SNAPSHOTS = 1;
@@ -69,10 +65,6 @@ void FillDockOptionsMenu();
 // What the two menus do with a chosen id (0: nothing was chosen).
 void RunDockMenuChoice(UINT id);
 void RunSnapshotMenuChoice(UINT id);
-
-// Text of the item with command id `id` in `menu` or any of its submenus,
-// whatever its length; empty when there is no such item.
-std::string MenuItemTextById(HMENU menu, UINT id);
 
 // markerNumber from the number edit's text: the decimal value of the digits
 // at its start, at most three of them (0 when it starts with none).

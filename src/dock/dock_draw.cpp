@@ -4,7 +4,7 @@
 
 #include "app/app.h"
 #include "dock/dock.h"
-#include "dock/gdi_owner.h"
+#include "render/gdi_owner.h"
 #include "render/render.h"
 
 constexpr COLORREF CAPTION_RED = 0x0000FF;

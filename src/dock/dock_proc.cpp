@@ -38,18 +38,6 @@ static void EraseAll() {
     RepaintOverlayNow();
 }
 
-std::string MenuItemTextById(HMENU menu, UINT id) {
-    MENUITEMINFOA info{};
-    info.cbSize = sizeof info;
-    info.fMask = MIIM_STRING;
-    if (!GetMenuItemInfoA(menu, id, FALSE, &info) || info.cch == 0) return {};
-    std::vector<char> text(info.cch + 1, '\0');
-    info.dwTypeData = text.data();
-    info.cch = static_cast<UINT>(text.size());
-    if (!GetMenuItemInfoA(menu, id, FALSE, &info)) return {};
-    return text.data();
-}
-
 void RunDockMenuChoice(UINT id) {
     switch (id) {
     case DOCK_MENU_EDGE:
@@ -76,10 +64,10 @@ void RunDockMenuChoice(UINT id) {
 // in it is loaded as the background.
 void RunSnapshotMenuChoice(UINT id) {
     if (id == 0) return;
-    const std::string text = MenuItemTextById(snapshotMenu, id);
+    const std::string text = SnapshotMenuText(id);
     if (text.find('.') != std::string::npos) LoadBackgroundImage(text);
-    if (id == DOCK_SNAPSHOT_TAKE) SaveSnapshot();
-    if (id == DOCK_SNAPSHOT_LOAD) LoadSnapshotDialog();
+    if (id == SNAPSHOT_MENU_TAKE) SaveSnapshot();
+    if (id == SNAPSHOT_MENU_LOAD) LoadSnapshotDialog();
 }
 
 static UINT OpenMenuAt(HMENU menu, int x, int y) {

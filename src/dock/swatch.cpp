@@ -8,7 +8,7 @@
 
 #include "app/app.h"
 #include "dock/dock.h"
-#include "dock/gdi_owner.h"
+#include "render/gdi_owner.h"
 
 int swatchHoverCol = -1, swatchHoverRow = -1;
 int swatch2HoverCol = -1, swatch2HoverRow = -1;

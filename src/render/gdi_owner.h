@@ -23,6 +23,21 @@ private:
 
 using FontOwner = GdiObjectOwner<HFONT>;
 using GdiBrushOwner = GdiObjectOwner<HBRUSH>;
+using BitmapOwner = GdiObjectOwner<HBITMAP>;
+
+class MemoryDcOwner {
+public:
+    explicit MemoryDcOwner(HDC reference) : dc_(CreateCompatibleDC(reference)) {}
+    ~MemoryDcOwner() {
+        if (dc_) DeleteDC(dc_);
+    }
+    MemoryDcOwner(const MemoryDcOwner&) = delete;
+    MemoryDcOwner& operator=(const MemoryDcOwner&) = delete;
+    HDC get() const { return dc_; }
+
+private:
+    HDC dc_;
+};
 
 // Selects an object into a device context for one scope; a null object
 // leaves the device context as it is.

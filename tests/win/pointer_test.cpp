@@ -1,6 +1,4 @@
-// Gestures on the real overlay window: the pointer is placed with
-// SetCursorPos (the program reads the system cursor) and the button
-// messages go through the overlay's window procedure.
+// Gestures on the real overlay window with every tool.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -12,7 +10,7 @@
 #include "model/history.h"
 #include "overlay/overlay.h"
 #include "settings/options.h"
-#include "win_env.h"
+#include "gestures.h"
 
 namespace {
 
@@ -24,33 +22,6 @@ protected:
         ClearHistory();
         markerNumber = 1;
         UseTool(TOOL_PEN);
-    }
-    static void UseTool(int tool) {
-        SendMessageA(hwndTools, TB_CHECKBUTTON, tool - 1, TRUE);
-        RelayoutDock();
-        opts[IDOPTS_TOOL] = tool;
-    }
-    static void MoveTo(int x, int y) {
-        SetCursorPos(x, y);
-        SendMessageA(hwndOverlay, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
-    }
-    static void Press(int x, int y) {
-        SetCursorPos(x, y);
-        SendMessageA(hwndOverlay, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
-        PumpMessages();
-    }
-    static void Release() {
-        SendMessageA(hwndOverlay, WM_LBUTTONUP, 0, 0);
-        PumpMessages();
-    }
-    static void Drag(int x1, int y1, int x2, int y2, int steps = 8) {
-        Press(x1, y1);
-        for (int i = 1; i <= steps; ++i) MoveTo(x1 + (x2 - x1) * i / steps, y1 + (y2 - y1) * i / steps);
-        Release();
-    }
-    static void Click(int x, int y) {
-        Press(x, y);
-        Release();
     }
 };
 

@@ -16,7 +16,7 @@
 #include "overlay/overlay.h"
 #include "render/render.h"
 #include "settings/options.h"
-#include "win_env.h"
+#include "gestures.h"
 
 namespace {
 
@@ -34,28 +34,6 @@ protected:
         opts[IDOPTS_TEXTCOLORCOL] = 0;
         MakeTextFont();
         UseTool(TOOL_RECT);
-    }
-    static void UseTool(int tool) {
-        SendMessageA(hwndTools, TB_CHECKBUTTON, tool - 1, TRUE);
-        RelayoutDock();
-        opts[IDOPTS_TOOL] = tool;
-    }
-    static void Press(int x, int y) {
-        SetCursorPos(x, y);
-        SendMessageA(hwndOverlay, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
-        PumpMessages();
-    }
-    static void Release() {
-        SendMessageA(hwndOverlay, WM_LBUTTONUP, 0, 0);
-        PumpMessages();
-    }
-    static void Drag(int x1, int y1, int x2, int y2) {
-        Press(x1, y1);
-        for (int i = 1; i <= 4; ++i) {
-            SetCursorPos(x1 + (x2 - x1) * i / 4, y1 + (y2 - y1) * i / 4);
-            SendMessageA(hwndOverlay, WM_MOUSEMOVE, 0, 0);
-        }
-        Release();
     }
     static void ClickAway() {
         Press(1200, 780);

@@ -1,0 +1,45 @@
+// Gestures on the real overlay window for the Win32 tests: the pointer is
+// placed with SetCursorPos (the program reads the system cursor) and the
+// button messages go through the overlay's window procedure.
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "app/app.h"
+#include "dock/dock.h"
+#include "win_env.h"
+
+// Chooses a tool as the dock's tool buttons do.
+inline void UseTool(int tool) {
+    SendMessageA(hwndTools, TB_CHECKBUTTON, tool - 1, TRUE);
+    RelayoutDock();
+    opts[IDOPTS_TOOL] = tool;
+}
+
+inline void MoveTo(int x, int y) {
+    SetCursorPos(x, y);
+    SendMessageA(hwndOverlay, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
+}
+
+inline void Press(int x, int y) {
+    SetCursorPos(x, y);
+    SendMessageA(hwndOverlay, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    PumpMessages();
+}
+
+inline void Release() {
+    SendMessageA(hwndOverlay, WM_LBUTTONUP, 0, 0);
+    PumpMessages();
+}
+
+inline void Drag(int x1, int y1, int x2, int y2, int steps = 8) {
+    Press(x1, y1);
+    for (int i = 1; i <= steps; ++i) MoveTo(x1 + (x2 - x1) * i / steps, y1 + (y2 - y1) * i / steps);
+    Release();
+}
+
+inline void Click(int x, int y) {
+    Press(x, y);
+    Release();
+}
