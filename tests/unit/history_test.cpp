@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "snapshots/history.h"
@@ -33,17 +34,11 @@ TEST(HistoryDates, DayNumbersMatchTheFileTimeEpoch) {
 }
 
 TEST(HistoryDates, OnlyRealCalendarDatesAreValid) {
-    EXPECT_TRUE(IsValidHistoryDate({2024, 2, 29}));
-    EXPECT_TRUE(IsValidHistoryDate({1601, 1, 1}));
-    EXPECT_TRUE(IsValidHistoryDate({9999, 12, 31}));
-    EXPECT_FALSE(IsValidHistoryDate({2023, 2, 29}));
-    EXPECT_FALSE(IsValidHistoryDate({2023, 2, 30}));
-    EXPECT_FALSE(IsValidHistoryDate({2023, 13, 1}));
-    EXPECT_FALSE(IsValidHistoryDate({2023, 0, 10}));
-    EXPECT_FALSE(IsValidHistoryDate({2023, 4, 31}));
-    EXPECT_FALSE(IsValidHistoryDate({2023, 1, 0}));
-    EXPECT_FALSE(IsValidHistoryDate({1600, 12, 31}));  // before the file-time epoch
-    EXPECT_FALSE(IsValidHistoryDate({0, 0, 0}));
+    for (CivilDate d : {CivilDate{2024, 2, 29}, {1601, 1, 1}, {9999, 12, 31}}) EXPECT_TRUE(IsValidHistoryDate(d));
+    // Not leap, 30 February, month 13 and 0, 31 April, day 0, before the file-time epoch.
+    for (CivilDate d : {CivilDate{2023, 2, 29}, {2023, 2, 30}, {2023, 13, 1}, {2023, 0, 10}, {2023, 4, 31},
+                        {2023, 1, 0}, {1600, 12, 31}, {0, 0, 0}})
+        EXPECT_FALSE(IsValidHistoryDate(d)) << d.year << "-" << d.month << "-" << d.day;
 }
 
 TEST(HistoryAges, EachAgeLandsInItsGroup) {
@@ -81,75 +76,34 @@ TEST(HistoryAges, FutureDatesAreToday) {
     EXPECT_EQ(HistoryGroupOfAge(HistoryAgeInDays({today, 5, 0}, {1601, 1, 1})), 7);
 }
 
-TEST(HistoryFile, ReadsDatesAndPathsOfEveryLineEnd) {
-    const std::string text =
-        "20260110C:\\Shots\\a.png\r\n"
-        "20251231C:\\My Shots\\with  spaces .jpeg\n"
-        "20240229D:\\b.bmp";  // no line end after the last entry
+TEST(HistoryFile, ReadsEveryLineEndAndSkipsLinesWithoutARealDate) {
+    std::string longPath = "C:\\";
+    while (longPath.size() < 5000) longPath += "deep folder\\";
+    const std::string text = "20260110C:\\Shots\\a.png\r\n"
+                             "20230230C:\\feb30.png\n20231301C:\\month13.png\n00000000C:\\zero.png\n"
+                             "2023a101C:\\letter.png\n 2023010C:\\blank.png\n16001231C:\\tooearly.png\n"
+                             "2023\n\n\r\nx\n"
+                             "20251231C:\\My Shots\\with  spaces .jpeg\n20230101\r\n20230102" + longPath +
+                             "\r\n20240229D:\\b.bmp";  // no line end after the last entry
     const auto records = ParseHistoryFile(text);
-    ASSERT_EQ(records.size(), 3u);
-    EXPECT_EQ(records[0].dateValue, 20260110u);
-    EXPECT_EQ(records[0].path, "C:\\Shots\\a.png");
-    EXPECT_EQ(records[1].dateValue, 20251231u);
-    EXPECT_EQ(records[1].path, "C:\\My Shots\\with  spaces .jpeg");
-    EXPECT_EQ(records[2].dateValue, 20240229u);
-    EXPECT_EQ(records[2].path, "D:\\b.bmp");
-}
-
-TEST(HistoryFile, SkipsLinesWithoutARealDate) {
-    const std::string text =
-        "20230230C:\\feb30.png\n"
-        "20231301C:\\month13.png\n"
-        "00000000C:\\zero.png\n"
-        "2023a101C:\\letter.png\n"
-        " 2023010C:\\blank.png\n"
-        "20230229C:\\notleap.png\n"
-        "16001231C:\\tooearly.png\n"
-        "2023\n"
-        "\n"
-        "\r\n"
-        "x\n"
-        "20230101C:\\good.png\n";
-    const auto records = ParseHistoryFile(text);
-    ASSERT_EQ(records.size(), 1u);
-    EXPECT_EQ(records[0].path, "C:\\good.png");
-}
-
-TEST(HistoryFile, DateWithoutPathIsAnEntryWithEmptyPath) {
-    const auto records = ParseHistoryFile("20230101\r\n20230102");
-    ASSERT_EQ(records.size(), 2u);
-    EXPECT_EQ(records[0].path, "");
-    EXPECT_EQ(records[1].path, "");
-}
-
-TEST(HistoryFile, LongLinesAreReadWhole) {
-    std::string path = "C:\\";
-    while (path.size() < 5000) path += "deep folder\\";
-    path += "shot.png";
-    const auto records = ParseHistoryFile("20230101" + path + "\r\n20230102C:\\next.png\r\n");
-    ASSERT_EQ(records.size(), 2u);
-    EXPECT_EQ(records[0].path, path);
-    EXPECT_EQ(records[1].path, "C:\\next.png");
-}
-
-TEST(HistoryFile, WritesDateThenPathPerLine) {
-    EXPECT_EQ(FormatHistoryFile({{20261204, "C:\\a b.png"}, {20250101, "D:\\c.bmp"}}),
-              "20261204C:\\a b.png\n20250101D:\\c.bmp\n");
-    EXPECT_EQ(FormatHistoryFile({}), "");
+    std::vector<std::pair<uint32_t, std::string>> read;
+    for (const SnapshotRecord& r : records) read.push_back({r.dateValue, r.path});
+    EXPECT_EQ(read, (std::vector<std::pair<uint32_t, std::string>>{{20260110, "C:\\Shots\\a.png"},
+                                                                    {20251231, "C:\\My Shots\\with  spaces .jpeg"},
+                                                                    {20230101, ""},
+                                                                    {20230102, longPath},
+                                                                    {20240229, "D:\\b.bmp"}}));
 }
 
 TEST(HistoryFile, WrittenEntriesReadBackUnchanged) {
-    std::string longPath = "C:\\Users\\someone\\Documents\\Quillcast Snapshots\\";
+    EXPECT_EQ(FormatHistoryFile({{20261204, "C:\\a b.png"}, {20250101, "D:\\c.bmp"}}),
+              "20261204C:\\a b.png\n20250101D:\\c.bmp\n");
+    EXPECT_EQ(FormatHistoryFile({}), "");
+    std::string longPath = "C:\\Users\\someone\\";
     while (longPath.size() < 400) longPath += "a folder with spaces\\";
-    longPath += "shot.png";
-    ASSERT_GT(longPath.size(), 360u);
     const std::vector<SnapshotRecord> records = {
-        {20260105, "C:\\Users\\A B\\Documents\\Quillcast Snapshots\\meeting notes.png"},
-        {20251231, longPath},
-        {16010101, "C:\\x.bmp"},
-        {99991231, "C:\\y.jpeg"},
-        {20240229, ""},
-    };
+        {20260105, "C:\\Users\\A B\\meeting notes.png"}, {20251231, longPath + "shot.png"},
+        {16010101, "C:\\x.bmp"}, {99991231, "C:\\y.jpeg"}, {20240229, ""}};
     for (const std::string& text : {FormatHistoryFile(records), CrLf(FormatHistoryFile(records))}) {
         const auto back = ParseHistoryFile(text);
         ASSERT_EQ(back.size(), records.size());

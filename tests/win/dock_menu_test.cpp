@@ -8,6 +8,7 @@
 #include "dock/dock.h"
 #include "snapshots/snapshots.h"
 #include "settings/options.h"
+#include "render_canvas.h"
 #include "win_env.h"
 
 namespace {
@@ -51,17 +52,6 @@ TEST_F(DockMenu, OptionsMenuHoldsItsItemsInOrder) {
     EXPECT_EQ(GetMenuItemCount(dockMenu), 6);
 }
 
-// The snapshot menu's own items are added with the history at start-up.
-TEST_F(DockMenu, SnapshotMenuStartsWithSaveAndLoad) {
-    if (GetMenuItemCount(snapshotMenu) == 0) GTEST_SKIP() << "the history menus are not built in this program yet";
-    EXPECT_EQ(GetMenuItemID(snapshotMenu, 0), SNAPSHOT_MENU_TAKE);
-    EXPECT_EQ(TextAt(snapshotMenu, 0), "Take Snapshot!           'F2'");
-    EXPECT_EQ(GetMenuItemID(snapshotMenu, 1), SNAPSHOT_MENU_LOAD);
-    EXPECT_EQ(TextAt(snapshotMenu, 1), "Load Snapshot!                  'F3'");
-    EXPECT_TRUE(GetMenuState(snapshotMenu, 2, MF_BYPOSITION) & MF_SEPARATOR);
-    EXPECT_EQ(GetMenuDefaultItem(snapshotMenu, FALSE, 0), SNAPSHOT_MENU_TAKE);
-}
-
 TEST_F(DockMenu, OptionsMenuChoicesAct) {
     const int top = opts[IDOPTS_DOCKTOP];
     RunDockMenuChoice(DOCK_MENU_EDGE);
@@ -86,36 +76,20 @@ TEST_F(DockMenu, OptionsMenuChoicesAct) {
     exitRequested = 0;
 }
 
-// Draws one owner-drawn row into a white test surface and counts the pixels
-// of a colour in it.
+// Draws one owner-drawn row into a test surface of `background` and counts
+// the pixels of a colour in it.
 int CountPixels(HWND list, int index, UINT state, COLORREF wanted, COLORREF background = RGB(0, 255, 0)) {
-    HDC screen = GetDC(nullptr);
-    HDC dc = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, 460, 41);
-    ReleaseDC(nullptr, screen);
-    HGDIOBJ old = SelectObject(dc, bitmap);
-    RECT all{0, 0, 460, 41};
-    HBRUSH fill = CreateSolidBrush(background);
-    FillRect(dc, &all, fill);
-    DeleteObject(fill);
-
+    Canvas c(460, 41, background);
     DRAWITEMSTRUCT item{};
     item.CtlType = ODT_COMBOBOX;
     item.itemID = static_cast<UINT>(index);
     item.itemAction = ODA_DRAWENTIRE;
     item.itemState = state;
     item.hwndItem = list;
-    item.hDC = dc;
-    item.rcItem = all;
+    item.hDC = c.dc();
+    item.rcItem = {0, 0, 460, 41};
     SendMessageA(GetParent(list), WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&item));
-
-    int count = 0;
-    for (int y = 0; y < 41; ++y)
-        for (int x = 0; x < 460; ++x) count += GetPixel(dc, x, y) == wanted;
-    SelectObject(dc, old);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
-    return count;
+    return 460 * 41 - c.CountNot(PixelRgbOf(wanted), 0, 0, 460, 41);
 }
 
 TEST_F(DockMenu, NumberedMarkRowsCarryARedCaption) {

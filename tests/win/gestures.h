@@ -10,11 +10,17 @@
 #include "dock/dock.h"
 #include "win_env.h"
 
-// Chooses a tool as the dock's tool buttons do.
+// Chooses a tool and lays the dock out for it, keeping the other options.
 inline void UseTool(int tool) {
     SendMessageA(hwndTools, TB_CHECKBUTTON, tool - 1, TRUE);
     RelayoutDock();
-    opts[IDOPTS_TOOL] = tool;
+}
+
+// Chooses a tool as a click on the dock's tool button does: the dock's
+// controls are applied to the options too.
+inline void ClickTool(int tool) {
+    SendMessageA(hwndTools, TB_CHECKBUTTON, tool - 1, TRUE);
+    SendMessageA(hwndDock, WM_COMMAND, MAKEWPARAM(tool - 1, BN_CLICKED), reinterpret_cast<LPARAM>(hwndTools));
 }
 
 inline void MoveTo(int x, int y) {

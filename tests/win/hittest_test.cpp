@@ -24,15 +24,6 @@ protected:
     }
 };
 
-TEST_F(HitTest, EmptyListMisses) { EXPECT_EQ(HitTestAnnotations({10, 10}, true), -1); }
-
-TEST_F(HitTest, TopmostRecordWins) {
-    AppendAnnotation(Shape(ANNOT_ELLIPSE, {100, 100}, {300, 300}, 1));
-    AppendAnnotation(Shape(ANNOT_RECT, {150, 150}, {250, 250}, 1));
-    EXPECT_EQ(HitTestAnnotations({200, 200}, false), 1);
-    EXPECT_EQ(HitTestAnnotations({120, 200}, false), 0);  // inside the ellipse only
-}
-
 TEST_F(HitTest, UnfilledInteriorMissesAndReachesTheRecordBelow) {
     AppendAnnotation(Shape(ANNOT_RECT, {50, 50}, {400, 400}, 1));
     AppendAnnotation(Shape(ANNOT_RECT, {100, 100}, {300, 300}, 0, 2));
@@ -78,20 +69,6 @@ TEST_F(HitTest, PensBandsAndMarksOnlyInEraseMode) {
     // A stroke is tested along straight segments, not the drawn curve: the
     // corner of the polyline is a hit.
     EXPECT_EQ(HitTestAnnotations({200, 100}, true), 1);
-}
-
-TEST_F(HitTest, EraseRemovesTopmostAndEmptiesTheHistory) {
-    AppendAnnotation(Shape(ANNOT_RECT, {0, 0}, {100, 100}, 1));
-    RecordAdd(0);
-    AppendAnnotation(Shape(ANNOT_RECT, {50, 50}, {150, 150}, 1));
-    RecordAdd(1);
-    EXPECT_FALSE(EraseAt({500, 500}));
-    EXPECT_EQ(history.size(), 2u);
-    EXPECT_TRUE(EraseAt({75, 75}));
-    ASSERT_EQ(AnnotationCount(), 1);
-    EXPECT_EQ(annotations[0].x, 0);
-    EXPECT_TRUE(history.empty());
-    EXPECT_FALSE(Undo());
 }
 
 // The bounds shortcut must never change a result: over random records and

@@ -95,13 +95,12 @@ protected:
     }
 };
 
-TEST_F(Options, ShownTopMostAtTheTopCentre) {
+TEST_F(Options, ShownTopMostAtTheTopCentreWithItsShortcutsWindow) {
     RECT r;
     GetWindowRect(hwndOptions, &r);
     EXPECT_EQ(r.left, ScreenWidth() / 2 - optionsDlgWidth / 2);
     EXPECT_EQ(r.top, 10);
     EXPECT_TRUE(GetWindowLongA(hwndOptions, GWL_EXSTYLE) & WS_EX_TOPMOST);
-    EXPECT_TRUE(Visible(hwndOptions));
     Click(IDC_VIEWSHORTCUTS);
     EXPECT_TRUE(Visible(hwndShortcuts));
     SendMessageA(hwndShortcuts, WM_CLOSE, 0, 0);
@@ -135,25 +134,18 @@ TEST_F(Options, DockBottomMovesAtOnceAndCancelRestoresTheFile) {
     EXPECT_EQ(SettingsFile(), saved);
 }
 
-TEST_F(Options, AnyButtonPutsTheDockWhereTheRadioButtonsSay) {
+TEST_F(Options, AnyButtonAppliesTheDockEdgeAndAutohideAtOnceAndCloseKeepsThemUnsaved) {
+    const std::string saved = SettingsFile();
     ToggleDockEdge();  // as the B key does
     ASSERT_EQ(DockTop(), ScreenHeight() - 52);
-    Click(IDC_HOTKEYALT);
+    Click(IDC_AUTOHIDE);  // the radio buttons still say top
     EXPECT_EQ(DockTop(), 0);
     EXPECT_EQ(opts[IDOPTS_DOCKTOP], 1);
-}
-
-TEST_F(Options, AlwaysShowShowsTheDock) {
-    Click(IDC_AUTOHIDE);
     EXPECT_EQ(opts[IDOPTS_AUTOHIDE], 1);
     ShowWindow(hwndDock, SW_HIDE);
     Click(IDC_ALWAYSSHOW);
     EXPECT_EQ(opts[IDOPTS_AUTOHIDE], 0);
     EXPECT_TRUE(Visible(hwndDock));
-}
-
-TEST_F(Options, CloseButtonHidesAndKeepsDockChangesUnsaved) {
-    const std::string saved = SettingsFile();
     Click(IDC_DOCKBOTTOM);
     SendMessageA(hwndOptions, WM_CLOSE, 0, 0);
     EXPECT_FALSE(Visible(hwndOptions));
@@ -257,16 +249,13 @@ TEST_F(Options, RunValueNamesQuillcastExeInTheProgramFolder) {
 }
 
 // Wine lets anyone write HKLM, so a refused write is shown on keys the
-// program cannot open for writing: one that does not exist and a root
-// handle that is not open.
+// program cannot open for writing: a missing one and a root not open.
 TEST_F(Options, RefusedRunKeyChangesNothingAndSaysNothing) {
     const char* missing = "Software\\QuillcastTest\\NoSuchKey";
-    EXPECT_FALSE(SetRunValue(HKEY_CURRENT_USER, missing, "Quillcast", true, "x"));
-    EXPECT_FALSE(SetRunValue(HKEY_CURRENT_USER, missing, "Quillcast", false, "x"));
+    for (bool on : {true, false}) EXPECT_FALSE(SetRunValue(HKEY_CURRENT_USER, missing, "Quillcast", on, "x"));
     HKEY probe;
     EXPECT_NE(RegOpenKeyExA(HKEY_CURRENT_USER, missing, 0, KEY_READ, &probe), ERROR_SUCCESS);
-    const HKEY notOpen = reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(0x7ff0));
-    EXPECT_FALSE(SetRunValue(notOpen, RUN_KEY, "Quillcast", true, "x"));
+    EXPECT_FALSE(SetRunValue(reinterpret_cast<HKEY>(ULONG_PTR{0x7ff0}), RUN_KEY, "Quillcast", true, "x"));
     EXPECT_TRUE(recordedMessages.empty());
 }
 

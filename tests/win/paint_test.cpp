@@ -35,12 +35,6 @@ int PumpFor(DWORD ms) {
     return paints;
 }
 
-void FillSurface(HDC dc, COLORREF color) {
-    HBRUSH brush = CreateSolidBrush(color);
-    FillRect(dc, &rectScreen, brush);
-    DeleteObject(brush);
-}
-
 // A copy of part of a surface, for comparing two frames.
 std::vector<uint32_t> Grab(HDC source, RECT area) {
     const int w = area.right - area.left, h = area.bottom - area.top;
@@ -78,8 +72,8 @@ TEST_F(Paint, RepaintWaitsWhileTheButtonIsDownAndFollowsTheRelease) {
     AppendAnnotation(MakeShapeRecord(ANNOT_RECT, {100, 100}, {160, 160}));
     annotations[0].filled = 1;
     annotations[0].opacity = 5;
-    FillSurface(hdcBack, RGB(0, 0, 0));
-    FillSurface(hdcOverlay, RGB(0, 0, 0));
+    FillRect(hdcBack, &rectScreen, brushBlack);
+    FillRect(hdcOverlay, &rectScreen, brushBlack);
 
     buttonDown = true;
     InvalidateRect(hwndOverlay, nullptr, FALSE);
@@ -98,21 +92,9 @@ TEST_F(Paint, RepaintWaitsWhileTheButtonIsDownAndFollowsTheRelease) {
     EXPECT_EQ(PixelRgb(hdcOverlay, 130, 130), 0xFF0000u);
 
     // Without a gesture a repaint happens at once.
-    FillSurface(hdcBack, RGB(0, 0, 0));
+    FillRect(hdcBack, &rectScreen, brushBlack);
     RepaintOverlayNow();
     EXPECT_EQ(PixelRgb(hdcBack, 5, 5), WHITE_RGB);
-}
-
-TEST_F(Paint, BackgroundIsTheCaptureOrTheWhiteboard) {
-    FillSurface(hdcCapture, RGB(10, 20, 30));
-    opts[IDOPTS_WHITEBOARD] = 0;
-    FillBackground(hdcBack);
-    EXPECT_EQ(PixelRgb(hdcBack, 7, 7), 0x0A141Eu);
-    EXPECT_EQ(PixelRgb(hdcBack, ScreenWidth() - 1, ScreenHeight() - 1), 0x0A141Eu);
-    opts[IDOPTS_WHITEBOARD] = 1;
-    FillBackground(hdcBack);
-    EXPECT_EQ(PixelRgb(hdcBack, 7, 7), WHITE_RGB);
-    EXPECT_EQ(PixelRgb(hdcBack, ScreenWidth() - 1, ScreenHeight() - 1), WHITE_RGB);
 }
 
 TEST_F(Paint, PreviewOfEveryToolMatchesTheRecordItBecomes) {
@@ -154,22 +136,6 @@ TEST_F(Paint, PreviewOfEveryToolMatchesTheRecordItBecomes) {
             }
         }
     }
-}
-
-TEST_F(Paint, HighlighterPreviewRunsAlongThePressRow) {
-    opts[IDOPTS_PENWIDTH] = 2;
-    opts[IDOPTS_HLCOLOR] = 0;
-    highlightPalette[0] = RGB(0, 255, 255);
-    // Dragged up and to the left: the band mirrors leftwards and keeps its row.
-    DrawToolPreview(TOOL_HIGHLIGHTER, {400, 300}, {350, 250});
-    EXPECT_EQ(PixelRgb(hdcBack, 360, 300), 0x00FFFFu);
-    EXPECT_EQ(PixelRgb(hdcBack, 360, 313), 0x00FFFFu);
-    EXPECT_EQ(PixelRgb(hdcBack, 360, 314), WHITE_RGB);  // 7 x 2 rows
-    EXPECT_EQ(PixelRgb(hdcBack, 360, 299), WHITE_RGB);
-    EXPECT_EQ(PixelRgb(hdcBack, 360, 270), WHITE_RGB);
-    EXPECT_EQ(PixelRgb(hdcBack, 348, 305), WHITE_RGB);
-    EXPECT_EQ(PixelRgb(hdcBack, 402, 305), WHITE_RGB);
-    EXPECT_EQ(PixelRgb(hdcBase, 360, 305), WHITE_RGB);
 }
 
 TEST_F(Paint, PenSegmentAccumulatesOnTheBaseWithRoundCaps) {

@@ -4,7 +4,11 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdint>
+
+// A COLORREF as 0x00RRGGBB.
+inline uint32_t PixelRgbOf(COLORREF c) { return (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c); }
 
 class Canvas {
 public:
@@ -37,8 +41,7 @@ public:
 
     void Fill(COLORREF color) {
         GdiFlush();
-        const uint32_t rgb = (GetRValue(color) << 16) | (GetGValue(color) << 8) | GetBValue(color);
-        for (int i = 0; i < width_ * height_; ++i) bits_[i] = rgb;
+        std::fill(bits_, bits_ + width_ * height_, PixelRgbOf(color));
     }
     // 0x00RRGGBB; outside the surface: 0xFFFFFFFF.
     uint32_t At(int x, int y) const {

@@ -1,3 +1,5 @@
+// F2 and F3 on the overlay open the save and load dialogs, owned by the
+// overlay; cancelled, they change nothing.
 #include <gtest/gtest.h>
 
 #include "settings/options.h"
@@ -26,34 +28,21 @@ BOOL CALLBACK CancelSnapshotDialog(HWND window, LPARAM) {
 
 void CALLBACK LookForDialog(HWND, UINT, UINT_PTR, DWORD) { EnumThreadWindows(GetCurrentThreadId(), CancelSnapshotDialog, 0); }
 
-class SnapshotDialog : public ::testing::Test {
-protected:
-    void SetUp() override {
-        StartProgramOnce();
-        RebuildHistoryMenus(nullptr);
-        seenTitle.clear();
-        ownedByOverlay = false;
-        timer = SetTimer(nullptr, 0, 300, LookForDialog);
-    }
-    void TearDown() override { KillTimer(nullptr, timer); }
-    UINT_PTR timer = 0;
-};
-
-TEST_F(SnapshotDialog, CancelledSaveWritesAndListsNothing) {
-    FillCapture([](int, int) { return 0x123456u; });
-    opts[IDOPTS_WHITEBOARD] = 0;
-    EXPECT_FALSE(SaveSnapshot());
-    EXPECT_EQ(seenTitle, "Save a snapshot of the current screen");
-    EXPECT_TRUE(ownedByOverlay);
-    EXPECT_EQ(GetMenuItemCount(historyGroupMenus[0]), 0);
-}
-
-TEST_F(SnapshotDialog, CancelledLoadChangesNothing) {
+TEST(SnapshotDialog, F2AndF3OpenTheDialogsAndCancellingChangesNothing) {
+    StartProgramOnce();
+    RebuildHistoryMenus(nullptr);
+    const UINT_PTR timer = SetTimer(nullptr, 0, 300, LookForDialog);
     FillCapture([](int, int) { return 0x123456u; });
     opts[IDOPTS_WHITEBOARD] = 1;
-    LoadSnapshotDialog();
-    EXPECT_EQ(seenTitle, "Load a snapshot");
-    EXPECT_TRUE(ownedByOverlay);
+    for (WPARAM key : {VK_F2, VK_F3}) {
+        seenTitle.clear();
+        ownedByOverlay = false;
+        SendMessageA(hwndOverlay, WM_KEYDOWN, key, 1);
+        EXPECT_EQ(seenTitle, key == VK_F2 ? "Save a snapshot of the current screen" : "Load a snapshot");
+        EXPECT_TRUE(ownedByOverlay);
+    }
+    KillTimer(nullptr, timer);
+    EXPECT_EQ(GetMenuItemCount(historyGroupMenus[0]), 0);
     EXPECT_EQ(opts[IDOPTS_WHITEBOARD], 1);
     EXPECT_EQ(SurfacePixel(hdcCapture, 10, 10), 0x123456u);
 }

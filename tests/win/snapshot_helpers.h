@@ -5,10 +5,9 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <cstdio>
+#include <algorithm>
 #include <fstream>
 #include <functional>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -42,27 +41,20 @@ inline bool FileExists(const std::string& path) {
     return GetFileAttributesW(WidePath(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-inline std::string FileStart(const std::string& path, size_t bytes) {
+// The first `bytes` bytes of a file (all of it by default); "" when absent.
+inline std::string ReadFileBytes(const std::string& path, size_t bytes = 1 << 24) {
     HANDLE f = CreateFileW(WidePath(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     if (f == INVALID_HANDLE_VALUE) return {};
-    std::string data(bytes, '\0');
+    std::string data(std::min<size_t>(bytes, GetFileSize(f, nullptr)), '\0');
     DWORD got = 0;
-    ReadFile(f, data.data(), static_cast<DWORD>(bytes), &got, nullptr);
+    ReadFile(f, data.data(), static_cast<DWORD>(data.size()), &got, nullptr);
     CloseHandle(f);
     data.resize(got);
     return data;
 }
 
-inline std::string ReadFileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream all;
-    all << in.rdbuf();
-    return all.str();
-}
-
 inline void WriteFileBytes(const std::string& path, const std::string& data) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << data;
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << data;
 }
 
 inline Picture DecodeFile(const std::string& path) {
@@ -161,16 +153,11 @@ inline uint32_t Pattern(int x, int y) {
 
 // The first position where two pictures differ, as text, or "" when equal.
 inline std::string FirstDifference(const Picture& a, const Picture& b) {
-    if (a.width != b.width || a.height != b.height)
-        return "size " + std::to_string(a.width) + "x" + std::to_string(a.height) + " vs " +
-               std::to_string(b.width) + "x" + std::to_string(b.height);
-    for (int y = 0; y < a.height; ++y)
-        for (int x = 0; x < a.width; ++x)
-            if (a.at(x, y) != b.at(x, y)) {
-                char text[96];
-                std::snprintf(text, sizeof text, "(%d,%d): %06x vs %06x", x, y, a.at(x, y), b.at(x, y));
-                return text;
-            }
+    if (a.width != b.width || a.height != b.height) return "sizes differ";
+    for (size_t i = 0; i < a.pixels.size(); ++i)
+        if (a.pixels[i] != b.pixels[i])
+            return std::to_string(i % a.width) + "," + std::to_string(i / a.width) + ": " +
+                   std::to_string(a.pixels[i]) + " vs " + std::to_string(b.pixels[i]);
     return "";
 }
 

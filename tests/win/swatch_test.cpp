@@ -4,10 +4,12 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <utility>
+
 #include "app/app.h"
 #include "dock/dock.h"
 #include "settings/options.h"
-#include "win_env.h"
+#include "gestures.h"
 
 namespace {
 
@@ -18,6 +20,8 @@ unsigned Rgb(uint32_t colorref) {
     return (GetRValue(colorref) << 16) | (GetGValue(colorref) << 8) | GetBValue(colorref);
 }
 
+std::pair<int, int> Ink() { return {opts[IDOPTS_PENCOLORROW], opts[IDOPTS_PENCOLORCOL]}; }
+
 class Swatch : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -25,10 +29,6 @@ protected:
         opts[IDOPTS_AUTOHIDE] = 0;
         ShowWindow(hwndOverlay, SW_SHOW);
         ShowWindow(hwndDock, SW_SHOW);
-    }
-    static void ChooseTool(int tool) {
-        SendMessageA(hwndTools, TB_CHECKBUTTON, tool - 1, TRUE);
-        SendMessageA(hwndDock, WM_COMMAND, MAKEWPARAM(tool - 1, 0), reinterpret_cast<LPARAM>(hwndTools));
     }
     static LRESULT ClickAt(HWND swatch, int x, int y) {
         return SendMessageA(swatch, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
@@ -44,7 +44,7 @@ protected:
 };
 
 TEST_F(Swatch, PenClickChoosesRowAndColumnAndFramesTheCell) {
-    ChooseTool(TOOL_PEN);
+    ClickTool(TOOL_PEN);
     EXPECT_EQ(ClickAt(hwndcolor, 40, 20), 1);
     EXPECT_EQ(opts[IDOPTS_PENCOLORROW], 1);
     EXPECT_EQ(opts[IDOPTS_PENCOLORCOL], 2);
@@ -59,7 +59,7 @@ TEST_F(Swatch, PenClickChoosesRowAndColumnAndFramesTheCell) {
 }
 
 TEST_F(Swatch, HighlighterShowsFiveTallCellsAndTakesOnlyTheColumn) {
-    ChooseTool(TOOL_HIGHLIGHTER);
+    ClickTool(TOOL_HIGHLIGHTER);
     const int row = opts[IDOPTS_PENCOLORROW], col = opts[IDOPTS_PENCOLORCOL];
     ClickAt(hwndcolor, 45, 3);
     EXPECT_EQ(opts[IDOPTS_HLCOLOR], 3);
@@ -75,63 +75,29 @@ TEST_F(Swatch, HighlighterShowsFiveTallCellsAndTakesOnlyTheColumn) {
     EXPECT_EQ(Pixel(hwndcolor, 3 * 14 + 7, 0), BLACK);   // from the very top
 }
 
-TEST_F(Swatch, ClicksOutsideTheGridChooseTheNearestEdgeCell) {
-    ChooseTool(TOOL_ARROW);
-    ClickAt(hwndcolor, 69, 27);
-    EXPECT_EQ(opts[IDOPTS_PENCOLORROW], 1);
-    EXPECT_EQ(opts[IDOPTS_PENCOLORCOL], 4);
-    ClickAt(hwndcolor, 90, 40);
-    EXPECT_EQ(opts[IDOPTS_PENCOLORROW], 1);
-    EXPECT_EQ(opts[IDOPTS_PENCOLORCOL], 4);
-    ClickAt(hwndcolor, -3, -2);
-    EXPECT_EQ(opts[IDOPTS_PENCOLORROW], 0);
-    EXPECT_EQ(opts[IDOPTS_PENCOLORCOL], 0);
-}
-
-TEST_F(Swatch, TextBarSwatchChoosesTheTextColourOnly) {
-    ChooseTool(TOOL_PEN);
-    const int row = opts[IDOPTS_PENCOLORROW], col = opts[IDOPTS_PENCOLORCOL];
-    ClickAt(hwndcolor2, 60, 16);
-    EXPECT_EQ(opts[IDOPTS_TEXTCOLORROW], 1);
-    EXPECT_EQ(opts[IDOPTS_TEXTCOLORCOL], 4);
-    EXPECT_EQ(opts[IDOPTS_PENCOLORROW], row);
-    EXPECT_EQ(opts[IDOPTS_PENCOLORCOL], col);
-}
-
-TEST_F(Swatch, StampAndEraserIgnoreDockSwatchClicks) {
-    for (int tool : {TOOL_MARK, TOOL_ERASER}) {
-        ChooseTool(tool);
-        opts[IDOPTS_PENCOLORROW] = 0;
-        opts[IDOPTS_PENCOLORCOL] = 1;
+// Clicks outside the grid choose the nearest edge cell; the text bar's
+// swatch sets the text colour only; the mark and the eraser ignore the
+// dock's swatch.
+TEST_F(Swatch, ClicksChooseTheColourOfTheirSwatchAndTool) {
+    const struct { int tool; HWND swatch; int x, y; bool text; int row, col, hl; } cases[] = {
+        {TOOL_ARROW, hwndcolor, 69, 27, false, 1, 4, 2},
+        {TOOL_ARROW, hwndcolor, 90, 40, false, 1, 4, 2},
+        {TOOL_ARROW, hwndcolor, -3, -2, false, 0, 0, 2},
+        {TOOL_PEN, hwndcolor2, 60, 16, true, 1, 4, 2},
+        {TOOL_MARK, hwndcolor, 60, 20, false, 0, 1, 2},
+        {TOOL_ERASER, hwndcolor, 60, 20, false, 0, 1, 2},
+    };
+    for (const auto& c : cases) {
+        ClickTool(c.tool);
+        opts[IDOPTS_PENCOLORROW] = opts[IDOPTS_TEXTCOLORROW] = 0;
+        opts[IDOPTS_PENCOLORCOL] = opts[IDOPTS_TEXTCOLORCOL] = 1;
         opts[IDOPTS_HLCOLOR] = 2;
-        ClickAt(hwndcolor, 60, 20);
-        EXPECT_EQ(opts[IDOPTS_PENCOLORROW], 0);
-        EXPECT_EQ(opts[IDOPTS_PENCOLORCOL], 1);
-        EXPECT_EQ(opts[IDOPTS_HLCOLOR], 2);
+        ClickAt(c.swatch, c.x, c.y);
+        const std::pair<int, int> chosen = c.text ? std::pair{opts[IDOPTS_TEXTCOLORROW], opts[IDOPTS_TEXTCOLORCOL]} : Ink();
+        EXPECT_EQ(chosen, std::make_pair(c.row, c.col)) << c.tool << " at " << c.x << "," << c.y;
+        EXPECT_EQ(opts[IDOPTS_HLCOLOR], c.hl);
+        EXPECT_EQ(Ink(), c.text ? std::make_pair(0, 1) : chosen);
     }
-}
-
-TEST_F(Swatch, HoverFramesTheCellUntilThePointerLeaves) {
-    ChooseTool(TOOL_PEN);
-    opts[IDOPTS_PENCOLORROW] = 0;
-    opts[IDOPTS_PENCOLORCOL] = 0;
-    SendMessageA(hwndcolor, WM_MOUSEMOVE, 0, MAKELPARAM(60, 20));
-    EXPECT_EQ(swatchHoverCol, 4);
-    EXPECT_EQ(swatchHoverRow, 1);
-    EXPECT_EQ(swatch2HoverCol, -1);
-    EXPECT_EQ(Pixel(hwndcolor, 57, 20), BLACK);
-    EXPECT_EQ(Pixel(hwndcolor, 58, 20), WHITE);
-
-    SendMessageA(hwndcolor, WM_MOUSELEAVE, 0, 0);
-    EXPECT_EQ(swatchHoverCol, -1);
-    EXPECT_EQ(swatchHoverRow, -1);
-    EXPECT_FALSE(swatchTracking);
-    EXPECT_EQ(Pixel(hwndcolor, 57, 20), Rgb(palette[9]));
-
-    SendMessageA(hwndcolor2, WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
-    EXPECT_EQ(swatch2HoverCol, 0);
-    EXPECT_EQ(swatch2HoverRow, 0);
-    EXPECT_EQ(swatchHoverCol, -1);
 }
 
 }  // namespace
