@@ -30,14 +30,6 @@ static void OnNumberChanged() {
     markerNumber = ParseMarkerNumber(text.data());
 }
 
-// Everything drawn goes, and nothing is left to undo or redo.
-static void EraseAll() {
-    CloseTextEditWithoutCommit();
-    ClearHistory();
-    ClearAnnotations();
-    RepaintOverlayNow();
-}
-
 void RunDockMenuChoice(UINT id) {
     switch (id) {
     case DOCK_MENU_EDGE:

@@ -78,14 +78,6 @@ void RedoStep() {
     if (Redo()) RepaintOverlayNow();
 }
 
-// Empties the drawing and its history: this cannot be undone.
-void EraseAll() {
-    CloseTextEditWithoutCommit();
-    ClearHistory();
-    ClearAnnotations();
-    RepaintOverlayNow();
-}
-
 // The box follows the stored option, not its own state, so F always gives
 // the opposite of what the next shape would use.
 void ToggleFill() {
@@ -136,6 +128,14 @@ void StepHighlightColor(bool forward) {
 }
 
 }  // namespace
+
+// Empties the drawing and its history: this cannot be undone.
+void EraseAll() {
+    CloseTextEditWithoutCommit();
+    ClearHistory();
+    ClearAnnotations();
+    RepaintOverlayNow();
+}
 
 void OnKeyDown(WPARAM key) {
     switch (key) {

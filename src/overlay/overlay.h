@@ -44,6 +44,9 @@ void OnDoubleClick();
 LRESULT OnEditCommand(WPARAM wParam, LPARAM lParam);
 LRESULT OnCtlColorEdit(HDC dc, HWND control);
 
+// Empties the drawing and its history (Ctrl+E, "Erase All"): cannot be undone.
+void EraseAll();
+
 // Keys, wheel, hotkey.
 void OnKeyDown(WPARAM key);
 void OnMouseWheel(WPARAM wParam);
