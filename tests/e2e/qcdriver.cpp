@@ -15,6 +15,7 @@
 //   qcdriver key <vk> [ctrl|alt]             virtual-key code in decimal or 0xNN
 //   qcdriver type <text>                     types plain ASCII text
 //   qcdriver foreground <title>              bring the window to the foreground
+//   qcdriver gui-info <title>                capture, focus and active window of its thread
 #include <windows.h>
 
 #include <cstdio>
@@ -102,6 +103,21 @@ int main(int argc, char** argv) {
         HWND ok = GetDlgItem(w, IDOK);
         if (ok) return PostMessageA(ok, BM_CLICK, 0, 0) ? 0 : 1;
         return PostMessageA(w, WM_COMMAND, IDOK, 0) ? 0 : 1;
+    }
+    if (cmd == "gui-info") {  // capture, focus and active window of the window's thread
+        HWND w = FindTitled(argv[2], false);
+        if (!w) return 1;
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        if (!GetGUIThreadInfo(GetWindowThreadProcessId(w, nullptr), &info)) return 1;
+        auto name = [](HWND h) {
+            char cls[64] = "-";
+            if (h) GetClassNameA(h, cls, sizeof cls);
+            return std::string(cls);
+        };
+        std::printf("capture=%s focus=%s active=%s flags=%lx\n", name(info.hwndCapture).c_str(),
+                    name(info.hwndFocus).c_str(), name(info.hwndActive).c_str(), info.flags);
+        return 0;
     }
     if (cmd == "foreground") {
         HWND w = FindTitled(argv[2], false);
