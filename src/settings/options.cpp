@@ -7,6 +7,7 @@
 // parses both numbers like atoi and ignores indexes outside the table.
 #include "settings/options.h"
 
+#include <array>
 #include <climits>
 
 int32_t opts[OPTS_COUNT];
@@ -74,15 +75,25 @@ static const int highlightIndexes[HIGHLIGHT_PALETTE_SIZE] = {
     IDOPTS_HLCOLOR0, IDOPTS_HLCOLOR1, IDOPTS_HLCOLOR2, IDOPTS_HLCOLOR3, IDOPTS_HLCOLOR4,
 };
 
+// Options are read on every pointer move, so the rows are found by index
+// rather than by searching the table.
+static const std::array<const OptionInfo*, OPTS_COUNT>& RowsByIndex() {
+    static const std::array<const OptionInfo*, OPTS_COUNT> rows = [] {
+        std::array<const OptionInfo*, OPTS_COUNT> byIndex{};
+        for (const OptionInfo& info : optionTable) byIndex[info.index] = &info;
+        return byIndex;
+    }();
+    return rows;
+}
+
 const OptionInfo* FindOptionInfo(int index) {
-    for (const OptionInfo& info : optionTable)
-        if (info.index == index) return &info;
-    return nullptr;
+    if (index < 0 || index >= OPTS_COUNT) return nullptr;
+    return RowsByIndex()[index];
 }
 
 int32_t OptValue(int index) {
+    if (index < 0 || index >= OPTS_COUNT) return OPT_UNSET;
     const OptionInfo* info = FindOptionInfo(index);
-    if (index < 0 || index >= OPTS_COUNT) return info ? info->defaultValue : OPT_UNSET;
     const int32_t value = opts[index];
     if (!info) return value;
     if (value < info->minValue || value > info->maxValue) return info->defaultValue;
