@@ -77,6 +77,9 @@ qc_start_session() {
         wine "$QC_IDLE_EXE" </dev/null >/dev/null 2>&1 &
         QC_PIDS+=($!)
     fi
+    # One short program run to its end: the session's services are up before
+    # the first test starts its clock.
+    timeout 120 wine cmd.exe /c exit </dev/null >/dev/null 2>&1 || true
 }
 
 qc_stop_session() {
