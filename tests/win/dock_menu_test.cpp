@@ -54,10 +54,10 @@ TEST_F(DockMenu, OptionsMenuHoldsItsItemsInOrder) {
 
 TEST_F(DockMenu, OptionsMenuChoicesAct) {
     const int top = opts[IDOPTS_DOCKTOP];
-    RunDockMenuChoice(DOCK_MENU_EDGE);
-    EXPECT_EQ(opts[IDOPTS_DOCKTOP], 1 - top);
-    RunDockMenuChoice(DOCK_MENU_EDGE);
-    EXPECT_EQ(opts[IDOPTS_DOCKTOP], top);
+    for (int edge : {1 - top, top}) {
+        RunDockMenuChoice(DOCK_MENU_EDGE);
+        EXPECT_EQ(opts[IDOPTS_DOCKTOP], edge);
+    }
 
     const int whiteboard = opts[IDOPTS_WHITEBOARD];
     RunDockMenuChoice(DOCK_MENU_WHITEBOARD);

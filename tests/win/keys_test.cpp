@@ -55,7 +55,6 @@ void Hotkey(UINT modifiers, UINT key) {
 int Selection(HWND combo) { return static_cast<int>(SendMessageA(combo, CB_GETCURSEL, 0, 0)); }
 std::pair<int, int> Ink() { return {opts[IDOPTS_PENCOLORROW], opts[IDOPTS_PENCOLORCOL]}; }
 unsigned Shown(int x, int y) { return PixelRgb(hdcBack, x, y); }
-bool Visible(HWND window) { return IsWindowVisible(window) != FALSE; }
 
 // A filled red rectangle, recorded as drawn.
 void AddRect(int x, int y) {
@@ -109,8 +108,7 @@ TEST_F(Keys, CtrlZAndCtrlYStepThroughTheHistoryAndRepaint) {
 }
 
 TEST_F(Keys, CtrlEErasesEverythingForGoodWhileEAloneChoosesTheEraser) {
-    AddRect(100, 100);
-    AddRect(200, 100);
+    for (int x : {100, 200}) AddRect(x, 100);
     {
         HoldCtrl ctrl;
         Key('Z');
@@ -161,52 +159,52 @@ TEST_F(Keys, LettersChooseTheirToolAndRelayTheDockOut) {
     EXPECT_FALSE(Visible(hwndcolor));
 }
 
+// Each step may choose a tool and a list position, then presses a key (the
+// first press fresh, the others held down) and expects the option's value
+// and, unless -1, the list's position.
 TEST_F(Keys, ArrowKeysStepTheToolsWidthAndTheOpacityAndStayAtTheEnds) {
-    SendMessageA(hwndPenSize, CB_SETCURSEL, 3, 0);
-    Key(VK_UP);
-    Key(VK_UP, true);  // already the widest pen
-    EXPECT_EQ(opts[IDOPTS_PENWIDTH], 5);
-    EXPECT_EQ(Selection(hwndPenSize), 4);
-    UseTool(TOOL_HIGHLIGHTER);  // the highlighter shares the pen's list
-    Key(VK_DOWN);
-    EXPECT_EQ(opts[IDOPTS_PENWIDTH], 4);
-
-    UseTool(TOOL_ARROW);
-    SendMessageA(hwndShapeWidth, CB_SETCURSEL, 5, 0);
-    Key(VK_UP);
-    EXPECT_EQ(opts[IDOPTS_SHAPEWIDTH], 7);
-    EXPECT_EQ(opts[IDOPTS_PENWIDTH], 4);
-    for (int i = 0; i < 8; ++i) Key(VK_DOWN, true);
-    EXPECT_EQ(opts[IDOPTS_SHAPEWIDTH], 1);
-    EXPECT_EQ(Selection(hwndShapeWidth), 0);
-
-    UseTool(TOOL_MARK);  // opacity keys work whatever the tool
-    SendMessageA(hwndOpacity, CB_SETCURSEL, 3, 0);
-    Key(VK_RIGHT);
-    Key(VK_RIGHT, true);
-    EXPECT_EQ(opts[IDOPTS_OPACITY], 5);
-    for (int i = 0; i < 6; ++i) Key(VK_LEFT, true);
-    EXPECT_EQ(opts[IDOPTS_OPACITY], 1);
-    EXPECT_EQ(Selection(hwndOpacity), 0);
+    const struct {
+        int tool;  // 0: keep the tool
+        HWND list;
+        int start;
+        WPARAM key;
+        int presses, option, value, position;
+    } steps[] = {
+        {TOOL_PEN, hwndPenSize, 3, VK_UP, 2, IDOPTS_PENWIDTH, 5, 4},           // stays at the widest pen
+        {TOOL_HIGHLIGHTER, hwndPenSize, -1, VK_DOWN, 1, IDOPTS_PENWIDTH, 4, -1},  // shares the pen's list
+        {TOOL_ARROW, hwndShapeWidth, 5, VK_UP, 1, IDOPTS_SHAPEWIDTH, 7, -1},
+        {0, hwndShapeWidth, -1, VK_DOWN, 8, IDOPTS_SHAPEWIDTH, 1, 0},
+        {TOOL_MARK, hwndOpacity, 3, VK_RIGHT, 2, IDOPTS_OPACITY, 5, -1},  // opacity keys work whatever the tool
+        {0, hwndOpacity, -1, VK_LEFT, 6, IDOPTS_OPACITY, 1, 0},
+    };
+    for (const auto& s : steps) {
+        if (s.tool) UseTool(s.tool);
+        if (s.start >= 0) SendMessageA(s.list, CB_SETCURSEL, s.start, 0);
+        for (int i = 0; i < s.presses; ++i) Key(s.key, i > 0);
+        EXPECT_EQ(opts[s.option], s.value) << "key " << s.key << " tool " << s.tool;
+        if (s.position >= 0) {
+            EXPECT_EQ(Selection(s.list), s.position) << "key " << s.key;
+        }
+    }
+    EXPECT_EQ(opts[IDOPTS_PENWIDTH], 4);  // the arrow's keys left the pen alone
 }
 
 TEST_F(Keys, FFlipsTheStoredFillOptionWhateverTheTool) {
     SendMessageA(hwndFilled, BM_SETCHECK, BST_UNCHECKED, 0);
     opts[IDOPTS_FILL] = 1;  // the stored option decides, not the box
-    Key('F');
-    EXPECT_EQ(opts[IDOPTS_FILL], 0);
-    EXPECT_EQ(SendMessageA(hwndFilled, BM_GETCHECK, 0, 0), BST_UNCHECKED);
-    Key('F');
-    EXPECT_EQ(opts[IDOPTS_FILL], 1);
-    EXPECT_EQ(SendMessageA(hwndFilled, BM_GETCHECK, 0, 0), BST_CHECKED);
+    for (int fill : {0, 1}) {
+        Key('F');
+        EXPECT_EQ(opts[IDOPTS_FILL], fill);
+        EXPECT_EQ(SendMessageA(hwndFilled, BM_GETCHECK, 0, 0), fill ? BST_CHECKED : BST_UNCHECKED);
+    }
 }
 
 TEST_F(Keys, BMovesTheDockAndWSwitchesTheWhiteboard) {
     const int top = opts[IDOPTS_DOCKTOP];
-    Key('B');
-    EXPECT_EQ(opts[IDOPTS_DOCKTOP], 1 - top);
-    Key('B');
-    EXPECT_EQ(opts[IDOPTS_DOCKTOP], top);
+    for (int edge : {1 - top, top}) {
+        Key('B');
+        EXPECT_EQ(opts[IDOPTS_DOCKTOP], edge);
+    }
 
     FillRect(hdcCapture, &rectScreen, brushBlack);
     Key('W');
@@ -250,8 +248,7 @@ TEST_F(Keys, EscHidesTheOverlayAndActivatesTheWindowThatWasInFront) {
 }
 
 TEST_F(Keys, WheelWalksTheInkColoursOfTheInkToolsAndStopsAtBothEnds) {
-    opts[IDOPTS_PENCOLORROW] = 0;
-    opts[IDOPTS_PENCOLORCOL] = 0;
+    opts[IDOPTS_PENCOLORROW] = opts[IDOPTS_PENCOLORCOL] = 0;
     opts[IDOPTS_HLCOLOR] = 2;
     Wheel(-120);
     EXPECT_EQ(Ink(), std::make_pair(0, 0));
@@ -287,15 +284,13 @@ TEST_F(Keys, WheelWalksTheInkColoursOfTheInkToolsAndStopsAtBothEnds) {
     // Positions outside the palettes (only an edited Settings.dat holds
     // them) step from the default.
     UseTool(TOOL_PEN);
-    opts[IDOPTS_PENCOLORROW] = 7;
-    opts[IDOPTS_PENCOLORCOL] = -3;
+    opts[IDOPTS_PENCOLORROW] = 7, opts[IDOPTS_PENCOLORCOL] = -3;
     Wheel(120);
     EXPECT_EQ(Ink(), std::make_pair(0, 1));
     UseTool(TOOL_HIGHLIGHTER);
     opts[IDOPTS_HLCOLOR] = 40;
     Wheel(-120);
-    EXPECT_GE(opts[IDOPTS_HLCOLOR], 0);
-    EXPECT_LE(opts[IDOPTS_HLCOLOR], 4);
+    EXPECT_TRUE(opts[IDOPTS_HLCOLOR] >= 0 && opts[IDOPTS_HLCOLOR] <= 4) << opts[IDOPTS_HLCOLOR];
 }
 
 TEST_F(Keys, WheelShowsTheDockForTwoMoreSecondsWhateverTheTool) {

@@ -74,12 +74,7 @@ protected:
     static void ChooseKey(const char* name) {
         ASSERT_EQ(findCombo(GetDlgItem(hwndOptions, IDC_HOTKEYLIST), name), 0) << name;
     }
-    static bool Visible(HWND window) { return (GetWindowLongA(window, GWL_STYLE) & WS_VISIBLE) != 0; }
-    static int DockTop() {
-        RECT r;
-        GetWindowRect(hwndDock, &r);
-        return r.top;
-    }
+    static int DockTop() { return WindowRect(hwndDock).top; }
     static std::string SettingsFile() {
         std::string text;
         ReadWholeFile(settingsPath, text);
@@ -96,8 +91,7 @@ protected:
 };
 
 TEST_F(Options, ShownTopMostAtTheTopCentreWithItsShortcutsWindow) {
-    RECT r;
-    GetWindowRect(hwndOptions, &r);
+    const RECT r = WindowRect(hwndOptions);
     EXPECT_EQ(r.left, ScreenWidth() / 2 - optionsDlgWidth / 2);
     EXPECT_EQ(r.top, 10);
     EXPECT_TRUE(GetWindowLongA(hwndOptions, GWL_EXSTYLE) & WS_EX_TOPMOST);

@@ -3,6 +3,7 @@
 // become on release.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "app/app.h"
@@ -62,10 +63,6 @@ protected:
         opts[IDOPTS_OPACITY] = 3;
         FillBackground(hdcBase);
     }
-    void TearDown() override {
-        buttonDown = false;
-        ClearAnnotations();
-    }
 };
 
 TEST_F(Paint, RepaintWaitsWhileTheButtonIsDownAndFollowsTheRelease) {
@@ -122,11 +119,9 @@ TEST_F(Paint, PreviewOfEveryToolMatchesTheRecordItBecomes) {
                 CopyBaseToBack();
                 RenderAnnotations(hdcBack, -1, -1);
                 const auto drawn = Grab(hdcBack, area);
-                int differ = 0;
-                for (size_t i = 0; i < drawn.size(); ++i) differ += drawn[i] != preview[i];
-                EXPECT_EQ(differ, 0) << "tool " << tool << " fill " << fill << " " << drag.name;
-                int marked = 0;
-                for (uint32_t pixel : preview) marked += pixel != WHITE_RGB;
+                EXPECT_TRUE(drawn == preview) << "tool " << tool << " fill " << fill << " " << drag.name;
+                const auto marked =
+                    std::count_if(preview.begin(), preview.end(), [](uint32_t p) { return p != WHITE_RGB; });
                 // A box of width 0 may draw nothing at all (a band of width 0 never does).
                 if (drag.cursor.x != press.x) {
                     EXPECT_GT(marked, 0) << "tool " << tool << " " << drag.name;

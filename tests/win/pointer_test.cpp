@@ -123,18 +123,14 @@ TEST_F(Pointer, StrokesBandsAndMarksAreNotGrabbed) {
 
 TEST_F(Pointer, NumberedMarksCountAndPlainMarksDoNot) {
     UseTool(TOOL_MARK);
-    opts[IDOPTS_MARK] = 1;
-    Click(100, 600);
-    Click(160, 600);
-    opts[IDOPTS_MARK] = 5;
-    Click(220, 600);
-    opts[IDOPTS_MARK] = 0;
-    Click(280, 600);
+    for (auto [mark, x] : {std::pair{1, 100}, std::pair{1, 160}, std::pair{5, 220}, std::pair{0, 280}}) {
+        opts[IDOPTS_MARK] = mark;
+        Click(x, 600);
+    }
     ASSERT_EQ(AnnotationCount(), 4);
-    EXPECT_EQ(annotations[0].markNumber, 1);
-    EXPECT_EQ(annotations[1].markNumber, 2);
-    EXPECT_EQ(annotations[3].markNumber, 3);
-    EXPECT_EQ(markerNumber, 4);
+    EXPECT_EQ((std::vector<int>{annotations[0].markNumber, annotations[1].markNumber, annotations[3].markNumber,
+                                markerNumber}),
+              (std::vector<int>{1, 2, 3, 4}));
     char text[16] = "";
     GetWindowTextA(hwndNumber, text, sizeof text);
     EXPECT_STREQ(text, "4");

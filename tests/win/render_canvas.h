@@ -55,13 +55,17 @@ public:
     // Brightest channel: 0 for black, 255 for white or any saturated colour.
     static int Darkness(uint32_t rgb) { return 255 - (R(rgb) + G(rgb) + B(rgb)) / 3; }
 
-    // Pixels of a rectangle [x0, x1) x [y0, y1) that differ from `color`.
-    int CountNot(uint32_t color, int x0, int y0, int x1, int y1) const {
+    // Pixels of a rectangle [x0, x1) x [y0, y1) that pass `test`, or that
+    // differ from `color`.
+    template <typename Test>
+    int Count(Test test, int x0, int y0, int x1, int y1) const {
         int n = 0;
         for (int y = y0; y < y1; ++y)
-            for (int x = x0; x < x1; ++x)
-                if (At(x, y) != color) ++n;
+            for (int x = x0; x < x1; ++x) n += test(At(x, y)) ? 1 : 0;
         return n;
+    }
+    int CountNot(uint32_t color, int x0, int y0, int x1, int y1) const {
+        return Count([color](uint32_t p) { return p != color; }, x0, y0, x1, y1);
     }
 
 private:

@@ -29,11 +29,7 @@ bool IsBlack(uint32_t rgb) { return rgb == BLACK_RGB; }
 
 // Rows of column x, between y0 and y1, whose pixel passes `test`.
 template <typename Test>
-int CountInColumn(const Canvas& c, int x, int y0, int y1, Test test) {
-    int n = 0;
-    for (int y = y0; y < y1; ++y) n += test(c.At(x, y)) ? 1 : 0;
-    return n;
-}
+int CountInColumn(const Canvas& c, int x, int y0, int y1, Test test) { return c.Count(test, x, y0, x + 1, y1); }
 
 // Bounding box of the pixels that pass `test`; left > right when none does.
 template <typename Test>
@@ -92,7 +88,6 @@ protected:
         SetOptionTableDefaults();
         ClearAnnotations();
     }
-    void TearDown() override { ClearAnnotations(); }
 };
 
 TEST_F(Render, FilledShapesBlendTheirInkInsideAnOpaqueBlackOutline) {
@@ -104,12 +99,9 @@ TEST_F(Render, FilledShapesBlendTheirInkInsideAnOpaqueBlackOutline) {
     // The 2 px outline is opaque black on every side, centred on the box edge.
     EXPECT_GE(CountInColumn(c, 70, 17, 24, IsBlack), 1);
     EXPECT_GE(CountInColumn(c, 70, 77, 84, IsBlack), 1);
-    int leftBlack = 0, rightBlack = 0;
-    for (int x = 17; x < 24; ++x) leftBlack += IsBlack(c.At(x, 50));
-    for (int x = 117; x < 124; ++x) rightBlack += IsBlack(c.At(x, 50));
+    const int leftBlack = c.Count(IsBlack, 17, 50, 24, 51), rightBlack = c.Count(IsBlack, 117, 50, 124, 51);
     EXPECT_TRUE(leftBlack >= 1 && leftBlack <= 3 && rightBlack >= 1) << leftBlack << " " << rightBlack;
-    EXPECT_EQ(c.At(15, 50), WHITE_RGB);
-    EXPECT_EQ(c.At(125, 50), WHITE_RGB);
+    EXPECT_EQ(c.CountNot(WHITE_RGB, 15, 50, 16, 51) + c.CountNot(WHITE_RGB, 125, 50, 126, 51), 0);
 
     // Unfilled: the inside stays background and the outline takes the ink.
     c.Fill(WHITE);
@@ -168,17 +160,12 @@ TEST_F(Render, RoundedCornersShrinkForSmallBoxes) {
     AppendAnnotation(Box(ANNOT_ROUNDRECT, 150, 60, 100, 10, BLACK));   // diameter 3
     RenderAnnotations(c.dc(), -1, -1);
     // One pixel in from the corner: cut away by the large arc only; on the
-    // left edge, one row down: by both larger arcs.
-    EXPECT_FALSE(Dark(c.At(21, 21)));
-    EXPECT_TRUE(Dark(c.At(151, 21)));
-    EXPECT_TRUE(Dark(c.At(151, 61)));
-    EXPECT_FALSE(Dark(c.At(20, 21)));
-    EXPECT_FALSE(Dark(c.At(150, 21)));
-    EXPECT_TRUE(Dark(c.At(150, 61)));
-    // The large corner is a real curve, not a bevel.
-    EXPECT_FALSE(Dark(c.At(23, 20)));
-    EXPECT_TRUE(Dark(c.At(40, 20)));
-    EXPECT_TRUE(Dark(c.At(20, 60)));
+    // left edge, one row down: by both larger arcs. The large corner is a
+    // real curve, not a bevel.
+    const struct { int x, y; bool dark; } pixels[] = {{21, 21, false}, {151, 21, true}, {151, 61, true},
+                                                      {20, 21, false}, {150, 21, false}, {150, 61, true},
+                                                      {23, 20, false}, {40, 20, true},   {20, 60, true}};
+    for (const auto& p : pixels) EXPECT_EQ(Dark(c.At(p.x, p.y)), p.dark) << p.x << "," << p.y;
 }
 
 TEST_F(Render, PenStrokeIsACurveThroughItsPointsAndNeedsTwoOfThem) {

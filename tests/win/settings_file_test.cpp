@@ -101,8 +101,7 @@ TEST_F(SettingsFile, LoadingShowsTheValuesInTheControls) {
     char key[16] = "";
     GetDlgItemTextA(hwndOptions, IDC_HOTKEYLIST, key, sizeof key);
     EXPECT_STREQ(key, "A");
-    RECT dock;
-    GetWindowRect(hwndDock, &dock);
+    const RECT dock = WindowRect(hwndDock);
     EXPECT_EQ(dock.top, 0);
     EXPECT_EQ(dock.left, ScreenWidth() / 2 - 240);
 

@@ -57,26 +57,31 @@ inline void WriteFileBytes(const std::string& path, const std::string& data) {
     std::ofstream(path, std::ios::binary | std::ios::trunc) << data;
 }
 
+// Calls visit(pixel, x, y) for each pixel of a w x h 24-bit bitmap, the
+// pixel's bytes in blue, green, red order.
+template <typename Visit>
+bool VisitBits(GpBitmap* bitmap, int w, int h, ImageLockMode mode, Visit visit) {
+    const GpRect area{0, 0, w, h};
+    BitmapData data{};
+    if (GdipBitmapLockBits(bitmap, &area, mode, PixelFormat24bppRGB, &data) != Ok) return false;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) visit(static_cast<BYTE*>(data.Scan0) + ptrdiff_t{y} * data.Stride + x * 3, x, y);
+    return GdipBitmapUnlockBits(bitmap, &data) == Ok;
+}
+
+inline uint32_t ReadRgb(const BYTE* p) { return (p[2] << 16) | (p[1] << 8) | p[0]; }
+inline void WriteRgb(BYTE* p, uint32_t c) { p[0] = c & 0xFF, p[1] = (c >> 8) & 0xFF, p[2] = (c >> 16) & 0xFF; }
+
 inline Picture DecodeFile(const std::string& path) {
-    Picture picture;
     GpBitmap* loaded = nullptr;
-    if (GdipCreateBitmapFromFile(WidePath(path).c_str(), &loaded) != Ok) return picture;
+    if (GdipCreateBitmapFromFile(WidePath(path).c_str(), &loaded) != Ok) return {};
     ImageOwner owner(loaded);
     UINT w = 0, h = 0;
     GdipGetImageWidth(loaded, &w);
     GdipGetImageHeight(loaded, &h);
-    const GpRect area{0, 0, static_cast<INT>(w), static_cast<INT>(h)};
-    BitmapData data{};
-    if (GdipBitmapLockBits(loaded, &area, ImageLockModeRead, PixelFormat24bppRGB, &data) != Ok) return picture;
-    picture.width = static_cast<int>(w);
-    picture.height = static_cast<int>(h);
-    picture.pixels.resize(static_cast<size_t>(w) * h);
-    for (UINT y = 0; y < h; ++y) {
-        const BYTE* row = static_cast<const BYTE*>(data.Scan0) + static_cast<ptrdiff_t>(y) * data.Stride;
-        for (UINT x = 0; x < w; ++x)
-            picture.pixels[y * w + x] = (row[x * 3 + 2] << 16) | (row[x * 3 + 1] << 8) | row[x * 3];
-    }
-    GdipBitmapUnlockBits(loaded, &data);
+    Picture picture{static_cast<int>(w), static_cast<int>(h), std::vector<uint32_t>(size_t{w} * h)};
+    VisitBits(loaded, picture.width, picture.height, ImageLockModeRead,
+              [&](BYTE* p, int x, int y) { picture.pixels[size_t(y) * w + x] = ReadRgb(p); });
     return picture;
 }
 
@@ -85,62 +90,36 @@ inline bool WritePicture(const std::string& path, int w, int h, const PixelFunct
     GpBitmap* created = nullptr;
     if (GdipCreateBitmapFromScan0(w, h, 0, PixelFormat24bppRGB, nullptr, &created) != Ok) return false;
     ImageOwner owner(created);
-    const GpRect area{0, 0, w, h};
-    BitmapData data{};
-    if (GdipBitmapLockBits(created, &area, ImageLockModeWrite, PixelFormat24bppRGB, &data) != Ok) return false;
-    for (int y = 0; y < h; ++y) {
-        BYTE* row = static_cast<BYTE*>(data.Scan0) + static_cast<ptrdiff_t>(y) * data.Stride;
-        for (int x = 0; x < w; ++x) {
-            const uint32_t c = color(x, y);
-            row[x * 3] = c & 0xFF;
-            row[x * 3 + 1] = (c >> 8) & 0xFF;
-            row[x * 3 + 2] = (c >> 16) & 0xFF;
-        }
-    }
-    GdipBitmapUnlockBits(created, &data);
     CLSID png;
-    if (GetEncoderClsid(L"image/png", &png) < 0) return false;
-    return GdipSaveImageToFile(owner.get(), WidePath(path).c_str(), &png, nullptr) == Ok;
+    return VisitBits(created, w, h, ImageLockModeWrite, [&](BYTE* p, int x, int y) { WriteRgb(p, color(x, y)); }) &&
+           GetEncoderClsid(L"image/png", &png) >= 0 &&
+           GdipSaveImageToFile(owner.get(), WidePath(path).c_str(), &png, nullptr) == Ok;
 }
 
-// The pixel rows of a DIB section selected into a memory DC.
-inline BYTE* DibBits(HDC dc, int* bitsPerPixel) {
+// A pixel of a bottom-up DIB surface (hdcCapture or hdcBase, 24 or 32 bits),
+// top-down y.
+inline BYTE* SurfaceBytes(HDC dc, int x, int y) {
+    GdiFlush();
     DIBSECTION dib{};
     GetObjectA(GetCurrentObject(dc, OBJ_BITMAP), sizeof dib, &dib);
-    *bitsPerPixel = dib.dsBm.bmBitsPixel;
-    return static_cast<BYTE*>(dib.dsBm.bmBits);
-}
-
-// A pixel of a bottom-up DIB surface (hdcCapture or hdcBase), top-down y.
-inline uint32_t SurfacePixel(HDC dc, int x, int y) {
-    GdiFlush();
-    int bpp = 0;
-    const BYTE* bits = DibBits(dc, &bpp);
-    const int bytes = bpp / 8;
+    const int bytes = dib.dsBm.bmBitsPixel / 8;
     const size_t stride = (static_cast<size_t>(ScreenWidth()) * bytes + 3) & ~size_t{3};
-    const BYTE* p = bits + static_cast<size_t>(ScreenHeight() - 1 - y) * stride + static_cast<size_t>(x) * bytes;
-    return (p[2] << 16) | (p[1] << 8) | p[0];
+    return static_cast<BYTE*>(dib.dsBm.bmBits) + (ScreenHeight() - 1 - y) * stride + size_t(x) * bytes;
 }
+inline uint32_t SurfacePixel(HDC dc, int x, int y) { return ReadRgb(SurfaceBytes(dc, x, y)); }
 
 inline Picture SurfacePicture(HDC dc) {
     Picture picture{ScreenWidth(), ScreenHeight(), {}};
-    picture.pixels.reserve(static_cast<size_t>(picture.width) * picture.height);
     for (int y = 0; y < picture.height; ++y)
         for (int x = 0; x < picture.width; ++x) picture.pixels.push_back(SurfacePixel(dc, x, y));
     return picture;
 }
 
 inline void FillCapture(const PixelFunction& color) {
-    int bpp = 0;
-    BYTE* bits = DibBits(hdcCapture, &bpp);
-    const size_t stride = static_cast<size_t>(ScreenWidth()) * 4;
     for (int y = 0; y < ScreenHeight(); ++y)
         for (int x = 0; x < ScreenWidth(); ++x) {
-            BYTE* p = bits + static_cast<size_t>(ScreenHeight() - 1 - y) * stride + static_cast<size_t>(x) * 4;
-            const uint32_t c = color(x, y);
-            p[0] = c & 0xFF;
-            p[1] = (c >> 8) & 0xFF;
-            p[2] = (c >> 16) & 0xFF;
+            BYTE* p = SurfaceBytes(hdcCapture, x, y);  // 32 bits
+            WriteRgb(p, color(x, y));
             p[3] = 0;
         }
 }
@@ -171,29 +150,20 @@ inline void RebuildHistoryMenus(const char* historyText) {
     BuildDockMenusAndHistory();
 }
 
-inline std::string MenuText(HMENU menu, int position) {
-    char text[2048] = "";
+// A menu item's text, id, submenu, data and type.
+inline MENUITEMINFOA MenuItem(HMENU menu, int position, char* text = nullptr, UINT size = 0) {
     MENUITEMINFOA item{};
     item.cbSize = sizeof item;
-    item.fMask = MIIM_STRING;
+    item.fMask = MIIM_FTYPE | MIIM_ID | MIIM_SUBMENU | MIIM_DATA | MIIM_STATE | (text ? MIIM_STRING : 0);
     item.dwTypeData = text;
-    item.cch = sizeof text;
-    GetMenuItemInfoA(menu, position, TRUE, &item);
-    return text;
-}
-
-inline MENUITEMINFOA MenuItem(HMENU menu, int position) {
-    MENUITEMINFOA item{};
-    item.cbSize = sizeof item;
-    item.fMask = MIIM_FTYPE | MIIM_ID | MIIM_SUBMENU | MIIM_DATA | MIIM_STATE;
+    item.cch = size;
     GetMenuItemInfoA(menu, position, TRUE, &item);
     return item;
 }
-
-inline uint32_t TodayValue() {
-    SYSTEMTIME now;
-    GetLocalTime(&now);
-    return now.wYear * 10000u + now.wMonth * 100u + now.wDay;
+inline std::string MenuText(HMENU menu, int position) {
+    char text[2048] = "";
+    MenuItem(menu, position, text, sizeof text);
+    return text;
 }
 
 }  // namespace snaptest

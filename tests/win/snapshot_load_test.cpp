@@ -65,9 +65,9 @@ TEST_F(SnapshotLoad, SmallPictureSitsTopLeftAtNaturalSizeOnBlack) {
             const uint32_t expected = x < 400 && y < 300 ? Pattern(x, y) : 0u;
             ASSERT_EQ(SurfacePixel(hdcCapture, x, y), expected) << x << "," << y;
         }
-    EXPECT_EQ(SurfacePixel(hdcCapture, 399, 299), Pattern(399, 299));
-    EXPECT_EQ(SurfacePixel(hdcCapture, 400, 299), 0u);
-    EXPECT_EQ(SurfacePixel(hdcCapture, 399, 300), 0u);
+    // The picture's last row and column.
+    for (auto [x, y] : {std::pair{399, 299}, std::pair{400, 299}, std::pair{399, 300}})
+        EXPECT_EQ(SurfacePixel(hdcCapture, x, y), x < 400 && y < 300 ? Pattern(x, y) : 0u);
     ExpectFreshPicture();
 }
 
@@ -78,8 +78,7 @@ uint32_t Halves(int x, int width) { return x < width / 2 ? 0xFF0000u : 0x0000FFu
 TEST_F(SnapshotLoad, WidePictureIsSqueezedToTheScreenWidthOnly) {
     const int w = ScreenWidth(), h = ScreenHeight();
     struct Case {
-        int width;
-        int height;
+        int width, height;
     };
     for (const Case c : {Case{2560, 800}, Case{2 * w, h / 2}}) {
         const std::string path = folder + "wide" + std::to_string(c.width) + "x" + std::to_string(c.height) + ".png";

