@@ -2,6 +2,8 @@
 // of the program's surfaces, and a fresh history menu.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <windows.h>
 
 #include <cstdint>
@@ -12,6 +14,10 @@
 #include <vector>
 
 #include "app/app.h"
+#include "model/annotation.h"
+#include "model/history.h"
+#include "settings/options.h"
+#include "win_env.h"
 #include "dock/dock.h"
 #include "render/gdiplus_flat.h"
 #include "snapshots/snapshots.h"
@@ -165,5 +171,21 @@ inline std::string MenuText(HMENU menu, int position) {
     MenuItem(menu, position, text, sizeof text);
     return text;
 }
+
+// Every snapshot test starts from an empty drawing over the screen picture,
+// with empty history menus, no recorded messages and a folder of its own.
+class SnapshotTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        StartProgramOnce();
+        RebuildHistoryMenus(nullptr);
+        ClearAnnotations();
+        ClearHistory();
+        opts[IDOPTS_WHITEBOARD] = 0;
+        recordedMessages.clear();
+        folder = TestFolder();
+    }
+    std::string folder;
+};
 
 }  // namespace snaptest

@@ -10,16 +10,8 @@ using namespace snaptest;
 
 namespace {
 
-class SnapshotLoad : public ::testing::Test {
+class SnapshotLoad : public SnapshotTest {
 protected:
-    void SetUp() override {
-        StartProgramOnce();
-        RebuildHistoryMenus(nullptr);
-        ClearAnnotations();
-        ClearHistory();
-        opts[IDOPTS_WHITEBOARD] = 0;
-        folder = TestFolder();
-    }
     // Something to discard: a record, an undo step and whiteboard mode.
     static void DrawSomethingOnWhiteboard() {
         AppendAnnotation(MakeShapeRecord(ANNOT_RECT, {10, 10}, {50, 50}));
@@ -32,7 +24,6 @@ protected:
         EXPECT_TRUE(history.empty());
         EXPECT_EQ(undoneCount, 0);
     }
-    std::string folder;
 };
 
 TEST_F(SnapshotLoad, SameSizeSnapshotComesBackPixelForPixel) {

@@ -10,19 +10,9 @@ using namespace snaptest;
 
 namespace {
 
-class SnapshotSave : public ::testing::Test {
+class SnapshotSave : public SnapshotTest {
 protected:
-    void SetUp() override {
-        StartProgramOnce();
-        RebuildHistoryMenus(nullptr);
-        ClearAnnotations();
-        ClearHistory();
-        opts[IDOPTS_WHITEBOARD] = 0;
-        recordedMessages.clear();
-        folder = TestFolder();
-    }
     int TodayCount() const { return GetMenuItemCount(historyGroupMenus[0]); }
-    std::string folder;
 };
 
 TEST_F(SnapshotSave, PngAndBmpHoldTheComposedPictureExactly) {
