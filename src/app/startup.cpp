@@ -19,27 +19,6 @@
 #include "settings/settings_win.h"
 #include "snapshots/snapshots.h"
 
-HINSTANCE hInst;
-HWND hwndOverlay;
-HDC hdcOverlay;
-RECT rectScreen;
-HDC hdcCapture;
-HDC hdcBack;
-HDC hdcBase;
-BYTE* baseBits;
-HDC hdcHighlightStrip;
-HBRUSH brushBlack;
-HBRUSH brushWhiteboard;
-HWND hwndOptions;
-HWND hwndShortcuts;
-int optionsDlgWidth;
-GpImage* stampImages[MARK_COUNT];
-HCURSOR cursorEraser, cursorMark, cursorHighlight[5], cursorArrow;
-std::string exeDir, dataDir, snapshotDir, settingsPath, historyPath;
-std::string fontResPath1, fontResPath2, fontResPath3;
-HWND prevForeground;
-BYTE exitRequested;
-
 static ULONG_PTR gdiplusToken;
 
 static const char* const markFiles[MARK_COUNT] = {
