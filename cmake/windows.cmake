@@ -48,6 +48,8 @@ include(GoogleTest)
 file(GLOB QC_WIN_TESTS CONFIGURE_DEPENDS tests/win/*.cpp)
 add_executable(wintests ${QC_WIN_TESTS} ${QC_RC_SOURCES})
 target_link_libraries(wintests PRIVATE qc_win gtest)
+# Reference pictures are read from the source tree (Wine maps / to Z:).
+target_compile_definitions(wintests PRIVATE QC_SOURCE_DIR="Z:${CMAKE_SOURCE_DIR}")
 add_dependencies(wintests Quillcast)
 gtest_add_tests(TARGET wintests SOURCES ${QC_WIN_TESTS} TEST_LIST QC_WIN_TEST_LIST)
 set_tests_properties(${QC_WIN_TEST_LIST} PROPERTIES TIMEOUT 120)

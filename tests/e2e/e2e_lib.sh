@@ -80,6 +80,8 @@ show_root_picture() {
 
 finish() {
     stop_quillcast
+    # QC_E2E_KEEP=<folder> keeps the screenshots of a run for a look.
+    [ -n "${QC_E2E_KEEP:-}" ] && mkdir -p "$QC_E2E_KEEP" && cp "$WORK"/*.png "$QC_E2E_KEEP"/
     rm -rf "$WORK"
     if [ "$FAILURES" -eq 0 ]; then
         echo "all checks passed"

@@ -16,6 +16,7 @@
 //   qcdriver type <text>                     types plain ASCII text
 //   qcdriver foreground <title>              bring the window to the foreground
 //   qcdriver gui-info <title>                capture, focus and active window of its thread
+//   qcdriver tray <title> <mouse message>    post the tray icon's callback as the shell does
 #include <windows.h>
 
 #include <cstdio>
@@ -60,6 +61,19 @@ static void SendKey(WORD vk, bool up) {
     in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
     SendInput(1, &in, sizeof in);
     Sleep(30);
+}
+
+// Waits until the window under (x, y) holds the mouse capture, or no longer
+// does: the program reads the pointer's position when it handles a press, so
+// under load the pointer must not move on before the press has been seen.
+static void WaitForCapture(int x, int y, bool held) {
+    const DWORD thread = GetWindowThreadProcessId(WindowFromPoint(POINT{x, y}), nullptr);
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    for (int i = 0; i < 100; ++i) {
+        if (GetGUIThreadInfo(thread, &info) && (info.hwndCapture != nullptr) == held) return;
+        Sleep(20);
+    }
 }
 
 static BOOL CALLBACK PrintStatic(HWND child, LPARAM) {
@@ -119,6 +133,10 @@ int main(int argc, char** argv) {
                     name(info.hwndFocus).c_str(), name(info.hwndActive).c_str(), info.flags);
         return 0;
     }
+    if (cmd == "tray") {  // the icon's id is 100, its callback message 987
+        HWND w = FindTitled(argv[2], false);
+        return w && PostMessageA(w, 987, 100, num(3)) ? 0 : 1;
+    }
     if (cmd == "foreground") {
         HWND w = FindTitled(argv[2], false);
         return w && SetForegroundWindow(w) ? 0 : 1;
@@ -146,11 +164,12 @@ int main(int argc, char** argv) {
         const int steps = argc > 6 ? num(6) : 12;
         MoveTo(x1, y1);
         SendMouse(MOUSEEVENTF_LEFTDOWN, x1, y1);
-        Sleep(100);  // let the program see the press before the pointer moves
+        WaitForCapture(x1, y1, true);
         for (int i = 1; i <= steps; ++i) MoveTo(x1 + (x2 - x1) * i / steps, y1 + (y2 - y1) * i / steps);
         Sleep(50);
         SendMouse(MOUSEEVENTF_LEFTUP, x2, y2);
-        Sleep(100);
+        WaitForCapture(x2, y2, false);
+        Sleep(50);
         return 0;
     }
     if (cmd == "key") {

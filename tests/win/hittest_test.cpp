@@ -24,51 +24,30 @@ protected:
     }
 };
 
-TEST_F(HitTest, UnfilledInteriorMissesAndReachesTheRecordBelow) {
-    AppendAnnotation(Shape(ANNOT_RECT, {50, 50}, {400, 400}, 1));
+// One drawing with a record of every kind over a filled background rectangle;
+// each point names the record it must hit in select mode and in erase mode.
+TEST_F(HitTest, EachKindIsHitWhereItIsDrawnAndInItsModes) {
+    AppendAnnotation(Shape(ANNOT_RECT, {0, 0}, {900, 700}, 1));
     AppendAnnotation(Shape(ANNOT_RECT, {100, 100}, {300, 300}, 0, 2));
-    EXPECT_EQ(HitTestAnnotations({110, 200}, false), 0);  // 10 px inside the outline
-    EXPECT_EQ(HitTestAnnotations({100, 200}, false), 1);  // on the outline
-    annotations[1].filled = 1;
-    EXPECT_EQ(HitTestAnnotations({110, 200}, false), 1);
-}
-
-TEST_F(HitTest, FilledRoundRectHitsInItsCorners) {
-    AppendAnnotation(Shape(ANNOT_ROUNDRECT, {100, 100}, {200, 200}, 1));
-    EXPECT_EQ(HitTestAnnotations({101, 101}, false), 0);
-    annotations[0].filled = 0;
-    EXPECT_EQ(HitTestAnnotations({103, 103}, false), -1);
-}
-
-TEST_F(HitTest, ArrowHeadAndLineHitInBothModes) {
-    AppendAnnotation(Shape(ANNOT_ARROW, {100, 300}, {300, 300}, 0, 3));
-    for (bool erase : {false, true}) {
-        EXPECT_EQ(HitTestAnnotations({200, 300}, erase), 0);
-        EXPECT_EQ(HitTestAnnotations({200, 303}, erase), 0);  // within (2*3+1)/2 of the line
-        EXPECT_EQ(HitTestAnnotations({200, 312}, erase), -1);
-        // Beside the head: outside the line's width but inside the arrowhead.
-        EXPECT_EQ(HitTestAnnotations({200, 305}, erase), -1);
-        EXPECT_EQ(HitTestAnnotations({290, 305}, erase), 0);
-    }
-    // A filled arrow is not hit inside its box.
-    annotations[0].filled = 1;
-    EXPECT_EQ(HitTestAnnotations({200, 312}, false), -1);
-}
-
-TEST_F(HitTest, PensBandsAndMarksOnlyInEraseMode) {
-    AppendAnnotation(Shape(ANNOT_RECT, {0, 0}, {600, 600}, 1));
+    AppendAnnotation(Shape(ANNOT_ROUNDRECT, {400, 100}, {500, 200}, 1));
+    AppendAnnotation(Shape(ANNOT_ARROW, {100, 400}, {300, 400}, 0, 3));
     opts[IDOPTS_PENWIDTH] = 3;
-    AppendAnnotation(MakePenRecord({{100, 100}, {200, 100}, {200, 200}}));
-    AppendAnnotation(MakeHighlighterRecord({300, 300}, {400, 300}));
-    AppendAnnotation(MakeMarkRecord({500, 500}, 32, 32, 1));
-    for (Point32 p : {Point32{150, 100}, Point32{200, 150}, Point32{350, 310}, Point32{500, 500}})
-        EXPECT_EQ(HitTestAnnotations(p, false), 0) << p.x << "," << p.y;
-    EXPECT_EQ(HitTestAnnotations({150, 101}, true), 1);
-    EXPECT_EQ(HitTestAnnotations({350, 310}, true), 2);
-    EXPECT_EQ(HitTestAnnotations({500, 500}, true), 3);
-    // A stroke is tested along straight segments, not the drawn curve: the
-    // corner of the polyline is a hit.
-    EXPECT_EQ(HitTestAnnotations({200, 100}, true), 1);
+    AppendAnnotation(MakePenRecord({{400, 400}, {500, 400}, {500, 500}}));
+    AppendAnnotation(MakeHighlighterRecord({600, 300}, {700, 300}));
+    AppendAnnotation(MakeMarkRecord({700, 500}, 32, 32, 1));
+    const struct { Point32 p; int select, erase; } cases[] = {
+        {{110, 200}, 0, 0},  // inside an unfilled outline: the record below
+        {{100, 200}, 1, 1},  {{401, 101}, 2, 2},  // outline; corner of a filled rounded box
+        {{200, 400}, 3, 3},  {{200, 403}, 3, 3},  // on the arrow, within (2w+1)/2 of its line
+        {{200, 405}, 0, 0},  {{290, 405}, 3, 3},  // beside the shaft; beside it but inside the head
+        {{450, 401}, 0, 4},  {{500, 400}, 0, 4},  // strokes, bands and marks only in erase mode,
+        {{650, 310}, 0, 5},  {{700, 500}, 0, 6},  // a stroke along its straight segments
+        {{950, 750}, -1, -1},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(HitTestAnnotations(c.p, false), c.select) << c.p.x << "," << c.p.y;
+        EXPECT_EQ(HitTestAnnotations(c.p, true), c.erase) << c.p.x << "," << c.p.y;
+    }
 }
 
 // The bounds shortcut must never change a result: over random records and
