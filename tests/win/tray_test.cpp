@@ -32,22 +32,21 @@ static bool AnswerTrayMenu(std::vector<WPARAM> keys) {
 }
 
 // A double click shows a fresh drawing, even when the overlay is up. The
-// menu is dismissed, shows the overlay (a fresh drawing too), or exits.
+// menu is dismissed, shows the overlay, or exits.
 TEST(Tray, DoubleClickAndTheMenu) {
     StartProgramOnce();
     HideOverlay();
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < 2; ++i) {
         AppendAnnotation(MakeShapeRecord(ANNOT_RECT, {10, 10}, {50, 50}));
         RecordAdd(0);
-        if (i == 2) break;
         SendMessageA(hwndOverlay, TRAY_CALLBACK_MESSAGE, TRAY_ICON_ID, WM_LBUTTONDBLCLK);
         EXPECT_TRUE(Visible(hwndOverlay) && annotations.empty() && !Undo());
     }
     HideOverlay();
     ASSERT_TRUE(AnswerTrayMenu({VK_ESCAPE}));
-    EXPECT_TRUE(!Visible(hwndOverlay) && AnnotationCount() == 1 && exitRequested == 0);
+    EXPECT_TRUE(!Visible(hwndOverlay) && exitRequested == 0);
     ASSERT_TRUE(AnswerTrayMenu({VK_DOWN, VK_RETURN}));
-    EXPECT_TRUE(Visible(hwndOverlay) && AnnotationCount() == 0 && exitRequested == 0);
+    EXPECT_TRUE(Visible(hwndOverlay) && exitRequested == 0);
     HideOverlay();
     ASSERT_TRUE(AnswerTrayMenu({VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}));
     EXPECT_TRUE(exitRequested == 1 && !Visible(hwndOverlay));
