@@ -3,8 +3,6 @@
 //
 //   qcdriver wait-window <title> [seconds]   exit 0 once a visible window has the title
 //   qcdriver wait-gone <title> [seconds]     exit 0 once no window has the title
-//   qcdriver wait-hidden <title> [seconds]   exit 0 once the window exists and is hidden
-//   qcdriver is-visible <title>              exit 0 when the window exists and is visible
 //   qcdriver close <title>                   post WM_CLOSE to the window
 //   qcdriver dialog-text <title>             print the static texts of a dialog
 //   qcdriver press-ok <title>                click the dialog's OK/IDOK button
@@ -14,8 +12,6 @@
 //   qcdriver drag <x1> <y1> <x2> <y2> [steps]
 //   qcdriver key <vk> [ctrl|alt]             virtual-key code in decimal or 0xNN
 //   qcdriver type <text>                     types plain ASCII text
-//   qcdriver foreground <title>              bring the window to the foreground
-//   qcdriver gui-info <title>                capture, focus and active window of its thread
 //   qcdriver tray <title> <mouse message>    post the tray icon's callback as the shell does
 #include <windows.h>
 
@@ -92,15 +88,6 @@ int main(int argc, char** argv) {
 
     if (cmd == "wait-window") return WaitFor(argv[2], true, seconds(3)) ? 0 : 1;
     if (cmd == "wait-gone") return WaitFor(argv[2], false, seconds(3)) ? 0 : 1;
-    if (cmd == "wait-hidden") {
-        for (int i = 0; i < static_cast<int>(seconds(3) * 20); ++i) {
-            HWND w = FindTitled(argv[2], false);
-            if (w && !IsWindowVisible(w)) return 0;
-            Sleep(50);
-        }
-        return 1;
-    }
-    if (cmd == "is-visible") return FindTitled(argv[2], true) ? 0 : 1;
     if (cmd == "close") {
         HWND w = FindTitled(argv[2], false);
         return w && PostMessageA(w, WM_CLOSE, 0, 0) ? 0 : 1;
@@ -118,28 +105,9 @@ int main(int argc, char** argv) {
         if (ok) return PostMessageA(ok, BM_CLICK, 0, 0) ? 0 : 1;
         return PostMessageA(w, WM_COMMAND, IDOK, 0) ? 0 : 1;
     }
-    if (cmd == "gui-info") {  // capture, focus and active window of the window's thread
-        HWND w = FindTitled(argv[2], false);
-        if (!w) return 1;
-        GUITHREADINFO info{};
-        info.cbSize = sizeof info;
-        if (!GetGUIThreadInfo(GetWindowThreadProcessId(w, nullptr), &info)) return 1;
-        auto name = [](HWND h) {
-            char cls[64] = "-";
-            if (h) GetClassNameA(h, cls, sizeof cls);
-            return std::string(cls);
-        };
-        std::printf("capture=%s focus=%s active=%s flags=%lx\n", name(info.hwndCapture).c_str(),
-                    name(info.hwndFocus).c_str(), name(info.hwndActive).c_str(), info.flags);
-        return 0;
-    }
     if (cmd == "tray") {  // the icon's id is 100, its callback message 987
         HWND w = FindTitled(argv[2], false);
         return w && PostMessageA(w, 987, 100, num(3)) ? 0 : 1;
-    }
-    if (cmd == "foreground") {
-        HWND w = FindTitled(argv[2], false);
-        return w && SetForegroundWindow(w) ? 0 : 1;
     }
     if (cmd == "move") {
         MoveTo(num(2), num(3));
