@@ -34,7 +34,7 @@ run_value() { wine reg query "$1\\$RUN_KEY" /v Quillcast </dev/null >/dev/null 2
 no_run_value() { ! run_value "$1"; }
 stripped_with_version() {
     ! x86_64-w64-mingw32-objdump -h "$1" | grep -q debug_ &&
-        strings -el "$1" | grep -A1 -x ProductVersion | grep -q -x "$2"
+        x86_64-w64-mingw32-strings -el "$1" | grep -A1 -x ProductVersion | grep -q -x "$2"
 }
 
 fresh_user_data
