@@ -32,8 +32,11 @@ arp_entry() {
 entries() { wine reg query "$UNINSTALL" /s </dev/null 2>/dev/null | tr -d '\r' | grep -c 'DisplayName.*Quillcast$'; }
 run_value() { wine reg query "$1\\$RUN_KEY" /v Quillcast </dev/null >/dev/null 2>&1; }
 no_run_value() { ! run_value "$1"; }
-stripped_with_version() {
+# No debug sections, no DLL but the system's (libstdc++, libgcc, winpthread
+# would be lib*.dll), and the version resource says the package's version.
+release_exe() {
     ! x86_64-w64-mingw32-objdump -h "$1" | grep -q debug_ &&
+        ! x86_64-w64-mingw32-objdump -p "$1" | grep -q -i 'DLL Name: lib' &&
         x86_64-w64-mingw32-strings -el "$1" | grep -A1 -x ProductVersion | grep -q -x "$2"
 }
 
@@ -51,7 +54,7 @@ for want in "DisplayVersion=$version" "Publisher=The Quillcast developers" "Disp
     "EstimatedSize=0x[1-9a-f]" "InstallLocation=C:.Program Files.Quillcast"; do
     check "the uninstall entry has $want" grep -q -E "^$want" <<<"$arp"
 done
-check "the exe is stripped and says its version" stripped_with_version "$PROGRAM/Quillcast.exe" "$version"
+check "the exe is stripped, static and says its version" release_exe "$PROGRAM/Quillcast.exe" "$version"
 
 check "the installed Quillcast shows its overlay" start_quillcast "$PROGRAM"
 stop_quillcast
