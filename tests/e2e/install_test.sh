@@ -96,6 +96,7 @@ folder="$WORK/Präsentation für Jürgen"
 mkdir -p "$folder"
 unzip -q "$ZIP" -d "$folder"
 chmod -R a-w "$folder"
+before=$(ls -lR "$folder")
 show_root_picture
 check "the unpacked Quillcast shows its overlay" start_quillcast "$folder/Quillcast-$version-win64"
 sleep 1
@@ -108,5 +109,8 @@ import -window root "$WORK/drawn.png"
 check "it draws" colour_near "$WORK/drawn.png" 297 303 375 375 237 28 36
 stop_quillcast
 check "it exits cleanly (exit $QC_EXIT)" test "$QC_EXIT" = 0
+# Root ignores the folder's missing write permission: check that nothing was
+# written there.
+check "it wrote nothing into its folder" test "$(ls -lR "$folder")" = "$before"
 chmod -R u+w "$folder"
 finish
