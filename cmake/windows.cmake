@@ -14,15 +14,20 @@ list(FILTER QC_WIN_SOURCES EXCLUDE REGEX "src/app/main\\.cpp$")
 add_library(qc_core STATIC ${QC_CORE_SOURCES})
 target_include_directories(qc_core PUBLIC src)
 
+# version.h: the project's version for the code and the resource script.
+set(QC_GENERATED ${CMAKE_BINARY_DIR}/generated)
+configure_file(src/resources/version.h.in ${QC_GENERATED}/version.h @ONLY)
+
 add_library(qc_win STATIC ${QC_WIN_SOURCES})
-target_include_directories(qc_win PUBLIC src src/resources)
+target_include_directories(qc_win PUBLIC src src/resources ${QC_GENERATED})
 target_link_libraries(qc_win PUBLIC qc_core ${QC_WIN_LIBS})
 
 set(QC_RC ${CMAKE_SOURCE_DIR}/src/resources/quillcast.rc)
 set(QC_RC_SOURCES)
 if(EXISTS ${QC_RC})
   set(QC_RC_SOURCES ${QC_RC})
-  set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_SOURCE_DIR}/src/resources")
+  set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_SOURCE_DIR}/src/resources -I${QC_GENERATED}")
+  set_source_files_properties(${QC_RC} PROPERTIES OBJECT_DEPENDS ${QC_GENERATED}/version.h)
 endif()
 enable_language(RC)
 
@@ -78,3 +83,5 @@ foreach(src ${QC_BENCHES})
   target_link_libraries(${name} PRIVATE qc_win)
   add_dependencies(${name} Quillcast)
 endforeach()
+
+include(cmake/package.cmake)

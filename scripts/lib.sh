@@ -3,7 +3,7 @@
 # always torn down again. Source this file; it sets QC_ROOT.
 QC_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 QC_JOBS=${QC_JOBS:-2}
-QC_PACKAGES="wine wine64 fonts-wine g++-mingw-w64-x86-64 mingw-w64-tools cmake make googletest libgtest-dev xvfb openbox xdotool x11-utils imagemagick"
+QC_PACKAGES="wine wine64 fonts-wine g++-mingw-w64-x86-64 mingw-w64-tools cmake make googletest libgtest-dev xvfb openbox xdotool x11-utils imagemagick wixl msitools zip unzip"
 
 log() { printf '\n== %s\n' "$*"; }
 
@@ -31,6 +31,41 @@ qc_build_win() {
     cmake -S "$QC_ROOT" -B "$QC_ROOT/build/win" -DCMAKE_TOOLCHAIN_FILE="$QC_ROOT/cmake/mingw-w64.cmake" \
         -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
     cmake --build "$QC_ROOT/build/win" -j"$QC_JOBS"
+}
+
+# The release build (build/release: optimised -O2, stripped, debug information in
+# Quillcast.exe.debug beside it) and both packages in build/dist: the
+# portable zip made by CPack from the install rules, and the Windows
+# Installer package made by wixl from the same installed files.
+qc_package() {
+    local build="$QC_ROOT/build/release" dist="$QC_ROOT/build/dist"
+    log "release build and packages"
+    cmake -S "$QC_ROOT" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$QC_ROOT/cmake/mingw-w64.cmake" \
+        -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQC_RELEASE=ON >/dev/null
+    cmake --build "$build" --target Quillcast quillcast-setup -j"$QC_JOBS"
+    QC_VERSION=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+    rm -rf "$build/stage" "$build/cpack" && mkdir -p "$dist"
+    cmake --install "$build" --prefix "$build/stage" >/dev/null
+    (cd "$build" && cpack -G ZIP >/dev/null)
+    cp "$build/cpack/Quillcast-$QC_VERSION-win64.zip" "$dist/"
+    qc_msi "$QC_VERSION" "$dist/Quillcast-$QC_VERSION-win64.msi"
+    ls -l "$dist"
+}
+
+# qc_msi <version> <file>: the Windows Installer package of the staged
+# release files, stamped with <version>.
+qc_msi() {
+    local out
+    out=$(realpath -m "$2")
+    # wixl takes the files' paths relative to the folder it runs in.
+    (cd "$QC_ROOT/build/release" && wixl -a x64 -D Version="$1" -D SourceDir=stage -D SizeKB="$(du -sk stage | cut -f1)" \
+        -D HelperExe=bin/quillcast-setup.exe -D IconFile=../../src/resources/quillcast.ico \
+        -o "$out" ../../packaging/quillcast.wxs)
+    local query
+    # msibuild unpacks the package's streams into its working folder.
+    grep -v -e '^--' -e '^$' "$QC_ROOT/packaging/custom_actions.sql" | while IFS= read -r query; do
+        (cd "$QC_ROOT/build/release" && msibuild "$out" -q "$query")
+    done
 }
 
 QC_PIDS=()

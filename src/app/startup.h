@@ -3,10 +3,12 @@
 
 #include <windows.h>
 
+#include "version.h"
+
 constexpr const char* OVERLAY_TITLE = "Quillcast Mainwindow";
 constexpr const char* OVERLAY_CLASS = "ClassIsTheAnnot";
 constexpr const char* DOCK_CLASS = "ClassIsTheAnnotDock";
-constexpr const char* VERSION_TEXT = "1.5.2";
+constexpr const char* VERSION_TEXT = QC_VERSION_TEXT;
 
 // Creates every long-lived object in the fixed start-up order and shows the
 // overlay over a fresh picture of the screen. False when another instance
