@@ -8,6 +8,8 @@
 
 #include "app/app.h"
 #include "dock/dock.h"
+#include "model/annotation.h"
+#include "model/history.h"
 #include "win_env.h"
 
 // Chooses a tool and lays the dock out for it, keeping the other options.
@@ -16,11 +18,17 @@ inline void UseTool(int tool) {
     RelayoutDock();
 }
 
-// Chooses a tool as a click on the dock's tool button does: the dock's
-// controls are applied to the options too.
+// Chooses a tool as a click on its dock button does: the dock's controls
+// reach the options too.
 inline void ClickTool(int tool) {
     SendMessageA(hwndTools, TB_CHECKBUTTON, tool - 1, TRUE);
     SendMessageA(hwndDock, WM_COMMAND, MAKEWPARAM(tool - 1, BN_CLICKED), reinterpret_cast<LPARAM>(hwndTools));
+}
+
+// The user picks item `index` of a list of the dock or the text bar.
+inline void Choose(HWND list, int index) {
+    SendMessageA(list, CB_SETCURSEL, index, 0);
+    SendMessageA(GetParent(list), WM_COMMAND, MAKEWPARAM(0, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
 }
 
 inline void MoveTo(int x, int y) {
@@ -45,7 +53,4 @@ inline void Drag(int x1, int y1, int x2, int y2, int steps = 8) {
     Release();
 }
 
-inline void Click(int x, int y) {
-    Press(x, y);
-    Release();
-}
+inline void Click(int x, int y) { Press(x, y), Release(); }
