@@ -3,23 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
-#include "overlay/overlay.h"
-#include "settings/options.h"
 #include "render/render.h"
 #include "render_canvas.h"
 #include "gestures.h"
 
 namespace {
 
-using Ints = std::vector<int>;
 void ClickButton(HWND b) { SendMessageA(GetParent(b), WM_COMMAND, MAKEWPARAM(0, BN_CLICKED), reinterpret_cast<LPARAM>(b)); }
-void Fresh() {
-    StartProgramOnce();
-    opts[IDOPTS_AUTOHIDE] = 0;  // the timer must not hide the dock under a test
-    ShowWindow(hwndOverlay, SW_SHOW), ShowWindow(hwndDock, SW_SHOW);
-}
 // The tool controls shown (lower case) and their captions (upper case).
 std::string Shown() {
     const HWND controls[] = {hwndcolor, hwndPenSize, hwndShapeWidth, hwndOpacity, hwndFilled, hwndMarks, hwndNumber, hwndEraseAll};
@@ -30,7 +21,7 @@ std::string Shown() {
 }
 
 TEST(Dock, EachToolSizesTheDockAndShowsItsControls) {
-    Fresh();
+    FreshDrawing(TOOL_PEN);
     const struct { int tool, width; const char* shown; } cases[] = {
         {TOOL_ERASER, 328, "       e       E"}, {TOOL_PEN, 448, "cs o    CS O    "}, {TOOL_HIGHLIGHTER, 395, "cs      CS      "},
         {TOOL_RECT, 597, "c wof   C WOFT  "}, {TOOL_ROUNDRECT, 597, "c wof   C WOFT  "}, {TOOL_ELLIPSE, 597, "c wof   C WOFT  "},
@@ -43,16 +34,16 @@ TEST(Dock, EachToolSizesTheDockAndShowsItsControls) {
 }
 
 // The lists, the fill box and the number edit reach the options; Erase All
-// leaves nothing to undo or redo; the Options menu's choices act.
-TEST(Dock, ControlsAndMenuChoicesAct) {
-    Fresh();
+// leaves nothing to undo or redo; the Options menu's choices act (its edge
+// choice moves the dock to the other edge and back); autohide.
+TEST(Dock, ControlsMenuEdgeAndAutohideAct) {
+    FreshDrawing(TOOL_RECT);
     Choose(hwndPenSize, 4), Choose(hwndShapeWidth, 6), Choose(hwndOpacity, 1), Choose(hwndFontFace, 5), Choose(hwndFontSize, 6);
-    SendMessageA(hwndFilled, BM_SETCHECK, BST_CHECKED, 0), ClickButton(hwndFilled);
+    SendMessageA(hwndFilled, BM_SETCHECK, BST_UNCHECKED, 0), ClickButton(hwndFilled);
     LOGFONTA font{};
-    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(textEdit, WM_GETFONT, 0, 0)), sizeof font, &font);
+    GetObjectA(fontText, sizeof font, &font);
     EXPECT_EQ((Ints{opts[IDOPTS_PENWIDTH], opts[IDOPTS_SHAPEWIDTH], opts[IDOPTS_OPACITY], opts[IDOPTS_FONT], opts[IDOPTS_FONTSIZE],
-                    opts[IDOPTS_FILL], font.lfHeight, GetFocus() == hwndOverlay}),
-              (Ints{5, 7, 2, 5, 26, 1, FontHeightForPoints(26), 1}));
+                    opts[IDOPTS_FILL], font.lfHeight, GetFocus() == hwndOverlay}), (Ints{5, 7, 2, 5, 26, 0, FontHeightForPoints(26), 1}));
     EXPECT_STREQ(font.lfFaceName, "Tahoma");
     for (int mark : {3, 0, 2, 11}) {  // only the numbered marks enable the number edit
         Choose(hwndMarks, mark);
@@ -63,36 +54,26 @@ TEST(Dock, ControlsAndMenuChoicesAct) {
     for (int i = 0; i < 3; ++i) AppendAnnotation(MakeShapeRecord(ANNOT_RECT, {10, 10}, {100, 100})), RecordAdd(i);
     Undo(), ClickButton(hwndEraseAll);
     EXPECT_TRUE(annotations.empty() && history.empty() && undoneCount == 0 && !Redo() && !Undo());
+    const RECT start = WindowRect(hwndDock);
     const int top = opts[IDOPTS_DOCKTOP], whiteboard = opts[IDOPTS_WHITEBOARD];
     RunDockMenuChoice(DOCK_MENU_EDGE), RunDockMenuChoice(DOCK_MENU_WHITEBOARD), RunDockMenuChoice(0);
-    EXPECT_TRUE(opts[IDOPTS_DOCKTOP] == 1 - top && opts[IDOPTS_WHITEBOARD] == 1 - whiteboard && Visible(hwndOverlay));
-    RunDockMenuChoice(DOCK_MENU_EDGE), RunDockMenuChoice(DOCK_MENU_WHITEBOARD), RunDockMenuChoice(DOCK_MENU_HIDE);
-    EXPECT_TRUE(opts[IDOPTS_DOCKTOP] == top && !IsWindowVisible(hwndOverlay) && !IsWindowVisible(hwndDock) && !exitRequested);
-    RunDockMenuChoice(DOCK_MENU_EXIT);
-    EXPECT_EQ(exitRequested, 1);
-    exitRequested = 0;
-}
-
-TEST(Dock, EdgeTogglesTopAndBottomAndAutohideActsOnTheFourteenthTick) {
-    Fresh();
-    ClickTool(TOOL_RECT);
-    const RECT start = WindowRect(hwndDock);
-    const int top = opts[IDOPTS_DOCKTOP];
-    ToggleDockEdge();
     const RECT flipped = WindowRect(hwndDock);
-    EXPECT_TRUE(opts[IDOPTS_DOCKTOP] == 1 - top && flipped.top == (top ? ScreenHeight() - 52 : 0) && flipped.left == start.left);
-    ToggleDockEdge();
+    EXPECT_TRUE(opts[IDOPTS_DOCKTOP] == 1 - top && flipped.top == (top ? ScreenHeight() - 52 : 0) && flipped.left == start.left &&
+                opts[IDOPTS_WHITEBOARD] != whiteboard && Visible(hwndOverlay));
+    RunDockMenuChoice(DOCK_MENU_EDGE);
     const RECT back = WindowRect(hwndDock);
     EXPECT_TRUE(opts[IDOPTS_DOCKTOP] == top && EqualRect(&back, &start));
-    SetCursorPos(back.left + 5, back.bottom + 300);  // away from the dock
+    SetCursorPos(back.left + 5, back.bottom + 300);  // away from the dock: hidden on the 14th tick
     opts[IDOPTS_AUTOHIDE] = 1, dockHideTimer = 0;
     for (int tick = 1; tick <= 13; ++tick) DockAutohideTick();
     EXPECT_TRUE(IsWindowVisible(hwndDock));
     DockAutohideTick();
     EXPECT_FALSE(IsWindowVisible(hwndDock));
-    SetCursorPos(back.left + 100, back.top + 20), DockAutohideTick();  // back over it
+    SetCursorPos(back.left + 100, back.top + 20), DockAutohideTick();  // back over it: shown at once
     EXPECT_TRUE(IsWindowVisible(hwndDock) && dockHideTimer == 0);
-    opts[IDOPTS_AUTOHIDE] = 0;
+    RunDockMenuChoice(DOCK_MENU_HIDE), RunDockMenuChoice(DOCK_MENU_EXIT);
+    EXPECT_TRUE(!IsWindowVisible(hwndOverlay) && !IsWindowVisible(hwndDock) && exitRequested == 1);
+    exitRequested = 0, opts[IDOPTS_AUTOHIDE] = 0;
 }
 
 // Owner-drawn rows: numbered marks carry a red caption, the font rows are
@@ -105,19 +86,18 @@ int RowPixels(HWND list, int index, UINT state, COLORREF wanted) {
 }
 
 TEST(Dock, ListRowsAndSwatchesDrawAndChooseTheirCells) {
-    Fresh();
-    const COLORREF red = RGB(255, 0, 0), blue = RGB(0, 0, 255);
-    EXPECT_TRUE(RowPixels(hwndMarks, 2, 0, red) > 10 && RowPixels(hwndMarks, 3, 0, red) == 0);
-    EXPECT_TRUE(RowPixels(hwndFontFace, 7, ODS_SELECTED, blue) > 10 && RowPixels(hwndFontFace, 7, 0, blue) == 0 &&
+    FreshDrawing(TOOL_PEN);
+    EXPECT_TRUE(RowPixels(hwndMarks, 2, 0, RGB(255, 0, 0)) > 10 && RowPixels(hwndMarks, 3, 0, RGB(255, 0, 0)) == 0);
+    EXPECT_TRUE(RowPixels(hwndFontFace, 7, ODS_SELECTED, RGB(0, 0, 255)) > 10 && RowPixels(hwndFontFace, 7, 0, RGB(0, 0, 255)) == 0 &&
                 RowPixels(hwndFontFace, 7, 0, 0) > 10);
     // Clicks outside the grid take the nearest edge cell; the text bar's swatch
     // sets the text colour only; the highlighter takes the column only; the
     // mark and the eraser ignore the dock's swatch.
     const struct { int tool; HWND swatch; int x, y; Ints chosen; } cases[] = {
-        {TOOL_PEN, hwndcolor, 40, 20, {1, 2, 0, 1, 2}}, {TOOL_ARROW, hwndcolor, 90, 40, {1, 4, 0, 1, 2}},
-        {TOOL_ARROW, hwndcolor, -3, -2, {0, 0, 0, 1, 2}}, {TOOL_PEN, hwndcolor2, 60, 16, {0, 1, 1, 4, 2}},
-        {TOOL_HIGHLIGHTER, hwndcolor, 45, 25, {0, 1, 0, 1, 3}}, {TOOL_MARK, hwndcolor, 60, 20, {0, 1, 0, 1, 2}},
-        {TOOL_ERASER, hwndcolor, 60, 20, {0, 1, 0, 1, 2}}};
+        {TOOL_ARROW, hwndcolor, 90, 40, {1, 4, 0, 1, 2}}, {TOOL_ARROW, hwndcolor, -3, -2, {0, 0, 0, 1, 2}},
+        {TOOL_PEN, hwndcolor2, 60, 16, {0, 1, 1, 4, 2}}, {TOOL_HIGHLIGHTER, hwndcolor, 45, 25, {0, 1, 0, 1, 3}},
+        {TOOL_MARK, hwndcolor, 60, 20, {0, 1, 0, 1, 2}}, {TOOL_ERASER, hwndcolor, 60, 20, {0, 1, 0, 1, 2}},
+        {TOOL_PEN, hwndcolor, 40, 20, {1, 2, 0, 1, 2}}};  // the last stays chosen
     for (const auto& c : cases) {
         ClickTool(c.tool);
         opts[IDOPTS_PENCOLORROW] = opts[IDOPTS_TEXTCOLORROW] = 0, opts[IDOPTS_PENCOLORCOL] = opts[IDOPTS_TEXTCOLORCOL] = 1;
@@ -126,7 +106,6 @@ TEST(Dock, ListRowsAndSwatchesDrawAndChooseTheirCells) {
         EXPECT_EQ((Ints{opts[IDOPTS_PENCOLORROW], opts[IDOPTS_PENCOLORCOL], opts[IDOPTS_TEXTCOLORROW], opts[IDOPTS_TEXTCOLORCOL],
                         opts[IDOPTS_HLCOLOR]}), c.chosen) << c.tool << " at " << c.x << "," << c.y;
     }
-    ClickTool(TOOL_PEN), SendMessageA(hwndcolor, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(40, 20));
     RedrawWindow(hwndcolor, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     HDC dc = GetDC(hwndcolor);  // cell (row 1, column 2) spans x 29..41, y 15..27: framed black
     EXPECT_EQ((Ints{int(PixelRgb(dc, 29, 20)), int(PixelRgb(dc, 30, 20)), int(PixelRgb(dc, 35, 21)), int(PixelRgb(dc, 7, 7))}),
