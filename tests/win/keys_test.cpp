@@ -6,10 +6,10 @@
 
 namespace {
 
+// Sent again while a pending focus change resets the keyboard state under Wine.
 void SetCtrl(bool down) {
-    keybd_event(VK_CONTROL, 0, down ? 0 : KEYEVENTF_KEYUP, 0);
-    for (int i = 0; i < 100 && ((GetAsyncKeyState(VK_CONTROL) & 0x8000) != 0) != down; ++i) Sleep(10);
-    PumpMessages();  // the overlay ignores the Ctrl key's own messages
+    for (int i = 0; i < 50 && ((GetAsyncKeyState(VK_CONTROL) & 0x8000) != 0) != down; ++i)
+        keybd_event(VK_CONTROL, 0, down ? 0 : KEYEVENTF_KEYUP, 0), Sleep(20), PumpMessages();
 }
 // A key as the system sends it; a repeat (key held down) has bit 30 set.
 void Key(WPARAM vk, bool repeat = false) { SendMessageA(hwndOverlay, WM_KEYDOWN, vk, 1 | (repeat ? 1 << 30 : 0)); }

@@ -48,6 +48,7 @@ TEST(Paint, HeldRepaintPenSegmentAndPreviewsThatEqualTheirRecords) {
                 EXPECT_TRUE(preview.CountNot(0, 0, 0, 300, 250) == 0 && (drawn > 0 || c.x == p.x))
                     << "tool " << tool << " fill " << fill << " to " << c.x << "," << c.y;
             }
+    SetOptionTableDefaults();  // later tests expect no pen width of 5
 }
 
 }  // namespace
