@@ -45,6 +45,8 @@ TEST(Dock, ControlsMenuEdgeAndAutohideAct) {
     EXPECT_EQ((Ints{opts[IDOPTS_PENWIDTH], opts[IDOPTS_SHAPEWIDTH], opts[IDOPTS_OPACITY], opts[IDOPTS_FONT], opts[IDOPTS_FONTSIZE],
                     opts[IDOPTS_FILL], font.lfHeight, GetFocus() == hwndOverlay}), (Ints{5, 7, 2, 5, 26, 0, FontHeightForPoints(26), 1}));
     EXPECT_STREQ(font.lfFaceName, "Tahoma");
+    SendMessageA(hwndFontSize, CB_SETCURSEL, WPARAM(-1), 0), ApplyDockControls();  // no zero-point font from an empty choice
+    EXPECT_EQ(opts[IDOPTS_FONTSIZE], 26);
     for (int mark : {3, 0, 2, 11}) {  // only the numbered marks enable the number edit
         Choose(hwndMarks, mark);
         EXPECT_EQ(IsWindowEnabled(hwndNumber) != 0, mark < 3) << mark;
