@@ -16,6 +16,7 @@
 //   qcdriver type <text>                     types plain ASCII text
 //   qcdriver foreground <title>              bring the window to the foreground
 //   qcdriver gui-info <title>                capture, focus and active window of its thread
+//   qcdriver tray <mouse-message>            what the shell sends when the tray icon is clicked
 #include <windows.h>
 
 #include <cstdio>
@@ -118,6 +119,10 @@ int main(int argc, char** argv) {
         std::printf("capture=%s focus=%s active=%s flags=%lx\n", name(info.hwndCapture).c_str(),
                     name(info.hwndFocus).c_str(), name(info.hwndActive).c_str(), info.flags);
         return 0;
+    }
+    if (cmd == "tray") {  // the icon's id and callback message as the program registers them
+        HWND w = FindTitled("Quillcast Mainwindow", false);
+        return w && PostMessageA(w, 987, 100, num(2)) ? 0 : 1;
     }
     if (cmd == "foreground") {
         HWND w = FindTitled(argv[2], false);

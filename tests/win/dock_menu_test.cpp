@@ -6,6 +6,7 @@
 
 #include "app/app.h"
 #include "dock/dock.h"
+#include "resource.h"
 #include "snapshots/snapshots.h"
 #include "settings/options.h"
 #include "render_canvas.h"
@@ -29,27 +30,28 @@ std::string TextAt(HMENU menu, int position) {
 }
 
 TEST_F(DockMenu, OptionsMenuHoldsItsItemsInOrder) {
-    ASSERT_EQ(GetMenuItemCount(dockMenu), 6);
+    ASSERT_EQ(GetMenuItemCount(dockMenu), 7);
     const struct {
         UINT id;
         std::string text;
     } items[] = {
         {1, "Dock Top/Bottom                       'B'"},
         {2, "Whiteboard Mode On/Off          'W'"},
+        {IDM_RESTORE_LAST_DRAWING, "Restore Last Drawing                'Ctrl+L'"},
         {3, "All Options..."},
         {4, ""},
         {5, "Hide Overscribbler           'Esc'"},
         {6, "Exit Overscribbler"},
     };
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < 7; ++i) {
         EXPECT_EQ(GetMenuItemID(dockMenu, i), items[i].id) << i;
         EXPECT_EQ(TextAt(dockMenu, i), items[i].text) << i;
     }
-    EXPECT_TRUE(GetMenuState(dockMenu, 3, MF_BYPOSITION) & MF_SEPARATOR);
+    EXPECT_TRUE(GetMenuState(dockMenu, 4, MF_BYPOSITION) & MF_SEPARATOR);
     EXPECT_EQ(GetMenuDefaultItem(dockMenu, FALSE, 0), 3u);
 
     FillDockOptionsMenu();  // a second fill adds nothing
-    EXPECT_EQ(GetMenuItemCount(dockMenu), 6);
+    EXPECT_EQ(GetMenuItemCount(dockMenu), 7);
 }
 
 TEST_F(DockMenu, OptionsMenuChoicesAct) {

@@ -13,6 +13,7 @@
 #include "app/tray.h"
 #include "model/annotation.h"
 #include "model/history.h"
+#include "resource.h"
 #include "settings/options_dialog_win.h"
 #include "win_env.h"
 
@@ -60,13 +61,15 @@ TEST_F(Tray, IconRecordAndMenuAreAsTheShellExpects) {
     if (icon) DestroyIcon(static_cast<HICON>(icon));
 
     std::vector<std::string> texts;
+    std::vector<UINT> ids;
     for (int i = 0; i < GetMenuItemCount(trayMenu); ++i) {
         char text[64] = "";
         GetMenuStringA(trayMenu, i, text, sizeof text, MF_BYPOSITION);
         texts.push_back(text);
-        EXPECT_EQ(GetMenuItemID(trayMenu, i), static_cast<UINT>(i + 1));
+        ids.push_back(GetMenuItemID(trayMenu, i));
     }
-    EXPECT_EQ(texts, (std::vector<std::string>{"Show Quillcast", "Options...", "Exit"}));
+    EXPECT_EQ(texts, (std::vector<std::string>{"Show Quillcast", "Restore Last Drawing", "Options...", "Exit"}));
+    EXPECT_EQ(ids, (std::vector<UINT>{TRAY_SHOW, IDM_RESTORE_LAST_DRAWING, TRAY_OPTIONS, TRAY_EXIT}));
     EXPECT_EQ(GetMenuDefaultItem(trayMenu, FALSE, 0), 1u);
 }
 
@@ -136,7 +139,7 @@ TEST_F(Tray, MenuIsDismissedShowsOrExits) {
     EXPECT_EQ(exitRequested, 0);
 
     HideOverlay();
-    ASSERT_TRUE(RightClickAndAnswer({VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}));
+    ASSERT_TRUE(RightClickAndAnswer({VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}));
     EXPECT_EQ(exitRequested, 1);
     EXPECT_FALSE(Visible(hwndOverlay));
 }
