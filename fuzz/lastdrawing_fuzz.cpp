@@ -10,15 +10,14 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     DrawingRecords drawing;
-    if (!ParseRecordsFile(std::string_view(reinterpret_cast<const char*>(data), size), drawing)) {
-        if (!drawing.records.empty()) std::abort();
-        return 0;
-    }
+    const bool read = ParseRecordsFile(std::string_view(reinterpret_cast<const char*>(data), size), drawing);
+    if (!read && !drawing.records.empty()) std::abort();
     for (const Annotation& a : drawing.records) {
-        if (a.kind < ANNOT_PEN || a.kind > ANNOT_MARK || a.markIndex < 0 || a.markIndex >= MARK_COUNT) std::abort();
-        if (a.fontIndex < -1 || a.fontIndex >= FONT_FACE_COUNT || a.textColorRow < 0 || a.textColorRow > 1) std::abort();
-        if (a.textColorCol < 0 || a.textColorCol >= PALETTE_COLUMNS) std::abort();
-        if (a.kind >= ANNOT_RECT && a.kind <= ANNOT_ARROW && a.points.size() != 2) std::abort();
+        const bool twoPoints = a.kind >= ANNOT_RECT && a.kind <= ANNOT_ARROW;
+        if (a.kind < ANNOT_PEN || a.kind > ANNOT_MARK || a.markIndex < 0 || a.markIndex >= MARK_COUNT ||
+            a.fontIndex < -1 || a.fontIndex >= FONT_FACE_COUNT || a.textColorRow < 0 || a.textColorRow > 1 ||
+            a.textColorCol < 0 || a.textColorCol >= PALETTE_COLUMNS || (twoPoints && a.points.size() != 2))
+            std::abort();
     }
     DrawingRecords back;
     if (!ParseRecordsFile(FormatRecordsFile(drawing), back) || !(back == drawing)) std::abort();

@@ -2,7 +2,8 @@
 # Restore Last Drawing on the real Quillcast.exe: a drawing put away by Esc
 # and a new showing, by Ctrl+E, and by the tray menu's "Exit" comes back with
 # Ctrl+L, picture and records; a second Ctrl+L returns to the drawing it
-# replaced; a damaged records file is reported and changes nothing.
+# replaced; closing the overlay keeps its drawing; a damaged records file is
+# reported and changes nothing.
 source "$(dirname "$0")/e2e_lib.sh"
 
 LAST_DAT="$DATA_DIR/LastDrawing.dat"
@@ -73,7 +74,9 @@ ctrl_l
 shot after_restart
 check "after a restart Ctrl+L brings back the drawing of the last run" same after_restart drawn2
 
+drv drag 900 300 1000 400
 stop_quillcast
+check "closing the overlay keeps the drawing on screen" grep -q '^records 2' "$LAST_DAT"
 head -c 60 "$LAST_DAT" >"$WORK/cut.dat" && cp "$WORK/cut.dat" "$LAST_DAT"
 check "the overlay appears with a damaged records file" start_quillcast
 sleep 1

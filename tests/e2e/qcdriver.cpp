@@ -120,10 +120,8 @@ int main(int argc, char** argv) {
                     name(info.hwndFocus).c_str(), name(info.hwndActive).c_str(), info.flags);
         return 0;
     }
-    if (cmd == "tray") {  // the icon's id and callback message as the program registers them
-        HWND w = FindTitled("Quillcast Mainwindow", false);
-        return w && PostMessageA(w, 987, 100, num(2)) ? 0 : 1;
-    }
+    // The icon's id and callback message as the program registers them.
+    if (cmd == "tray") return PostMessageA(FindTitled("Quillcast Mainwindow", false), 987, 100, num(2)) ? 0 : 1;
     if (cmd == "foreground") {
         HWND w = FindTitled(argv[2], false);
         return w && SetForegroundWindow(w) ? 0 : 1;

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <random>
-#include <string>
 
 #include "model/records_file.h"
 
@@ -13,14 +12,11 @@ Annotation RandomRecord(std::mt19937& rng) {
     auto any = [&] { return static_cast<int32_t>(rng()); };
     Annotation a;
     a.kind = static_cast<uint8_t>(pick(ANNOT_PEN, ANNOT_MARK));
-    a.x = any(), a.y = any(), a.cx = any(), a.cy = any(), a.markNumber = any();
-    a.color = static_cast<uint32_t>(pick(0, 0xFFFFFF));
-    a.lineWidth = static_cast<int16_t>(pick(0, 7));
-    a.opacity = static_cast<int16_t>(pick(0, 5));
+    a.x = any(), a.y = any(), a.cx = any(), a.cy = any(), a.markNumber = any(), a.color = pick(0, 0xFFFFFF);
+    a.lineWidth = static_cast<int16_t>(pick(0, 7)), a.opacity = static_cast<int16_t>(pick(0, 5));
     a.filled = pick(0, 1), a.markIndex = pick(0, 11), a.textColorRow = pick(0, 1), a.textColorCol = pick(0, 4);
     a.fontSize = pick(1, 1000), a.fontIndex = pick(-1, 7);
-    const bool twoPoints = a.kind >= ANNOT_RECT && a.kind <= ANNOT_ARROW;
-    a.points.resize(twoPoints ? 2 : a.kind == ANNOT_PEN ? pick(0, 40) : 0);
+    a.points.resize(a.kind == ANNOT_PEN ? pick(0, 40) : a.kind == ANNOT_HIGHLIGHTER || a.kind == ANNOT_MARK ? 0 : 2);
     for (Point32& p : a.points) p = {any(), any()};
     a.text.resize(pick(0, 2500));
     for (char& c : a.text) c = static_cast<char>(pick(0, 255));
@@ -32,9 +28,7 @@ Annotation RandomRecord(std::mt19937& rng) {
 TEST(RecordsFile, WhatIsWrittenReadsBackTheSame) {
     std::mt19937 rng(2026);
     for (int round = 0; round < 150; ++round) {
-        DrawingRecords drawing;
-        drawing.whiteboard = round % 2 == 1;
-        drawing.records.resize(rng() % 12);
+        DrawingRecords drawing{round % 2 == 1, std::vector<Annotation>(rng() % 12)};
         for (Annotation& a : drawing.records) a = RandomRecord(rng);
         const std::string text = FormatRecordsFile(drawing);
         DrawingRecords back;
