@@ -14,13 +14,13 @@
 //   pairs "px py", then the text in double quotes.
 //
 // Numbers are decimal, an optional '-' and digits, within a signed 32-bit
-// value; each field must also lie in its range below (the ranges of records
-// the tools make), and the point count must suit the kind: exactly 2 for
-// rectangles to arrows, none for highlighter bands and marks. The text is
-// kept byte for byte: every byte outside '!'..'~', and '%' and '"', is
-// written as '%' and two hex digits, so any text of any length fits on its
-// line. Nothing else may follow the last record line but line ends. A file
-// that breaks any of this is refused as a whole.
+// value; each field must also lie in its range in the table below (the
+// ranges of the records the tools make), and the point count must suit the
+// kind: exactly 2 for rectangles to arrows, none for highlighter bands and
+// marks. The text is kept byte for byte: every byte outside '!'..'~', and '%'
+// and '"', is written as '%' and two hex digits, so any text of any length
+// fits on its line. Nothing else may follow the last record line but line
+// ends. A file that breaks any of this is refused as a whole.
 #include "model/records_file.h"
 
 #include <array>
@@ -37,8 +37,11 @@ constexpr int MAX_LINE_WIDTH = 7;
 constexpr int MAX_OPACITY = 5;
 constexpr int MAX_FONT_SIZE = 1000;
 
-enum Field { KIND, X, Y, CX, CY, COLOR, LINE_WIDTH, OPACITY, FILLED, MARK_INDEX, MARK_NUMBER,
-             TEXT_ROW, TEXT_COL, FONT_SIZE, FONT_INDEX, POINT_COUNT, FIELD_COUNT };
+// The numeric fields of a record line, in file order.
+enum Field {
+    KIND, X, Y, CX, CY, COLOR, LINE_WIDTH, OPACITY, FILLED, MARK_INDEX, MARK_NUMBER,
+    TEXT_ROW, TEXT_COL, FONT_SIZE, FONT_INDEX, POINT_COUNT, FIELD_COUNT
+};
 
 struct Range {
     int64_t min, max;
@@ -46,15 +49,27 @@ struct Range {
 constexpr int64_t ANY_MIN = INT32_MIN;
 constexpr int64_t ANY_MAX = INT32_MAX;
 constexpr Range fieldRanges[FIELD_COUNT] = {
-    {ANNOT_PEN, ANNOT_MARK}, {ANY_MIN, ANY_MAX}, {ANY_MIN, ANY_MAX}, {ANY_MIN, ANY_MAX}, {ANY_MIN, ANY_MAX},
-    {0, 0xFFFFFF},           {0, MAX_LINE_WIDTH}, {0, MAX_OPACITY}, {0, 1}, {0, MARK_COUNT - 1},
-    {ANY_MIN, ANY_MAX},      {0, 1}, {0, PALETTE_COLUMNS - 1}, {1, MAX_FONT_SIZE}, {-1, FONT_FACE_COUNT - 1},
-    {0, ANY_MAX},
+    {ANNOT_PEN, ANNOT_MARK},       // kind
+    {ANY_MIN, ANY_MAX},            // x
+    {ANY_MIN, ANY_MAX},            // y
+    {ANY_MIN, ANY_MAX},            // cx
+    {ANY_MIN, ANY_MAX},            // cy
+    {0, 0xFFFFFF},                 // color, a COLORREF
+    {0, MAX_LINE_WIDTH},           // lineWidth (0: a mark, which has none)
+    {0, MAX_OPACITY},              // opacity (0: a mark)
+    {0, 1},                        // filled
+    {0, MARK_COUNT - 1},           // markIndex
+    {ANY_MIN, ANY_MAX},            // markNumber
+    {0, 1},                        // textColorRow
+    {0, PALETTE_COLUMNS - 1},      // textColorCol
+    {1, MAX_FONT_SIZE},            // fontSize
+    {-1, FONT_FACE_COUNT - 1},     // fontIndex
+    {0, ANY_MAX},                  // pointCount, checked against the kind and the line
 };
 
 std::array<int64_t, FIELD_COUNT> FieldsOf(const Annotation& a) {
-    return {a.kind,      a.x,          a.y,          a.cx,         a.cy,       a.color,
-            a.lineWidth, a.opacity,    a.filled,     a.markIndex,  a.markNumber,
+    return {a.kind,         a.x,           a.y,        a.cx,        a.cy,     a.color,
+            a.lineWidth,    a.opacity,     a.filled,   a.markIndex, a.markNumber,
             a.textColorRow, a.textColorCol, a.fontSize, a.fontIndex, static_cast<int64_t>(a.points.size())};
 }
 

@@ -27,6 +27,10 @@ show_root_picture
 check "the overlay appears" start_quillcast
 sleep 1
 focus_overlay
+shot first
+ctrl_l
+shot first_restored
+check "with nothing to restore Ctrl+L changes nothing" same first_restored first
 drv key 0x52  # R
 drv drag 600 300 800 450
 shot drawn
