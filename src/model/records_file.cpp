@@ -1,9 +1,10 @@
 // The records file (LastDrawing.dat): the records of a drawing as text.
 //
-// Lines end in LF (CR LF is accepted on reading). The first three lines are
+// Lines end in LF (CR LF is accepted on reading). The first four lines are
 //
 //   QuillcastDrawing 1         the format and its version
 //   whiteboard W               1: the white board was shown, 0: the picture
+//   picture B                  size in bytes of the picture file written with it
 //   records N                  the number of record lines that follow
 //
 // and then exactly N lines, one record each in list order, fields separated
@@ -32,6 +33,7 @@ namespace {
 
 constexpr std::string_view FILE_HEADER = "QuillcastDrawing 1";
 constexpr std::string_view WHITEBOARD_KEY = "whiteboard ";
+constexpr std::string_view PICTURE_KEY = "picture ";
 constexpr std::string_view COUNT_KEY = "records ";
 constexpr int MAX_LINE_WIDTH = 7;
 constexpr int MAX_OPACITY = 5;
@@ -217,6 +219,9 @@ std::string FormatRecordsFile(const DrawingRecords& drawing) {
     out += '\n';
     out += WHITEBOARD_KEY;
     out += drawing.whiteboard ? "1\n" : "0\n";
+    out += PICTURE_KEY;
+    out += std::to_string(drawing.pictureBytes);
+    out += '\n';
     out += COUNT_KEY;
     out += std::to_string(drawing.records.size());
     out += '\n';
@@ -241,11 +246,13 @@ bool ParseRecordsFile(std::string_view text, DrawingRecords& drawing) {
     LineReader lines{text};
     std::string_view line;
     if (!lines.Next(line) || line != FILE_HEADER) return false;
-    int64_t whiteboard = 0, count = 0;
+    int64_t whiteboard = 0, pictureBytes = 0, count = 0;
     if (!ParseKeyedNumber(lines, WHITEBOARD_KEY, {0, 1}, whiteboard)) return false;
+    if (!ParseKeyedNumber(lines, PICTURE_KEY, {0, ANY_MAX}, pictureBytes)) return false;
     if (!ParseKeyedNumber(lines, COUNT_KEY, {0, ANY_MAX}, count)) return false;
     DrawingRecords read;
     read.whiteboard = whiteboard == 1;
+    read.pictureBytes = pictureBytes;
     for (int64_t i = 0; i < count; ++i) {
         Annotation record;
         if (!lines.Next(line) || !ParseRecordLine(line, record)) return false;

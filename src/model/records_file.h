@@ -3,6 +3,7 @@
 // top of records_file.cpp. Platform-free.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,10 +11,13 @@
 #include "model/annotation.h"
 
 // A drawing apart from its picture: whether the white board was shown over
-// the picture, and the records in list order.
+// the picture, the records in list order, and the size in bytes of the
+// picture file written with them (a picture file of another size belongs to
+// another drawing).
 struct DrawingRecords {
     bool whiteboard = false;
     std::vector<Annotation> records;
+    int64_t pictureBytes = 0;
 
     bool operator==(const DrawingRecords&) const = default;
 };

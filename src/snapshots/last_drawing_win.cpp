@@ -61,13 +61,24 @@ void FindLastDrawingOnDisk() {
 
 static DrawingRecords CurrentDrawing() { return {opts[IDOPTS_WHITEBOARD] == 1, annotations}; }
 
-// The picture goes through hdcBase to the snapshot encoder as PNG.
-static void WriteLastDrawingFiles(HDC picture, const DrawingRecords& drawing) {
+// Size of a file in bytes; -1 when it cannot be found.
+static int64_t FileBytes(const std::string& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return -1;
+    return (static_cast<int64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
+// The picture goes through hdcBase to the snapshot encoder as PNG, then the
+// records follow with the picture's size: a crash between the two writes
+// leaves records that do not match the picture, which restoring reports
+// instead of showing one drawing's records on another's picture.
+static void WriteLastDrawingFiles(HDC picture, DrawingRecords drawing) {
     BitBlt(hdcBase, 0, 0, ScreenWidth(), ScreenHeight(), picture, 0, 0, SRCCOPY);
     GdiFlush();
     std::string why;
-    const bool written = WriteBasePicture(LastDrawingPicturePath(), "image/png", why) &&
-                         WriteFileReplacing(LastDrawingRecordsPath(), FormatRecordsFile(drawing));
+    bool written = WriteBasePicture(LastDrawingPicturePath(), "image/png", why);
+    drawing.pictureBytes = FileBytes(LastDrawingPicturePath());
+    written = written && WriteFileReplacing(LastDrawingRecordsPath(), FormatRecordsFile(drawing));
     if (!written) ShowUserMessage(MESSAGE_NOT_WRITTEN, MESSAGE_TITLE);
 }
 
@@ -96,6 +107,7 @@ static bool ReadLastDrawingFiles() {
     std::string text;
     DrawingRecords drawing;
     if (!ReadWholeFile(LastDrawingRecordsPath(), text) || !ParseRecordsFile(text, drawing)) return false;
+    if (FileBytes(LastDrawingPicturePath()) != drawing.pictureBytes) return false;
     FillRect(hdcLastPicture, &rectScreen, brushBlack);
     if (!DrawPictureFile(LastDrawingPicturePath(), hdcLastPicture)) return false;
     lastDrawing = std::move(drawing);

@@ -28,7 +28,7 @@ Annotation RandomRecord(std::mt19937& rng) {
 TEST(RecordsFile, WhatIsWrittenReadsBackTheSame) {
     std::mt19937 rng(2026);
     for (int round = 0; round < 150; ++round) {
-        DrawingRecords drawing{round % 2 == 1, std::vector<Annotation>(rng() % 12)};
+        DrawingRecords drawing{round % 2 == 1, std::vector<Annotation>(rng() % 12), int64_t(rng() % 9000000)};
         for (Annotation& a : drawing.records) a = RandomRecord(rng);
         const std::string text = FormatRecordsFile(drawing);
         DrawingRecords back;
