@@ -4,6 +4,7 @@
 #include "model/annotation.h"
 #include "model/history.h"
 #include "overlay/overlay.h"
+#include "snapshots/last_drawing_win.h"
 
 void CaptureScreen() {
     HDC screen = GetDC(nullptr);
@@ -13,6 +14,7 @@ void CaptureScreen() {
 
 void ShowOverlay() {
     prevForeground = GetForegroundWindow();
+    KeepDrawingAsLast();
     CaptureScreen();
     CloseTextEditWithoutCommit();
     ClearHistory();
@@ -20,12 +22,18 @@ void ShowOverlay() {
     ShowWindow(hwndOverlay, SW_SHOW);
 }
 
+// Hiding keeps the drawing; it is written to the data folder once the
+// overlay is out of the way, so that a crash while hidden loses nothing.
 void HideOverlayAndRestoreFocus() {
     ShowWindow(hwndOverlay, SW_HIDE);
     SetForegroundWindow(prevForeground);
+    SaveDrawingWhileHidden();
 }
 
-void HideOverlay() { ShowWindow(hwndOverlay, SW_HIDE); }
+void HideOverlay() {
+    ShowWindow(hwndOverlay, SW_HIDE);
+    SaveDrawingWhileHidden();
+}
 
 void ToggleWhiteboard() {
     opts[IDOPTS_WHITEBOARD] = opts[IDOPTS_WHITEBOARD] == 1 ? 0 : 1;

@@ -17,6 +17,7 @@
 #include "resource.h"
 #include "settings/options_dialog_win.h"
 #include "settings/settings_win.h"
+#include "snapshots/last_drawing_win.h"
 #include "snapshots/snapshots.h"
 
 static ULONG_PTR gdiplusToken;
@@ -114,8 +115,9 @@ void MakeOverlayFrameless() {
     SetWindowPos(hwndOverlay, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_FRAMECHANGED);
 }
 
-void CreateCaptureSurface() {
-    hdcCapture = CreateCompatibleDC(nullptr);
+// A screen-size 32-bpp picture surface.
+static HDC CreatePictureSurface() {
+    HDC surface = CreateCompatibleDC(nullptr);
     BITMAPINFO bi{};
     bi.bmiHeader.biSize = sizeof bi.bmiHeader;
     bi.bmiHeader.biWidth = ScreenWidth();
@@ -124,7 +126,13 @@ void CreateCaptureSurface() {
     bi.bmiHeader.biBitCount = 32;
     bi.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    SelectObject(hdcCapture, CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
+    SelectObject(surface, CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
+    return surface;
+}
+
+void CreateCaptureSurface() {
+    hdcCapture = CreatePictureSurface();
+    hdcLastPicture = CreatePictureSurface();
 }
 
 void ShowFirstPicture() {
@@ -239,6 +247,7 @@ bool StartUp(HINSTANCE instance) {
     RegisterShowHotkey();
     CreateTrayIcon();
     BuildDockMenusAndHistory();
+    FindLastDrawingOnDisk();
     if (lastPath.empty()) lastPath = snapshotDir;
     RelayoutDock();
     LoadMarkImages();
@@ -256,6 +265,7 @@ int RunMessageLoop() {
         const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
         if (got == 0 || got == -1) break;
         if (exitRequested == 1) {
+            KeepDrawingAsLast();
             SaveHistory();
             SaveSettings();
             return 0;

@@ -6,6 +6,8 @@
 #include <string>
 
 #include "app/app.h"
+#include "resource.h"
+#include "snapshots/last_drawing_win.h"
 #include "settings/options_dialog_win.h"
 
 HMENU trayMenu;
@@ -18,6 +20,7 @@ struct TrayMenuItem {
 };
 static const TrayMenuItem trayMenuItems[] = {
     {TRAY_SHOW, "Show Quillcast"},
+    {IDM_RESTORE_LAST_DRAWING, "Restore Last Drawing"},
     {TRAY_OPTIONS, "Options..."},
     {TRAY_EXIT, "Exit"},
 };
@@ -59,6 +62,13 @@ void DoTrayCommand(UINT id) {
     switch (id) {
     case TRAY_SHOW:
         ShowOverlay();
+        break;
+    case IDM_RESTORE_LAST_DRAWING:
+        // From the hidden state the overlay is shown first, as every
+        // showing does; what comes back is then the drawing it put aside
+        // or, with none, the last drawing.
+        if (!IsWindowVisible(hwndOverlay)) ShowOverlay();
+        RestoreLastDrawing();
         break;
     case TRAY_OPTIONS:
         ShowOptionsDialog();

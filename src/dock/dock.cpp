@@ -184,9 +184,11 @@ void FillDockOptionsMenu() {
     if (GetMenuItemCount(dockMenu) > 0) return;
     const std::string dockEdge = "Dock Top/Bottom" + std::string(23, ' ') + "'B'";
     const std::string whiteboard = "Whiteboard Mode On/Off" + std::string(10, ' ') + "'W'";
+    const std::string restore = "Restore Last Drawing" + std::string(16, ' ') + "'Ctrl+L'";
     const std::string hide = "Hide Overscribbler" + std::string(11, ' ') + "'Esc'";
     AppendMenuA(dockMenu, MF_STRING, DOCK_MENU_EDGE, dockEdge.c_str());
     AppendMenuA(dockMenu, MF_STRING, DOCK_MENU_WHITEBOARD, whiteboard.c_str());
+    AppendMenuA(dockMenu, MF_STRING | MF_GRAYED, IDM_RESTORE_LAST_DRAWING, restore.c_str());
     AppendMenuA(dockMenu, MF_STRING, DOCK_MENU_OPTIONS, "All Options...");
     AppendMenuA(dockMenu, MF_SEPARATOR, DOCK_MENU_SEPARATOR, nullptr);
     AppendMenuA(dockMenu, MF_STRING, DOCK_MENU_HIDE, hide.c_str());

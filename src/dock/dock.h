@@ -58,7 +58,8 @@ enum DockMenuId : UINT {
 constexpr int MENU_BUTTON_OPTIONS = 0;
 constexpr int MENU_BUTTON_SNAPSHOTS = 1;
 
-// Appends the items of the Options menu (ids 1..6, "All Options..." bold).
+// Appends the items of the Options menu (ids 1..6 and "Restore Last Drawing",
+// greyed until there is a last drawing; "All Options..." bold).
 // Does nothing when the menu already holds items.
 void FillDockOptionsMenu();
 

@@ -12,6 +12,8 @@
 #include "overlay/overlay.h"
 #include "render/render.h"
 #include "settings/options_dialog_win.h"
+#include "resource.h"
+#include "snapshots/last_drawing_win.h"
 #include "snapshots/snapshots.h"
 
 constexpr int MARKER_DIGITS = 3;
@@ -37,6 +39,9 @@ void RunDockMenuChoice(UINT id) {
         break;
     case DOCK_MENU_WHITEBOARD:
         ToggleWhiteboard();
+        break;
+    case IDM_RESTORE_LAST_DRAWING:
+        RestoreLastDrawing();
         break;
     case DOCK_MENU_OPTIONS:
         ShowOptionsDialog();

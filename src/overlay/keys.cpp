@@ -13,6 +13,7 @@
 #include "model/annotation.h"
 #include "model/history.h"
 #include "settings/options.h"
+#include "snapshots/last_drawing_win.h"
 #include "snapshots/snapshots.h"
 
 namespace {
@@ -131,6 +132,7 @@ void StepHighlightColor(bool forward) {
 
 // Empties the drawing and its history: this cannot be undone.
 void EraseAll() {
+    KeepDrawingAsLast();
     CloseTextEditWithoutCommit();
     ClearHistory();
     ClearAnnotations();
@@ -151,6 +153,9 @@ void OnKeyDown(WPARAM key) {
             return;
         }
         break;  // the eraser tool
+    case 'L':
+        if (CtrlHeld()) RestoreLastDrawing();
+        return;
     case VK_ESCAPE:
         HideOverlayAndRestoreFocus();
         return;

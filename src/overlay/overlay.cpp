@@ -5,9 +5,11 @@
 #include "app/tray.h"
 #include "dock/dock.h"
 #include "settings/settings_win.h"
+#include "snapshots/last_drawing_win.h"
 #include "snapshots/snapshots.h"
 
 static void OnDestroy() {
+    KeepDrawingAsLast();
     SaveHistory();
     SaveSettings();
     PostQuitMessage(0);
@@ -17,6 +19,9 @@ LRESULT CALLBACK OverlayWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
     switch (msg) {
     case WM_DESTROY:
         OnDestroy();
+        return 0;
+    case WM_ENDSESSION:  // the session ends without destroying the windows
+        if (wParam) KeepDrawingAsLast();
         return 0;
     case WM_PAINT:
         return OnPaint(hwnd);

@@ -71,6 +71,11 @@
 #define IDC_HOTKEYALT               1066
 #define IDC_HOTKEYLIST              1067
 
+/* Menu command shared by the tray menu and the dock's Options menu: swaps
+   the current drawing with the last discarded one.  Distinct from every
+   other item id of both menus. */
+#define IDM_RESTORE_LAST_DRAWING    40
+
 /* Labels, group boxes and the shortcuts picture need no id of their own. */
 #ifndef IDC_STATIC
 #define IDC_STATIC                  (-1)

@@ -15,6 +15,7 @@
 #include "overlay/overlay.h"
 #include "render/render.h"
 #include "settings/options.h"
+#include "snapshots/last_drawing_win.h"
 #include "snapshots/snapshot_file.h"
 #include "snapshots/snapshots.h"
 
@@ -104,7 +105,7 @@ static void TellNotSaved(const std::string& why, const std::string& path) {
 // Encodes hdcBase's picture into `path`. The encoder writes a file beside
 // the target first, which then replaces the target: a failed write leaves an
 // earlier file of that name as it was.
-static bool WriteBasePicture(const std::string& path, const char* mime, std::string& why) {
+bool WriteBasePicture(const std::string& path, const char* mime, std::string& why) {
     CLSID encoder;
     if (GetEncoderClsid(WidePath(mime).c_str(), &encoder) < 0) {
         why = std::string("this system has no encoder for ") + mime + ".";
@@ -160,28 +161,29 @@ void LoadSnapshotDialog() {
     if (!path.empty()) LoadBackgroundImage(path);
 }
 
-// Draws the picture file into hdcCapture at (0, 0): natural size when it fits,
-// else squeezed along each axis that does not fit. A file that cannot be read
-// draws nothing.
-static void DrawPictureFile(const std::string& path) {
+// Draws the picture file into `target` at (0, 0): natural size when it fits
+// the screen, else squeezed along each axis that does not fit. A file that
+// cannot be read draws nothing and gives false.
+bool DrawPictureFile(const std::string& path, HDC target) {
     ImageOwner image;
-    if (GdipLoadImageFromFile(WidePath(path).c_str(), image.out()) != Ok || !image) return;
+    if (GdipLoadImageFromFile(WidePath(path).c_str(), image.out()) != Ok || !image) return false;
     UINT width = 0, height = 0;
     GdipGetImageWidth(image.get(), &width);
     GdipGetImageHeight(image.get(), &height);
     GraphicsOwner graphics;
-    if (GdipCreateFromHDC(hdcCapture, graphics.out()) != Ok) return;
-    GdipDrawImageRectI(graphics.get(), image.get(), 0, 0, std::min<INT>(width, ScreenWidth()),
-                       std::min<INT>(height, ScreenHeight()));
+    if (GdipCreateFromHDC(target, graphics.out()) != Ok) return false;
+    return GdipDrawImageRectI(graphics.get(), image.get(), 0, 0, std::min<INT>(width, ScreenWidth()),
+                              std::min<INT>(height, ScreenHeight())) == Ok;
 }
 
 void LoadBackgroundImage(const std::string& path) {
+    KeepDrawingAsLast();
     opts[IDOPTS_WHITEBOARD] = 0;
     FillRect(hdcCapture, &rectScreen, brushBlack);
-    DrawPictureFile(path);
+    DrawPictureFile(path, hdcCapture);
     GdiFlush();
     // The old drawing belonged to the old picture; it goes, with its undo
-    // steps, and cannot be brought back.
+    // steps, and only "Restore Last Drawing" brings it back.
     CloseTextEditWithoutCommit();
     ClearHistory();
     ClearAnnotations();

@@ -20,3 +20,11 @@ bool CopyBottomUpRowsToBitmap(const BYTE* bits, int width, int height, GpBitmap*
 // MAX_PATH characters or more get the "\\?\" prefix so that file functions
 // take them.
 std::wstring WidePath(const std::string& path);
+
+// Encodes hdcBase's picture into `path` with the encoder of `mime`, through
+// a file beside it that then replaces it. False with the reason in `why`.
+bool WriteBasePicture(const std::string& path, const char* mime, std::string& why);
+
+// Draws a picture file into a screen-size surface as a loaded snapshot is
+// placed; false when the file cannot be read as a picture.
+bool DrawPictureFile(const std::string& path, HDC target);

@@ -83,12 +83,12 @@ check "the snapshot is a PNG with the default extension" \
 convert "$SNAP_DIR/e2e shot.png" "$WORK/snap.png" 2>/dev/null
 check "the snapshot holds the filled rectangle" colour_near "$WORK/snap.png" 640 660 540 560 237 28 36
 
-# The tray menu's Exit (third item) ends the program and writes both files,
+# The tray menu's Exit (fourth item) ends the program and writes both files,
 # History.dat first.
 rm -f "$HISTORY"
 drv tray "Quillcast Mainwindow" 0x204
 sleep 1
-for k in 0x28 0x28 0x28 0x0D; do drv key $k; done
+for k in 0x28 0x28 0x28 0x28 0x0D; do drv key $k; done
 wait_quillcast
 check "Exit in the tray menu ends the program (exit $QC_EXIT)" test "$QC_EXIT" = 0
 today=$(date +%Y%m%d)

@@ -48,7 +48,7 @@ TEST(Tray, DoubleClickAndTheMenu) {
     ASSERT_TRUE(AnswerTrayMenu({VK_DOWN, VK_RETURN}));
     EXPECT_TRUE(Visible(hwndOverlay) && exitRequested == 0);
     HideOverlay();
-    ASSERT_TRUE(AnswerTrayMenu({VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}));
+    ASSERT_TRUE(AnswerTrayMenu({VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}));
     EXPECT_TRUE(exitRequested == 1 && !Visible(hwndOverlay));
     exitRequested = 0;
     ShowOverlay();

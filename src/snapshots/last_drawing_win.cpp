@@ -1,0 +1,149 @@
+// The last drawing: kept in memory (hdcLastPicture and its records) and in
+// the data folder, and swapped with the current drawing on request.
+//
+// The files are written when a drawing with records is discarded, when the
+// overlay is hidden with one, and when a restore puts one aside; never while
+// drawing. The picture is written first and the records last, each file
+// replaced as a whole.
+#include "snapshots/last_drawing_win.h"
+
+#include <utility>
+
+#include "app/app.h"
+#include "app/message.h"
+#include "app/tray.h"
+#include "dock/dock.h"
+#include "model/annotation.h"
+#include "model/history.h"
+#include "model/records_file.h"
+#include "overlay/overlay.h"
+#include "resource.h"
+#include "settings/settings_win.h"
+#include "snapshots/snapshots_win.h"
+
+HDC hdcLastPicture;
+
+static const char* const MESSAGE_TITLE = "Restore Last Drawing";
+static const char* const MESSAGE_DAMAGED =
+    "The last drawing cannot be restored: its files in the data folder are damaged or incomplete.";
+static const char* const MESSAGE_NOT_WRITTEN = "The last drawing could not be written to the data folder.";
+
+// NONE: nothing to restore. IN_MEMORY: lastDrawing and hdcLastPicture hold
+// it. ON_DISK: an earlier run left it in the data folder; it is read when
+// it is restored.
+enum class LastState { NONE, IN_MEMORY, ON_DISK };
+static LastState lastState = LastState::NONE;
+static DrawingRecords lastDrawing;
+// The files hold the current drawing (written when the overlay was hidden;
+// nothing can change it until the overlay is shown again), so discarding
+// it needs no second write.
+static bool filesHoldCurrent = false;
+
+std::string LastDrawingPicturePath() { return dataDir + "LastDrawing.png"; }
+std::string LastDrawingRecordsPath() { return dataDir + "LastDrawing.dat"; }
+
+bool HasLastDrawing() { return lastState != LastState::NONE; }
+
+static void UpdateRestoreItems() {
+    const UINT state = MF_BYCOMMAND | (HasLastDrawing() ? MF_ENABLED : MF_GRAYED);
+    EnableMenuItem(trayMenu, IDM_RESTORE_LAST_DRAWING, state);
+    EnableMenuItem(dockMenu, IDM_RESTORE_LAST_DRAWING, state);
+}
+
+void FindLastDrawingOnDisk() {
+    // One file without the other still counts: restoring then tells the
+    // user that the drawing is damaged rather than doing nothing silently.
+    const bool found = GetFileAttributesA(LastDrawingRecordsPath().c_str()) != INVALID_FILE_ATTRIBUTES ||
+                       GetFileAttributesA(LastDrawingPicturePath().c_str()) != INVALID_FILE_ATTRIBUTES;
+    lastState = found ? LastState::ON_DISK : LastState::NONE;
+    UpdateRestoreItems();
+}
+
+static DrawingRecords CurrentDrawing() { return {opts[IDOPTS_WHITEBOARD] == 1, annotations}; }
+
+// Size of a file in bytes; -1 when it cannot be found.
+static int64_t FileBytes(const std::string& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return -1;
+    return (static_cast<int64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
+// The picture goes through hdcBase to the snapshot encoder as PNG, then the
+// records follow with the picture's size: a crash between the two writes
+// leaves records that do not match the picture, which restoring reports
+// instead of showing one drawing's records on another's picture.
+static void WriteLastDrawingFiles(HDC picture, DrawingRecords drawing) {
+    BitBlt(hdcBase, 0, 0, ScreenWidth(), ScreenHeight(), picture, 0, 0, SRCCOPY);
+    GdiFlush();
+    std::string why;
+    bool written = WriteBasePicture(LastDrawingPicturePath(), "image/png", why);
+    drawing.pictureBytes = FileBytes(LastDrawingPicturePath());
+    written = written && WriteFileReplacing(LastDrawingRecordsPath(), FormatRecordsFile(drawing));
+    if (!written) ShowUserMessage(MESSAGE_NOT_WRITTEN, MESSAGE_TITLE);
+}
+
+void KeepDrawingAsLast() {
+    if (annotations.empty()) {
+        filesHoldCurrent = false;
+        return;
+    }
+    BitBlt(hdcLastPicture, 0, 0, ScreenWidth(), ScreenHeight(), hdcCapture, 0, 0, SRCCOPY);
+    lastDrawing = CurrentDrawing();
+    lastState = LastState::IN_MEMORY;
+    if (!filesHoldCurrent) WriteLastDrawingFiles(hdcLastPicture, lastDrawing);
+    filesHoldCurrent = false;
+    UpdateRestoreItems();
+}
+
+void SaveDrawingWhileHidden() {
+    if (annotations.empty() || filesHoldCurrent) return;
+    WriteLastDrawingFiles(hdcCapture, CurrentDrawing());
+    filesHoldCurrent = true;
+}
+
+// Reads the drawing an earlier run left; the picture is placed as a loaded
+// snapshot is, so a changed screen size still shows it.
+static bool ReadLastDrawingFiles() {
+    std::string text;
+    DrawingRecords drawing;
+    if (!ReadWholeFile(LastDrawingRecordsPath(), text) || !ParseRecordsFile(text, drawing)) return false;
+    if (FileBytes(LastDrawingPicturePath()) != drawing.pictureBytes) return false;
+    FillRect(hdcLastPicture, &rectScreen, brushBlack);
+    if (!DrawPictureFile(LastDrawingPicturePath(), hdcLastPicture)) return false;
+    lastDrawing = std::move(drawing);
+    lastState = LastState::IN_MEMORY;
+    return true;
+}
+
+// Exchanges the bitmaps selected into two surfaces; no pixel is copied. A
+// bitmap can be selected into one device context at a time, so one side
+// holds a placeholder for a moment.
+static void SwapSurfacePictures(HDC a, HDC b) {
+    static const HBITMAP placeholder = CreateBitmap(1, 1, 1, 1, nullptr);
+    HGDIOBJ pictureOfA = SelectObject(a, placeholder);
+    HGDIOBJ pictureOfB = SelectObject(b, pictureOfA);
+    SelectObject(a, pictureOfB);
+}
+
+void RestoreLastDrawing() {
+    if (lastState == LastState::ON_DISK && !ReadLastDrawingFiles()) {
+        lastState = LastState::NONE;
+        UpdateRestoreItems();
+        ShowUserMessage(MESSAGE_DAMAGED, MESSAGE_TITLE);
+        return;
+    }
+    if (lastState != LastState::IN_MEMORY) return;
+    CloseTextEditWithoutCommit();
+    SwapSurfacePictures(hdcCapture, hdcLastPicture);
+    DrawingRecords outgoing{opts[IDOPTS_WHITEBOARD] == 1, std::move(annotations)};
+    annotations = std::move(lastDrawing.records);
+    opts[IDOPTS_WHITEBOARD] = lastDrawing.whiteboard ? 1 : 0;
+    lastDrawing = std::move(outgoing);
+    ClearHistory();
+    // The drawing put aside is the one to keep now. An empty one is not
+    // written: the files keep the drawing just restored, which is then the
+    // one a crash would lose.
+    if (!lastDrawing.records.empty()) WriteLastDrawingFiles(hdcLastPicture, lastDrawing);
+    filesHoldCurrent = false;
+    RepaintOverlayNow();
+}

@@ -1,0 +1,45 @@
+// Every road that discards a drawing in-process keeps it: the records file
+// holds its records, and Restore brings back its records and its picture.
+#include <gtest/gtest.h>
+
+#include "app/app.h"
+#include "model/records_file.h"
+#include "overlay/overlay.h"
+#include "settings/settings_win.h"
+#include "snapshots/last_drawing_win.h"
+#include "snapshots/snapshots.h"
+#include "win_env.h"
+
+namespace {
+
+const std::pair<const char*, void (*)()> roads[] = {
+    {"showing again", [] { ShowOverlay(); }},
+    {"erase all", [] { EraseAll(); }},
+    {"loading a picture", [] { LoadBackgroundImage(exeDir + "\\plMarkCheck.png"); }},
+    {"the end of the session", [] { SendMessageA(hwndOverlay, WM_ENDSESSION, TRUE, 0); }},
+};
+
+TEST(LastDrawing, EveryRoadThatDiscardsADrawingKeepsIt) {
+    StartProgramOnce();
+    unsigned colour = 0x102030;
+    for (const auto& [road, discard] : roads) {
+        ShowOverlay();
+        HBRUSH brush = CreateSolidBrush(++colour);
+        FillRect(hdcCapture, &rectScreen, brush);
+        DeleteObject(brush);
+        AppendAnnotation(MakeShapeRecord(ANNOT_ELLIPSE, {10, static_cast<int32_t>(colour & 0xFF)}, {60, 90}));
+        const std::vector<Annotation> drawn = annotations;
+        DeleteFileA(LastDrawingRecordsPath().c_str());
+        discard();
+        std::string text;
+        DrawingRecords kept;
+        ASSERT_TRUE(ReadWholeFile(LastDrawingRecordsPath(), text) && ParseRecordsFile(text, kept)) << road;
+        EXPECT_EQ(kept.records, drawn) << road;
+        if (!annotations.empty()) continue;  // the session's end discards nothing in memory
+        RestoreLastDrawing();
+        EXPECT_EQ(annotations, drawn) << road;
+        EXPECT_EQ(GetPixel(hdcCapture, 300, 300), colour) << road;
+    }
+}
+
+}  // namespace
