@@ -3,6 +3,7 @@
 //
 //   qcdriver wait-window <title> [seconds]   exit 0 once a visible window has the title
 //   qcdriver wait-gone <title> [seconds]     exit 0 once no window has the title
+//   qcdriver wait-hidden <title> [seconds]   exit 0 once the window exists and is hidden
 //   qcdriver close <title>                   post WM_CLOSE to the window
 //   qcdriver dialog-text <title>             print the static texts of a dialog
 //   qcdriver press-ok <title>                click the dialog's OK/IDOK button
@@ -88,6 +89,11 @@ int main(int argc, char** argv) {
 
     if (cmd == "wait-window") return WaitFor(argv[2], true, seconds(3)) ? 0 : 1;
     if (cmd == "wait-gone") return WaitFor(argv[2], false, seconds(3)) ? 0 : 1;
+    if (cmd == "wait-hidden") {
+        for (int i = 0; i < static_cast<int>(seconds(3) * 20); ++i, Sleep(50))
+            if (HWND w = FindTitled(argv[2], false); w && !IsWindowVisible(w)) return 0;
+        return 1;
+    }
     if (cmd == "close") {
         HWND w = FindTitled(argv[2], false);
         return w && PostMessageA(w, WM_CLOSE, 0, 0) ? 0 : 1;
