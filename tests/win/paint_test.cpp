@@ -108,6 +108,7 @@ TEST_F(Paint, PreviewOfEveryToolMatchesTheRecordItBecomes) {
                 opts[IDOPTS_FILL] = fill;
                 opts[IDOPTS_SHAPEWIDTH] = 3;
                 opts[IDOPTS_PENWIDTH] = 2;
+                CopyBaseToBack();
                 DrawToolPreview(tool, press, drag.cursor);
                 const auto preview = Grab(hdcBack, area);
                 EXPECT_EQ(PixelRgb(hdcBase, 300, 250), WHITE_RGB) << "the base is left as it was";
@@ -133,19 +134,20 @@ TEST_F(Paint, PreviewOfEveryToolMatchesTheRecordItBecomes) {
     }
 }
 
-TEST_F(Paint, PenSegmentAccumulatesOnTheBaseWithRoundCaps) {
+TEST_F(Paint, PenSegmentAccumulatesOnTheFrameWithRoundCaps) {
     opts[IDOPTS_OPACITY] = 5;
     opts[IDOPTS_PENWIDTH] = 5;
+    CopyBaseToBack();
     DrawPenSegment({100, 300}, {200, 300});
     DrawPenSegment({200, 300}, {200, 400});
-    for (HDC dc : {hdcBase, hdcBack}) {
+    for (HDC dc : {hdcBack}) {
         EXPECT_EQ(PixelRgb(dc, 150, 300), 0xFF0000u);
         EXPECT_EQ(PixelRgb(dc, 200, 350), 0xFF0000u);
         EXPECT_EQ(PixelRgb(dc, 98, 300), 0xFF0000u);  // the round cap reaches past the end
         EXPECT_EQ(PixelRgb(dc, 150, 310), WHITE_RGB);
     }
     int thickness = 0;
-    for (int y = 290; y < 310; ++y) thickness += PixelRgb(hdcBase, 150, y) != WHITE_RGB;
+    for (int y = 290; y < 310; ++y) thickness += PixelRgb(hdcBack, 150, y) != WHITE_RGB;
     EXPECT_GE(thickness, 4);
     EXPECT_LE(thickness, 6);
 }

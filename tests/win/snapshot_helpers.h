@@ -16,6 +16,7 @@
 #include "app/app.h"
 #include "model/annotation.h"
 #include "model/history.h"
+#include "overlay/overlay.h"
 #include "settings/options.h"
 #include "win_env.h"
 #include "dock/dock.h"
@@ -128,6 +129,7 @@ inline void FillCapture(const PixelFunction& color) {
             WriteRgb(p, color(x, y));
             p[3] = 0;
         }
+    ForgetLayer();  // a new picture under the drawing, as a capture gives
 }
 
 // A pattern in which every row and column differs, so that a shifted or
