@@ -3,12 +3,11 @@
 // that rests on every record painting only inside its bounds.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <random>
-#include <string>
-#include <vector>
 
 #include "gestures.h"
-#include "model/history.h"
 #include "overlay/overlay.h"
 #include "render/gdi_owner.h"
 #include "render/render.h"
@@ -19,12 +18,13 @@ namespace {
 std::mt19937 rng(12);
 int In(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); }
 
-// The pixels of a screen-sized surface, 0x00RRGGBB, row by row.
-std::vector<uint32_t> Picture(HDC source, int width, int height) {
+// The pixels, 0x00RRGGBB row by row, of a surface like the screen's after
+// `draw` has drawn on it.
+std::vector<uint32_t> Picture(int width, int height, const std::function<void(HDC)>& draw) {
     MemoryDcOwner dc(hdcOverlay);
     BitmapOwner bitmap(CreateCompatibleBitmap(hdcOverlay, width, height));
     SelectGuard selected(dc.get(), bitmap.get());
-    BitBlt(dc.get(), 0, 0, width, height, source, 0, 0, SRCCOPY);
+    draw(dc.get());
     BITMAPINFO bi{};
     bi.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     std::vector<uint32_t> pixels(static_cast<size_t>(width) * height);
@@ -33,29 +33,21 @@ std::vector<uint32_t> Picture(HDC source, int width, int height) {
     return pixels;
 }
 
-// The whole picture as the list gives it: background, then every record.
-std::vector<uint32_t> FromScratch() {
-    MemoryDcOwner dc(hdcOverlay);
-    BitmapOwner bitmap(CreateCompatibleBitmap(hdcOverlay, ScreenWidth(), ScreenHeight()));
-    SelectGuard selected(dc.get(), bitmap.get());
-    FillBackground(dc.get());
-    RenderAnnotations(dc.get(), -1, -1);
-    return Picture(dc.get(), ScreenWidth(), ScreenHeight());
-}
-
 // The first pixel of the overlay's own picture (child windows left out) that
-// differs from the drawing from scratch, or "".
+// differs from the whole list drawn from scratch, or "".
 std::string FirstDifference() {
-    const std::vector<uint32_t> shown = Picture(hdcOverlay, ScreenWidth(), ScreenHeight()), want = FromScratch();
+    const int w = ScreenWidth(), h = ScreenHeight();
+    const auto shown = Picture(w, h, [=](HDC dc) { BitBlt(dc, 0, 0, w, h, hdcOverlay, 0, 0, SRCCOPY); });
+    const auto want = Picture(w, h, [](HDC dc) { FillBackground(dc), RenderAnnotations(dc, -1, -1); });
     std::vector<RECT> children;
     for (HWND child : {hwndDock, textEdit, textBar})
         if (IsWindowVisible(child)) children.push_back(WindowRect(child));
-    for (int y = 0; y < ScreenHeight(); ++y)
-        for (int x = 0; x < ScreenWidth(); ++x) {
-            bool covered = false;
-            for (const RECT& r : children) covered |= PtInRect(&r, POINT{x, y}) != FALSE;
-            const size_t i = static_cast<size_t>(y) * ScreenWidth() + x;
-            if (!covered && shown[i] != want[i]) return std::to_string(x) + "," + std::to_string(y);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            auto covers = [p = POINT{x, y}](const RECT& r) { return PtInRect(&r, p) != FALSE; };
+            const bool differs = shown[size_t(y) * w + x] != want[size_t(y) * w + x];
+            if (differs && std::none_of(children.begin(), children.end(), covers))
+                return std::to_string(x) + "," + std::to_string(y);
         }
     return "";
 }
@@ -111,11 +103,7 @@ TEST(Frames, EveryStepShowsExactlyTheListDrawnFromScratch) {
 
 TEST(Frames, EveryRecordPaintsOnlyInsideItsBounds) {
     StartProgramOnce();
-    constexpr int SIZE = 600;
-    constexpr uint32_t GRAY = 0x808080;
-    MemoryDcOwner dc(hdcOverlay);
-    BitmapOwner bitmap(CreateCompatibleBitmap(hdcOverlay, SIZE, SIZE));
-    SelectGuard selected(dc.get(), bitmap.get());
+    constexpr int SIZE = 600, GRAY = 0x808080;
     GdiBrushOwner gray(CreateSolidBrush(GRAY));
     for (int i = 0; i < 700; ++i) {
         Annotation r;  // every kind, thin and degenerate ones included
@@ -129,17 +117,14 @@ TEST(Frames, EveryRecordPaintsOnlyInsideItsBounds) {
         if (In(0, 3) == 0) r.fontIndex = In(0, 7), r.fontSize = In(8, 40), r.text = "Some words\r\nWWW wrap";
         ClearAnnotations();
         AppendAnnotation(r);
-        const RECT all{0, 0, SIZE, SIZE};
-        FillRect(dc.get(), &all, gray.get());
-        RenderAnnotations(dc.get(), 0, -1);
-        const std::vector<uint32_t> pixels = Picture(dc.get(), SIZE, SIZE);
+        const auto pixels =
+            Picture(SIZE, SIZE, [&](HDC dc) { FillRect(dc, &rectScreen, gray.get()), RenderAnnotations(dc, 0, -1); });
         const Box32 b = PaintBounds(r);
         for (int y = 0; y < SIZE; ++y)
             for (int x = 0; x < SIZE; ++x) {
                 const bool inside = x >= b.left && x <= b.right && y >= b.top && y <= b.bottom;
                 ASSERT_TRUE(inside || pixels[static_cast<size_t>(y) * SIZE + x] == GRAY)
-                    << "kind " << int(r.kind) << " width " << r.lineWidth << " box " << r.cx << "x" << r.cy
-                    << " pixel " << x << "," << y;
+                    << "kind " << int(r.kind) << " width " << r.lineWidth << " pixel " << x << "," << y;
             }
     }
 }
