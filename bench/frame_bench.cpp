@@ -68,7 +68,8 @@ void UseTool(int tool) {
 // position from the cursor.
 double Message(UINT message, int x, int y) {
     SetCursorPos(x, y);
-    return Time([&] { SendMessageA(hwndOverlay, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(x, y)); });
+    const WPARAM buttons = message == WM_LBUTTONUP ? 0 : MK_LBUTTON;
+    return Time([&] { SendMessageA(hwndOverlay, message, buttons, MAKELPARAM(x, y)); });
 }
 
 // A drawing as a presenter makes it: 50-point strokes, boxes, ellipses,
