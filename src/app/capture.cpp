@@ -10,6 +10,7 @@ void CaptureScreen() {
     HDC screen = GetDC(nullptr);
     BitBlt(hdcCapture, 0, 0, ScreenWidth(), ScreenHeight(), screen, 0, 0, SRCCOPY);
     ReleaseDC(nullptr, screen);
+    ForgetLayer();  // drawn over the old picture
 }
 
 void ShowOverlay() {
@@ -20,6 +21,9 @@ void ShowOverlay() {
     ClearHistory();
     ClearAnnotations();
     ShowWindow(hwndOverlay, SW_SHOW);
+    // Becoming visible paints the whole overlay; an overlay that was already
+    // up must show its new picture too.
+    InvalidateRect(hwndOverlay, nullptr, FALSE);
 }
 
 // Hiding keeps the drawing; it is written to the data folder once the

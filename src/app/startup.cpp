@@ -101,6 +101,7 @@ void CreateSurfaces() {
     HBITMAP base = CreateDIBSection(hdcOverlay, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
     baseBits = static_cast<BYTE*>(bits);
     SelectObject(hdcBase, base);
+    ForgetLayer();  // hdcBase is the committed layer: drawn anew before its first use
 }
 
 void CreateTextEdit() {

@@ -6,30 +6,42 @@
 #include "settings/options.h"
 
 std::vector<Annotation> annotations;
+uint64_t annotationsVersion;
 
 int AnnotationCount() { return static_cast<int>(annotations.size()); }
 
 static bool ValidPosition(int position) { return position >= 0 && position < AnnotationCount(); }
 
-void AppendAnnotation(Annotation record) { annotations.push_back(std::move(record)); }
+void AppendAnnotation(Annotation record) {
+    annotations.push_back(std::move(record));
+    ++annotationsVersion;
+}
 
 void RemoveAnnotationAt(int position) {
-    if (ValidPosition(position)) annotations.erase(annotations.begin() + position);
+    if (!ValidPosition(position)) return;
+    annotations.erase(annotations.begin() + position);
+    ++annotationsVersion;
 }
 
 void InsertAnnotationAt(int position, Annotation record) {
     position = std::clamp(position, 0, AnnotationCount());
     annotations.insert(annotations.begin() + position, std::move(record));
+    ++annotationsVersion;
 }
 
 void BringAnnotationToTop(int position) {
     if (!ValidPosition(position)) return;
     std::rotate(annotations.begin() + position, annotations.begin() + position + 1, annotations.end());
+    ++annotationsVersion;
 }
 
-void ClearAnnotations() { annotations.clear(); }
+void ClearAnnotations() {
+    annotations.clear();
+    ++annotationsVersion;
+}
 
 void OffsetAnnotation(Annotation& record, int32_t dx, int32_t dy) {
+    ++annotationsVersion;
     if (record.kind == ANNOT_ARROW) {
         for (Point32& p : record.points) {
             p.x += dx;

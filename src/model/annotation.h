@@ -47,6 +47,11 @@ struct Annotation {
 
 extern std::vector<Annotation> annotations;
 
+// Counts the changes made to the list through the operations below and by
+// undo and redo, so that a picture drawn from the list can tell whether it
+// is still current. Code that edits a record in place says so itself.
+extern uint64_t annotationsVersion;
+
 // List operations; positions are zero-based.
 int AnnotationCount();
 void AppendAnnotation(Annotation record);

@@ -66,6 +66,7 @@ static void MoveBy(Annotation& record, const HistoryEntry& e, int sign) {
 
 static void SetText(Annotation& record, const std::string& text, int32_t row, int32_t col,
                     int32_t size, int32_t face) {
+    ++annotationsVersion;  // the list's own operations count every other change
     record.text = text;
     record.textColorRow = row;
     record.textColorCol = col;

@@ -60,9 +60,10 @@ int HitTestAnnotations(Point32 point, bool eraseMode) {
     return -1;
 }
 
-bool EraseAt(Point32 point) {
+bool EraseAt(Point32 point, Box32* erasedArea) {
     const int hit = HitTestAnnotations(point, true);
     if (hit < 0) return false;
+    if (erasedArea) *erasedArea = PaintBounds(annotations[hit]);
     ClearHistory();
     RemoveAnnotationAt(hit);
     return true;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "model/annotation.h"
+#include "model/hitbounds.h"
 
 // Position of the topmost record that `point` hits, or -1. Select mode
 // (eraseMode false) skips pen strokes, highlighter bands and marks.
@@ -12,5 +13,5 @@ bool HitTestRecord(const Annotation& record, Point32 point, bool eraseMode);
 
 // The eraser's step: removes the topmost record under `point` (erase mode)
 // and empties the history. True when a record was removed; the caller
-// repaints.
-bool EraseAt(Point32 point);
+// repaints `erasedArea`, the area the removed record painted.
+bool EraseAt(Point32 point, Box32* erasedArea = nullptr);

@@ -69,14 +69,53 @@ void StepOpacity(int step) {
     ApplyDockControls();
 }
 
-void UndoStep() {
-    CloseTextEditWithoutCommit();
-    if (Undo()) RepaintOverlayNow();
+// Painted area of the record at `position`; nothing for a position that
+// is not in the list.
+Box32 BoundsAt(int position) {
+    return position >= 0 && position < AnnotationCount() ? PaintBounds(annotations[position]) : NO_BOX;
 }
 
-void RedoStep() {
+// The one record a history step changes, before and after it is applied:
+// an added record is the one at the entry's position; a move takes the
+// record between its old position and the top of the list; text stays put.
+int StepPosition(const HistoryEntry& e, bool undoing, bool applied) {
+    const int last = AnnotationCount() - 1;
+    switch (e.type) {
+    case HISTORY_ADD:
+        return applied == undoing ? -1 : e.index;
+    case HISTORY_MOVE:
+        return applied == undoing ? e.index : last;
+    default:
+        return e.index;
+    }
+}
+
+const HistoryEntry* NextStep(bool undoing) {
+    const int n = static_cast<int>(history.size());
+    const int at = undoing ? n - undoneCount - 1 : n - undoneCount;
+    return at >= 0 && at < n ? &history[at] : nullptr;
+}
+
+// Only the area of the record the step changes is drawn again. Taking back
+// the record drawn last puts back the layer as it was before it; bringing
+// back a record on top draws just that record.
+void HistoryStep(bool undoing) {
     CloseTextEditWithoutCommit();
-    if (Redo()) RepaintOverlayNow();
+    SettleLayer();
+    SyncLayer();
+    const HistoryEntry* e = NextStep(undoing);
+    if (!e) return;
+    const bool atTop = e->type == HISTORY_ADD && e->index == AnnotationCount() - (undoing ? 1 : 0);
+    const bool takeBack = undoing && atTop && LayerCanTakeBackLast();
+    const Box32 before = BoundsAt(StepPosition(*e, undoing, false));
+    if (!(undoing ? Undo() : Redo())) return;  // the entry itself stays in the history
+    if (takeBack)
+        TakeBackLastFromLayer();
+    else if (atTop && !undoing)
+        DrawLastOnLayer(true);
+    else
+        RepairLayer(UnionOfBoxes(before, BoundsAt(StepPosition(*e, undoing, true))));
+    ShowChanges();
 }
 
 // The box follows the stored option, not its own state, so F always gives
@@ -129,6 +168,10 @@ void StepHighlightColor(bool forward) {
 }
 
 }  // namespace
+
+void UndoStep() { HistoryStep(true); }
+
+void RedoStep() { HistoryStep(false); }
 
 // Empties the drawing and its history: this cannot be undone.
 void EraseAll() {

@@ -10,21 +10,29 @@
 // gesture shows its own frames. An update region left invalid would make the
 // system send WM_PAINT again and again and spin the message loop for the
 // whole drag, so the region is validated and remembered; the release asks
-// for the repaint again.
+// for the repaint of that area again.
 static bool paintHeld;
+static RECT heldArea;
 
 static void HoldPaint(HWND hwnd) {
-    if (!GetUpdateRect(hwnd, nullptr, FALSE)) return;
+    RECT update;
+    if (!GetUpdateRect(hwnd, &update, FALSE)) return;
     ValidateRect(hwnd, nullptr);
+    if (paintHeld)
+        UnionRect(&heldArea, &heldArea, &update);
+    else
+        heldArea = update;
     paintHeld = true;
 }
 
 void ResumeHeldPaint() {
     if (!paintHeld) return;
     paintHeld = false;
-    InvalidateRect(hwndOverlay, nullptr, FALSE);
+    InvalidateRect(hwndOverlay, &heldArea, FALSE);
 }
 
+// The layer holds the composed picture; a paint shows the part of it the
+// system asks for, together with whatever else has changed on it.
 LRESULT OnPaint(HWND hwnd) {
     if (buttonDown) {
         HoldPaint(hwnd);
@@ -33,19 +41,14 @@ LRESULT OnPaint(HWND hwnd) {
     if (!GetUpdateRect(hwnd, nullptr, FALSE)) return 0;
     PAINTSTRUCT ps;
     BeginPaint(hwnd, &ps);
-    FillBackground(hdcBack);
-    RenderAnnotations(hdcBack, -1, -1);
-    Present();
+    SettleLayer();
+    SyncLayer();
+    ShowChanges(ScreenBox(ps.rcPaint));
     EndPaint(hwnd, &ps);
     return 0;
 }
 
-void FillBackground(HDC target) {
-    if (opts[IDOPTS_WHITEBOARD] == 0)
-        BitBlt(target, 0, 0, ScreenWidth(), ScreenHeight(), hdcCapture, 0, 0, SRCCOPY);
-    else
-        FillRect(target, &rectScreen, brushWhiteboard);
-}
+void FillBackground(HDC target) { FillBackgroundArea(target, RECT{0, 0, ScreenWidth(), ScreenHeight()}); }
 
 void Present() { BitBlt(hdcOverlay, 0, 0, ScreenWidth(), ScreenHeight(), hdcBack, 0, 0, SRCCOPY); }
 
@@ -57,28 +60,37 @@ void RepaintOverlayNow() {
 }
 
 // One straight, round-capped piece of the stroke in progress. It goes onto
-// hdcBase itself, so the stroke builds up there without redrawing; once the
-// stroke is committed the renderer draws it from the same points as a curve.
+// the frame over the layer, so the stroke builds up there without redrawing
+// and only the new piece is shown; once the stroke is committed the renderer
+// draws it from the same points as a curve.
 void DrawPenSegment(POINT from, POINT to) {
     {
         PenOwner pen;
         GraphicsOwner graphics;
         if (CreatePenOfWidth(InkArgb(CurrentInkColor(), OptValue(IDOPTS_OPACITY)),
                              static_cast<REAL>(OptValue(IDOPTS_PENWIDTH)), pen) &&
-            CreateSmoothGraphics(hdcBase, graphics)) {
+            CreateSmoothGraphics(hdcBack, graphics)) {
             GdipSetPenStartCap(pen.get(), LineCapRound);
             GdipSetPenEndCap(pen.get(), LineCapRound);
             GdipDrawLineI(graphics.get(), pen.get(), from.x, from.y, to.x, to.y);
         }
     }
-    CopyBaseToBack();
-    Present();
+    // A stroke of two points is this very segment.
+    const Box32 piece = PaintBounds(MakePenRecord({{from.x, from.y}, {to.x, to.y}}));
+    NoteGestureDrawing(piece);
+    PresentArea(piece);
+}
+
+// The record the preview will become, whose bounds it shares.
+static Annotation PreviewRecord(int tool, POINT press, POINT cursor) {
+    const Point32 p{press.x, press.y}, c{cursor.x, cursor.y};
+    return tool == TOOL_HIGHLIGHTER ? MakeHighlighterRecord(p, c) : MakeShapeRecord(static_cast<uint8_t>(tool), p, c);
 }
 
 // The shape being dragged out, drawn over a fresh copy of hdcBase with the
 // same building blocks as the renderer, so it looks the same once released.
 void DrawToolPreview(int tool, POINT press, POINT cursor) {
-    CopyBaseToBack();
+    const Box32 area = BeginGestureFrame(PaintBounds(PreviewRecord(tool, press, cursor)));
     const ARGB ink = InkArgb(CurrentInkColor(), OptValue(IDOPTS_OPACITY));
     const int shapeWidth = OptValue(IDOPTS_SHAPEWIDTH);
     const int left = std::min(press.x, cursor.x), top = std::min(press.y, cursor.y);
@@ -101,5 +113,5 @@ void DrawToolPreview(int tool, POINT press, POINT cursor) {
     default:
         break;
     }
-    Present();
+    PresentArea(area);
 }

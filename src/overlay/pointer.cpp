@@ -66,6 +66,8 @@ static void PlaceMark() {
     Annotation mark = MakeMarkRecord(P32(ptPress), width, height, markerNumber);
     const int markIndex = mark.markIndex;
     AppendAnnotation(std::move(mark));
+    DrawLastOnLayer(true);
+    ShowChanges();
     RecordAdd(AnnotationCount() - 1);  // drops undone steps first
     if (markIndex >= 0 && markIndex <= 2) {
         ++markerNumber;
@@ -82,13 +84,18 @@ void OnPointerDown() {
     ShowWindow(textEdit, SW_HIDE);
     ShowWindow(textBar, SW_HIDE);
     GetCursorPos(&ptPress);
+    // Whatever an earlier gesture left over the layer (one whose release
+    // never came) is put right before this one starts.
+    SettleLayer();
+    SyncLayer();
+    ShowChanges();
     buttonDown = true;
     pressSeen = true;
-    FillBackground(hdcBase);
     strokePoints.clear();
     firstPoint = true;
     shapeHeld = HitTestAnnotations(P32(ptPress), false);
     if (shapeHeld != -1) {
+        // The grabbed record leaves the layer at its first move.
         const Annotation& held = annotations[shapeHeld];
         if (held.kind == ANNOT_ARROW && held.points.size() >= 2) {
             ptHeldOrigin = {held.points[0].x, held.points[0].y};
@@ -96,18 +103,15 @@ void OnPointerDown() {
         } else {
             ptHeldOrigin = {held.x, held.y};
         }
-        RenderAnnotations(hdcBase, -1, shapeHeld);
-    } else {
-        if (CurrentTool() == TOOL_MARK) PlaceMark();
-        RenderAnnotations(hdcBase, -1, -1);
-        RepaintOverlayNow();
+    } else if (CurrentTool() == TOOL_MARK) {
+        PlaceMark();
     }
     if (CurrentTool() == TOOL_ERASER) PostMessageA(hwndOverlay, WM_MOUSEMOVE, 0, 0);
 }
 
 static void MoveHeld() {
     if (shapeHeld < 0 || shapeHeld >= AnnotationCount()) return;
-    CopyBaseToBack();
+    LiftOffLayer(shapeHeld);
     Annotation& held = annotations[shapeHeld];
     const LONG dx = ptCursor.x - ptPress.x, dy = ptCursor.y - ptPress.y;
     if (held.kind == ANNOT_ARROW && held.points.size() >= 2) {
@@ -117,15 +121,18 @@ static void MoveHeld() {
         held.x = ptHeldOrigin.x + dx;
         held.y = ptHeldOrigin.y + dy;
     }
+    const Box32 area = BeginGestureFrame(PaintBounds(held));
     RenderAnnotations(hdcBack, shapeHeld, -1);
-    Present();
+    PresentArea(area);
 }
 
+// Only the area the erased record painted is drawn again.
 static void EraseStep() {
-    if (!EraseAt(P32(ptCursor))) return;
-    FillBackground(hdcBack);
-    RenderAnnotations(hdcBack, -1, -1);
-    Present();
+    SyncLayer();
+    Box32 erased;
+    if (!EraseAt(P32(ptCursor), &erased)) return;
+    RepairLayer(erased);
+    ShowChanges();
 }
 
 void OnPointerMove() {
@@ -190,6 +197,7 @@ static void CommitNewRecord(int tool) {
         return;  // marks are placed at the press; the eraser makes nothing
     }
     AppendAnnotation(std::move(record));
+    DrawLastOnLayer(true);
     RecordAdd(AnnotationCount() - 1);
 }
 
@@ -207,6 +215,7 @@ static void DropHeld(int tool) {
     }
     if (undoneCount > 0) ClearHistory();
     BringAnnotationToTop(shapeHeld);
+    LayHeldOnTop();
     RecordMove(shapeHeld, dx, dy);
 }
 
@@ -216,15 +225,17 @@ void OnPointerUp() {
     ResumeHeldPaint();
     if (!pressSeen) return;
     pressSeen = false;
-    if (shapeText != -1 || !dragged) {
-        shapeHeld = -1;
-        return;
+    if (shapeText == -1 && dragged) {
+        if (undoneCount > 0) ClearHistory();
+        const int tool = CurrentTool();
+        if (shapeHeld == -1)
+            CommitNewRecord(tool);
+        else
+            DropHeld(tool);
     }
-    if (undoneCount > 0) ClearHistory();
-    const int tool = CurrentTool();
-    if (shapeHeld == -1)
-        CommitNewRecord(tool);
-    else
-        DropHeld(tool);
     shapeHeld = -1;
+    // A record moved in place goes back into the layer where it now lies;
+    // then everything the gesture drew over the layer makes way for it.
+    SettleLayer();
+    ShowChanges();
 }

@@ -125,12 +125,14 @@ static void GrowToFitLines() {
     const int lines = static_cast<int>(SendMessageA(textEdit, EM_GETLINECOUNT, 0, 0));
     const int need = lines * LineHeight() + 2 * textMargin;
     if (r.cy >= need) return;
+    SettleLayer();
+    SyncLayer();
+    const Box32 before = PaintBounds(r);
     r.cy = need;
     ZeroEditMargins();
     PlaceEditOver(r);
-    FillBackground(hdcBase);
-    RenderAnnotations(hdcBase, -1, -1);
-    RepaintOverlayNow();
+    RepairLayer(UnionOfBoxes(before, PaintBounds(r)));
+    ShowChanges();
 }
 
 LRESULT OnEditCommand(WPARAM wParam, LPARAM lParam) {
@@ -170,6 +172,8 @@ static void HideTextEdit() {
 // step always belongs to one opening.
 void CommitTextEdit() {
     if (EditIsOpen()) {
+        SettleLayer();
+        SyncLayer();
         Annotation& r = annotations[shapeText];
         const Annotation before = r;
         r.textColorRow = OptValue(IDOPTS_TEXTCOLORROW);
@@ -178,6 +182,8 @@ void CommitTextEdit() {
         r.fontIndex = OptValue(IDOPTS_FONT);
         r.text = ReadEditText();
         RecordText(shapeText, before);  // drops undone steps first
+        RepairLayer(UnionOfBoxes(PaintBounds(before), PaintBounds(r)));
+        ShowChanges();
     }
     HideTextEdit();
     shapeText = -1;

@@ -74,26 +74,21 @@ int GetEncoderClsid(const WCHAR* mimeType, CLSID* clsid) {
     return -1;
 }
 
-bool CopyBottomUpRowsToBitmap(const BYTE* bits, int width, int height, GpBitmap* bitmap) {
-    const GpRect area{0, 0, width, height};
-    BitmapData locked{};
-    if (GdipBitmapLockBits(bitmap, &area, ImageLockModeRead | ImageLockModeWrite, PixelFormat24bppRGB, &locked) !=
-        Ok)
-        return false;
-    const size_t sourceStride = (static_cast<size_t>(width) * 3 + 3) & ~size_t{3};
-    const size_t rowBytes = static_cast<size_t>(width) * 3;
-    auto* target = static_cast<BYTE*>(locked.Scan0);
-    for (int y = 0; y < height; ++y)
-        std::memcpy(target + static_cast<ptrdiff_t>(y) * locked.Stride,
-                    bits + static_cast<size_t>(height - 1 - y) * sourceStride, rowBytes);
-    return GdipBitmapUnlockBits(bitmap, &locked) == Ok;
+GpBitmap* BitmapOverBottomUpRows(BYTE* bits, int width, int height) {
+    const INT stride = (width * 3 + 3) & ~3;
+    GpBitmap* bitmap = nullptr;
+    // The top row is the last in memory; a negative stride walks down from it.
+    if (GdipCreateBitmapFromScan0(width, height, -stride, PixelFormat24bppRGB,
+                                  bits + static_cast<ptrdiff_t>(height - 1) * stride, &bitmap) != Ok)
+        return nullptr;
+    return bitmap;
 }
 
-// The picture the overlay shows, without the dock: background, then every
-// annotation, in hdcBase.
+// The picture the overlay shows, without the dock: the committed layer,
+// hdcBase, with every annotation on the background.
 static void ComposeSnapshotPicture() {
-    FillBackground(hdcBase);
-    RenderAnnotations(hdcBase, -1, -1);
+    SettleLayer();
+    SyncLayer();
     GdiFlush();
 }
 
@@ -111,10 +106,9 @@ bool WriteBasePicture(const std::string& path, const char* mime, std::string& wh
         why = std::string("this system has no encoder for ") + mime + ".";
         return false;
     }
-    GpBitmap* created = nullptr;
-    GdipCreateBitmapFromScan0(ScreenWidth(), ScreenHeight(), 0, PixelFormat32bppARGB, nullptr, &created);
-    ImageOwner bitmap(created);
-    if (!bitmap || !CopyBottomUpRowsToBitmap(baseBits, ScreenWidth(), ScreenHeight(), created)) {
+    // Encoded straight from hdcBase's rows.
+    ImageOwner bitmap(BitmapOverBottomUpRows(baseBits, ScreenWidth(), ScreenHeight()));
+    if (!bitmap) {
         why = "there was not enough memory for the picture.";
         return false;
     }
@@ -182,6 +176,7 @@ void LoadBackgroundImage(const std::string& path) {
     FillRect(hdcCapture, &rectScreen, brushBlack);
     DrawPictureFile(path, hdcCapture);
     GdiFlush();
+    ForgetLayer();  // drawn over the old picture
     // The old drawing belonged to the old picture; it goes, with its undo
     // steps, and only "Restore Last Drawing" brings it back.
     CloseTextEditWithoutCommit();

@@ -10,11 +10,10 @@
 // encoder list, or -1 when there is none.
 int GetEncoderClsid(const WCHAR* mimeType, CLSID* clsid);
 
-// Copies a bottom-up 24-bit picture (rows padded to 4 bytes, bottom row
-// first: the layout of hdcBase) into a top-down GDI+ bitmap of the same
-// size. Each side's rows are addressed by that side's own stride. False when
-// the bitmap's pixels could not be locked.
-bool CopyBottomUpRowsToBitmap(const BYTE* bits, int width, int height, GpBitmap* bitmap);
+// A GDI+ bitmap over a bottom-up 24-bit picture (rows padded to 4 bytes,
+// bottom row first: the layout of hdcBase), sharing its pixels: nothing is
+// copied, and the rows must outlive the bitmap. Null when GDI+ refuses.
+GpBitmap* BitmapOverBottomUpRows(BYTE* bits, int width, int height);
 
 // A path in UTF-16 (system ANSI code page) of any length. Full paths of
 // MAX_PATH characters or more get the "\\?\" prefix so that file functions

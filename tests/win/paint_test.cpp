@@ -27,9 +27,8 @@ TEST(Paint, HeldRepaintPenSegmentAndPreviewsThatEqualTheirRecords) {
     SendMessageA(hwndOverlay, WM_LBUTTONUP, 0, 0), PumpFor(300);  // the release repaints
     const unsigned ink = PixelRgbOf(CurrentInkColor());
     EXPECT_TRUE(PixelRgb(hdcOverlay, 5, 5) == 0xFFFFFF && PixelRgb(hdcOverlay, 130, 130) == ink);
-    DrawPenSegment({100, 300}, {200, 300});  // 5 px wide, with round caps
-    for (HDC dc : {hdcBase, hdcBack})
-        EXPECT_TRUE(PixelRgb(dc, 150, 301) == ink && PixelRgb(dc, 98, 300) == ink && PixelRgb(dc, 150, 305) == 0xFFFFFF);
+    CopyBaseToBack(), DrawPenSegment({100, 300}, {200, 300});  // 5 px wide, with round caps, onto the frame
+    EXPECT_TRUE(PixelRgb(hdcBack, 150, 301) == ink && PixelRgb(hdcBack, 98, 300) == ink && PixelRgb(hdcBack, 150, 305) == 0xFFFFFF);
     // The preview of every tool, filled or not, dragged three ways, is crossed
     // out (XOR) by the record it becomes, leaving nothing.
     const Point32 p{400, 300};
@@ -38,7 +37,7 @@ TEST(Paint, HeldRepaintPenSegmentAndPreviewsThatEqualTheirRecords) {
         for (int fill : {0, 1})
             for (Point32 c : {Point32{200, 180}, Point32{430, 390}, Point32{400, 390}}) {
                 Canvas preview(300, 250, 0);
-                opts[IDOPTS_FILL] = fill, DrawToolPreview(tool, {p.x, p.y}, {c.x, c.y});
+                opts[IDOPTS_FILL] = fill, CopyBaseToBack(), DrawToolPreview(tool, {p.x, p.y}, {c.x, c.y});
                 BitBlt(preview.dc(), 0, 0, 300, 250, hdcBack, 150, 150, SRCCOPY);
                 const int drawn = preview.CountNot(0xFFFFFF, 0, 0, 300, 250);
                 ClearAnnotations(), CopyBaseToBack();

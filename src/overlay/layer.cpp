@@ -1,0 +1,214 @@
+// The committed layer and the frames shown over it.
+//
+// hdcBase holds the background with every committed record drawn on it, and
+// it is kept up to date as the list changes: a new record is drawn onto it
+// once, and any other change redraws only the rectangle it touched. hdcBack
+// equals the layer except where a gesture has drawn over it or the layer has
+// changed since it was last shown; only that area is copied and shown. So a
+// frame costs the size of what changed, not the number of records or the
+// size of the screen.
+#include <algorithm>
+
+#include "app/app.h"
+#include "model/hitbounds.h"
+#include "overlay/overlay.h"
+#include "render/render.h"
+
+// What the layer was drawn from: the list at a version, the background, and
+// the record left out while it is dragged.
+static bool layerCurrent;
+static uint64_t layerVersion;
+static int32_t layerWhiteboard;
+static int layerSkip = -1;
+
+// Where hdcBack may differ from the layer.
+static Box32 backStale = NO_BOX;
+
+// The layer as it was under the last record drawn on top of it, so that
+// taking that record back costs one copy instead of redrawing what lies
+// below it. It stays valid while the list is unchanged since that drawing.
+static HDC hdcUnder;
+static HBITMAP underBitmap;
+static int underWidth, underHeight;
+static RECT underRect;
+static uint64_t underVersion;
+static bool underValid;
+
+// The part of `area` on the screen, as a GDI rectangle (right and bottom
+// exclusive); empty when nothing of it is on the screen.
+static RECT OnScreen(Box32 area) {
+    RECT r{std::max(area.left, 0), std::max(area.top, 0), std::min(area.right + 1, ScreenWidth()),
+           std::min(area.bottom + 1, ScreenHeight())};
+    if (BoxIsEmpty(area) || r.left >= r.right || r.top >= r.bottom) r = RECT{0, 0, 0, 0};
+    return r;
+}
+
+static bool IsEmpty(const RECT& r) { return r.right <= r.left || r.bottom <= r.top; }
+
+static Box32 BoxOf(const RECT& r) { return IsEmpty(r) ? NO_BOX : Box32{r.left, r.top, r.right - 1, r.bottom - 1}; }
+
+static Box32 WholeScreen() { return {0, 0, ScreenWidth() - 1, ScreenHeight() - 1}; }
+
+Box32 ScreenBox(const RECT& r) { return BoxOf(r); }
+
+void FillBackgroundArea(HDC target, const RECT& area) {
+    if (opts[IDOPTS_WHITEBOARD] == 0)
+        BitBlt(target, area.left, area.top, area.right - area.left, area.bottom - area.top, hdcCapture, area.left,
+               area.top, SRCCOPY);
+    else
+        FillRect(target, &area, brushWhiteboard);
+}
+
+static void CopyLayerToBack(const RECT& r) {
+    BitBlt(hdcBack, r.left, r.top, r.right - r.left, r.bottom - r.top, hdcBase, r.left, r.top, SRCCOPY);
+}
+
+void PresentArea(Box32 area) {
+    const RECT r = OnScreen(area);
+    if (!IsEmpty(r))
+        BitBlt(hdcOverlay, r.left, r.top, r.right - r.left, r.bottom - r.top, hdcBack, r.left, r.top, SRCCOPY);
+}
+
+// Whether the layer holds the list as it is, or as it was `changes` list
+// operations ago, over the present background.
+static bool LayerIsCurrent(uint64_t changes = 0) {
+    return layerCurrent && layerVersion + changes == annotationsVersion &&
+           layerWhiteboard == opts[IDOPTS_WHITEBOARD];
+}
+
+static void MarkLayerCurrent(Box32 changed) {
+    layerCurrent = true;
+    layerVersion = annotationsVersion;
+    layerWhiteboard = opts[IDOPTS_WHITEBOARD];
+    backStale = UnionOfBoxes(backStale, changed);
+}
+
+void ForgetLayer() {
+    layerCurrent = false;
+    underValid = false;
+}
+
+void SyncLayer() {
+    if (LayerIsCurrent()) return;
+    if (layerSkip >= AnnotationCount()) layerSkip = -1;
+    FillBackground(hdcBase);
+    RenderAnnotations(hdcBase, -1, layerSkip);
+    underValid = false;
+    MarkLayerCurrent(WholeScreen());
+}
+
+// Saves a DC's clipping and narrows it to one rectangle for a scope.
+class ClipGuard {
+public:
+    ClipGuard(HDC dc, const RECT& r) : dc_(dc), saved_(SaveDC(dc)) {
+        IntersectClipRect(dc, r.left, r.top, r.right, r.bottom);
+    }
+    ~ClipGuard() { RestoreDC(dc_, saved_); }
+    ClipGuard(const ClipGuard&) = delete;
+    ClipGuard& operator=(const ClipGuard&) = delete;
+
+private:
+    HDC dc_;
+    int saved_;
+};
+
+void RepairLayer(Box32 area) {
+    if (!LayerIsCurrent() && !LayerIsCurrent(1)) {  // more changed than the caller knows
+        SyncLayer();
+        return;
+    }
+    const RECT r = OnScreen(area);
+    underValid = false;
+    if (!IsEmpty(r)) {
+        ClipGuard clip(hdcBase, r);
+        FillBackgroundArea(hdcBase, r);
+        const Box32 visible = BoxOf(r);
+        for (int i = 0; i < AnnotationCount(); ++i)
+            if (i != layerSkip && BoxesMeet(PaintBounds(annotations[i]), visible)) RenderAnnotations(hdcBase, i, -1);
+    }
+    MarkLayerCurrent(BoxOf(r));
+}
+
+static void KeepUnder(const RECT& r) {
+    const int width = r.right - r.left, height = r.bottom - r.top;
+    if (!hdcUnder) hdcUnder = CreateCompatibleDC(hdcOverlay);
+    if (width > underWidth || height > underHeight) {
+        underWidth = std::max(width, underWidth);
+        underHeight = std::max(height, underHeight);
+        HBITMAP bigger = CreateCompatibleBitmap(hdcOverlay, underWidth, underHeight);
+        SelectObject(hdcUnder, bigger);
+        if (underBitmap) DeleteObject(underBitmap);
+        underBitmap = bigger;
+    }
+    BitBlt(hdcUnder, 0, 0, width, height, hdcBase, r.left, r.top, SRCCOPY);
+    underRect = r;
+}
+
+void DrawLastOnLayer(bool keepUnder) {
+    const int last = AnnotationCount() - 1;
+    if (!LayerIsCurrent(1) || layerSkip != -1 || last < 0) {  // not just the one record new
+        SyncLayer();
+        return;
+    }
+    const RECT r = OnScreen(PaintBounds(annotations[last]));
+    underValid = false;
+    if (keepUnder && !IsEmpty(r)) KeepUnder(r);
+    RenderAnnotations(hdcBase, last, -1);
+    MarkLayerCurrent(BoxOf(r));
+    underVersion = annotationsVersion;
+    underValid = keepUnder && !IsEmpty(r);
+}
+
+bool LayerCanTakeBackLast() { return underValid && underVersion == annotationsVersion && LayerIsCurrent(); }
+
+void TakeBackLastFromLayer() {
+    const RECT& r = underRect;
+    BitBlt(hdcBase, r.left, r.top, r.right - r.left, r.bottom - r.top, hdcUnder, 0, 0, SRCCOPY);
+    underValid = false;
+    MarkLayerCurrent(BoxOf(r));
+}
+
+void LiftOffLayer(int position) {
+    if (layerSkip == position || position < 0 || position >= AnnotationCount()) return;
+    SettleLayer();
+    SyncLayer();
+    layerSkip = position;
+    RepairLayer(PaintBounds(annotations[position]));
+}
+
+void SettleLayer() {
+    if (layerSkip == -1) return;
+    const int held = layerSkip;
+    layerSkip = -1;
+    if (!LayerIsCurrent() || held >= AnnotationCount())
+        SyncLayer();
+    else
+        RepairLayer(PaintBounds(annotations[held]));
+}
+
+void LayHeldOnTop() {
+    if (layerSkip == -1) {
+        if (AnnotationCount() > 0) RepairLayer(PaintBounds(annotations.back()));
+        return;
+    }
+    layerSkip = -1;
+    DrawLastOnLayer(false);
+}
+
+Box32 BeginGestureFrame(Box32 next) {
+    const RECT r = OnScreen(UnionOfBoxes(backStale, next));
+    if (!IsEmpty(r)) CopyLayerToBack(r);
+    backStale = next;
+    return BoxOf(r);
+}
+
+void NoteGestureDrawing(Box32 area) { backStale = UnionOfBoxes(backStale, area); }
+
+void ShowChanges(Box32 alsoShow) {
+    const Box32 area = UnionOfBoxes(backStale, alsoShow);
+    backStale = NO_BOX;
+    const RECT r = OnScreen(area);
+    if (IsEmpty(r)) return;
+    CopyLayerToBack(r);
+    PresentArea(area);
+}
