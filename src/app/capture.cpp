@@ -18,6 +18,15 @@ void ShowOverlay() {
     ClearHistory();
     ClearAnnotations();
     ShowWindow(hwndOverlay, SW_SHOW);
+    ActivateOverlay();
+}
+
+// Under some window managers a newly shown top-most window is not given the
+// keyboard by itself; the first click would then only activate it.
+void ActivateOverlay() {
+    SetForegroundWindow(hwndOverlay);
+    SetActiveWindow(hwndOverlay);
+    SetFocus(hwndOverlay);
 }
 
 void HideOverlayAndRestoreFocus() {

@@ -247,6 +247,9 @@ bool StartUp(HINSTANCE instance) {
     GetWindowRect(hwndOptions, &dlg);
     optionsDlgWidth = dlg.right - dlg.left;
     SetDlgItemTextA(hwndOptions, IDC_VERSION, VERSION_TEXT);
+    // Activated last, so that keys act at once: the steps since the overlay
+    // was shown can have brought other windows forward.
+    ActivateOverlay();
     return true;
 }
 
