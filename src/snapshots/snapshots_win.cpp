@@ -15,6 +15,7 @@
 #include "overlay/overlay.h"
 #include "render/render.h"
 #include "settings/options.h"
+#include "settings/settings_win.h"
 #include "snapshots/snapshot_file.h"
 #include "snapshots/snapshots.h"
 
@@ -24,6 +25,7 @@ static const char* const SAVE_TITLE = "Save a snapshot of the current screen";
 static const char* const LOAD_TITLE = "Load a snapshot";
 static const char* const DEFAULT_EXTENSION = "png";
 static const char* const NOT_SAVED_TITLE = "Snapshot not saved";
+static const char* const NOT_LOADED_TITLE = "Picture not loaded";
 // Room for far longer names than MAX_PATH: a chosen name that did not fit
 // would be dropped by the dialog without a word.
 constexpr DWORD FILE_NAME_BUFFER = 4096;
@@ -118,12 +120,12 @@ static bool WriteBasePicture(const std::string& path, const char* mime, std::str
         return false;
     }
     const std::wstring target = WidePath(path);
-    const std::wstring temp = target + L".tmp";
-    bool written = GdipSaveImageToFile(bitmap.get(), temp.c_str(), &encoder, nullptr) == Ok;
+    const std::wstring temp = CreateTempFileBeside(target);
+    bool written = !temp.empty() && GdipSaveImageToFile(bitmap.get(), temp.c_str(), &encoder, nullptr) == Ok;
     if (written)
         written = MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
     if (!written) {
-        DeleteFileW(temp.c_str());
+        if (!temp.empty()) DeleteFileW(temp.c_str());
         why = "the file could not be written.";
     }
     return written;
@@ -160,25 +162,30 @@ void LoadSnapshotDialog() {
     if (!path.empty()) LoadBackgroundImage(path);
 }
 
-// Draws the picture file into hdcCapture at (0, 0): natural size when it fits,
-// else squeezed along each axis that does not fit. A file that cannot be read
-// draws nothing.
-static void DrawPictureFile(const std::string& path) {
-    ImageOwner image;
-    if (GdipLoadImageFromFile(WidePath(path).c_str(), image.out()) != Ok || !image) return;
+// Draws the picture into hdcCapture at (0, 0) over black: natural size when
+// it fits, else squeezed along each axis that does not fit.
+static void DrawPicture(GpImage* image) {
+    FillRect(hdcCapture, &rectScreen, brushBlack);
     UINT width = 0, height = 0;
-    GdipGetImageWidth(image.get(), &width);
-    GdipGetImageHeight(image.get(), &height);
+    GdipGetImageWidth(image, &width);
+    GdipGetImageHeight(image, &height);
     GraphicsOwner graphics;
     if (GdipCreateFromHDC(hdcCapture, graphics.out()) != Ok) return;
-    GdipDrawImageRectI(graphics.get(), image.get(), 0, 0, std::min<INT>(width, ScreenWidth()),
+    GdipDrawImageRectI(graphics.get(), image, 0, 0, std::min<INT>(width, ScreenWidth()),
                        std::min<INT>(height, ScreenHeight()));
 }
 
+// A file that cannot be read as a picture (deleted, damaged, no picture at
+// all) changes nothing: the drawing and its background stay.
 void LoadBackgroundImage(const std::string& path) {
+    ImageOwner image;
+    if (GdipLoadImageFromFile(WidePath(path).c_str(), image.out()) != Ok || !image) {
+        const std::string text = "The picture could not be opened; the drawing is kept.\n\n" + path;
+        ShowUserMessage(text.c_str(), NOT_LOADED_TITLE);
+        return;
+    }
     opts[IDOPTS_WHITEBOARD] = 0;
-    FillRect(hdcCapture, &rectScreen, brushBlack);
-    DrawPictureFile(path);
+    DrawPicture(image.get());
     GdiFlush();
     // The old drawing belonged to the old picture; it goes, with its undo
     // steps, and cannot be brought back.

@@ -66,15 +66,15 @@ TEST_F(SettingsFile, SavedFileHasCrLfLinesAndReadsBack) {
 
 TEST_F(SettingsFile, FailedWriteIsReportedAndKeepsThePreviousFile) {
     WriteRaw("7=3\r\n<LastPath>=old\r\n");
-    // The temporary file cannot be made: a folder stands in its way.
-    ASSERT_TRUE(CreateDirectoryA((settingsPath + ".tmp").c_str(), nullptr));
+    // The file cannot be replaced while another program holds it open.
+    HANDLE lock = CreateFileA(settingsPath.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     opts[IDOPTS_TOOL] = 6;
     EXPECT_FALSE(SaveSettings());
     ASSERT_EQ(recordedMessages.size(), 1u);
     EXPECT_EQ(recordedMessages[0].text, "Could not write options file.");
     EXPECT_EQ(recordedMessages[0].title, "Zephrine Error");
+    CloseHandle(lock);
     EXPECT_EQ(ReadRaw(), "7=3\r\n<LastPath>=old\r\n");
-    RemoveDirectoryA((settingsPath + ".tmp").c_str());
 }
 
 TEST_F(SettingsFile, MissingFileIsReportedAndChangesNothing) {

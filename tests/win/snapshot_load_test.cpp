@@ -90,7 +90,7 @@ TEST_F(SnapshotLoad, WidePictureIsSqueezedToTheScreenWidthOnly) {
     }
 }
 
-TEST_F(SnapshotLoad, UnreadableFileLeavesABlackBackground) {
+TEST_F(SnapshotLoad, UnreadableFileKeepsTheDrawingAndTellsTheUser) {
     const std::string deleted = folder + "deleted.png";
     ASSERT_TRUE(WritePicture(deleted, 50, 50, Pattern));
     DeleteFileA(deleted.c_str());
@@ -98,11 +98,17 @@ TEST_F(SnapshotLoad, UnreadableFileLeavesABlackBackground) {
     WriteFileBytes(notAPicture, "these bytes are no picture");
     for (const std::string& path : {deleted, notAPicture}) {
         FillCapture(Pattern);
+        const Picture before = SurfacePicture(hdcCapture);
         DrawSomethingOnWhiteboard();
+        recordedMessages.clear();
         LoadBackgroundImage(path);
-        const Picture after = SurfacePicture(hdcCapture);
-        for (uint32_t pixel : after.pixels) ASSERT_EQ(pixel, 0u) << path;
-        ExpectFreshPicture();
+        EXPECT_EQ(FirstDifference(SurfacePicture(hdcCapture), before), "") << path;
+        EXPECT_EQ(opts[IDOPTS_WHITEBOARD], 1);
+        EXPECT_EQ(annotations.size(), 1u);
+        EXPECT_EQ(history.size(), 1u);
+        EXPECT_EQ(recordedMessages.size(), 1u);
+        ClearAnnotations();
+        ClearHistory();
     }
 }
 
