@@ -3,7 +3,7 @@
 # always torn down again. Source this file; it sets QC_ROOT.
 QC_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 QC_JOBS=${QC_JOBS:-2}
-QC_PACKAGES="wine wine64 fonts-wine g++-mingw-w64-x86-64 mingw-w64-tools cmake make googletest libgtest-dev xvfb openbox xdotool x11-utils imagemagick"
+QC_PACKAGES="wine wine64 fonts-wine g++-mingw-w64-x86-64 mingw-w64-tools cmake make googletest libgtest-dev xvfb openbox xdotool x11-utils imagemagick xclip"
 
 log() { printf '\n== %s\n' "$*"; }
 

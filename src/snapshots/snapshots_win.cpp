@@ -91,11 +91,21 @@ bool CopyBottomUpRowsToBitmap(const BYTE* bits, int width, int height, GpBitmap*
 }
 
 // The picture the overlay shows, without the dock: background, then every
-// annotation, in hdcBase.
+// annotation, in hdcBase. Text being typed is written into its shape first,
+// so that it is part of the picture.
 static void ComposeSnapshotPicture() {
+    if (shapeText != -1) CommitTextEdit();
     FillBackground(hdcBase);
     RenderAnnotations(hdcBase, -1, -1);
     GdiFlush();
+}
+
+// An opaque GDI+ copy of hdcBase's picture.
+static bool MakeBaseBitmap(ImageOwner& bitmap) {
+    GpBitmap* created = nullptr;
+    GdipCreateBitmapFromScan0(ScreenWidth(), ScreenHeight(), 0, PixelFormat32bppARGB, nullptr, &created);
+    *bitmap.out() = created;
+    return created && CopyBottomUpRowsToBitmap(baseBits, ScreenWidth(), ScreenHeight(), created);
 }
 
 static void TellNotSaved(const std::string& why, const std::string& path) {
@@ -112,10 +122,8 @@ static bool WriteBasePicture(const std::string& path, const char* mime, std::str
         why = std::string("this system has no encoder for ") + mime + ".";
         return false;
     }
-    GpBitmap* created = nullptr;
-    GdipCreateBitmapFromScan0(ScreenWidth(), ScreenHeight(), 0, PixelFormat32bppARGB, nullptr, &created);
-    ImageOwner bitmap(created);
-    if (!bitmap || !CopyBottomUpRowsToBitmap(baseBits, ScreenWidth(), ScreenHeight(), created)) {
+    ImageOwner bitmap;
+    if (!MakeBaseBitmap(bitmap)) {
         why = "there was not enough memory for the picture.";
         return false;
     }
@@ -193,4 +201,72 @@ void LoadBackgroundImage(const std::string& path) {
     ClearHistory();
     ClearAnnotations();
     RepaintOverlayNow();
+}
+
+// hdcBase's picture as a packed device-independent bitmap: its own layout,
+// 24 bits per pixel, rows bottom-up and padded to 4 bytes.
+static HGLOBAL BaseAsDib() {
+    BITMAPINFOHEADER header{};
+    header.biSize = sizeof header;
+    header.biWidth = ScreenWidth();
+    header.biHeight = ScreenHeight();
+    header.biPlanes = 1;
+    header.biBitCount = 24;
+    header.biCompression = BI_RGB;
+    header.biSizeImage = ((static_cast<DWORD>(ScreenWidth()) * 3 + 3) & ~3u) * static_cast<DWORD>(ScreenHeight());
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, sizeof header + header.biSizeImage);
+    auto* bytes = memory ? static_cast<BYTE*>(GlobalLock(memory)) : nullptr;
+    if (!bytes) return memory ? GlobalFree(memory) : nullptr;
+    std::memcpy(bytes, &header, sizeof header);
+    std::memcpy(bytes + sizeof header, baseBits, header.biSizeImage);
+    GlobalUnlock(memory);
+    return memory;
+}
+
+// hdcBase's picture as a PNG file in memory; null when it cannot be made.
+static HGLOBAL BaseAsPng() {
+    CLSID encoder;
+    ImageOwner bitmap;
+    IStream* stream = nullptr;
+    if (GetEncoderClsid(L"image/png", &encoder) < 0 || !MakeBaseBitmap(bitmap) ||
+        CreateStreamOnHGlobal(nullptr, FALSE, &stream) != S_OK)
+        return nullptr;
+    HGLOBAL memory = nullptr;
+    STATSTG stat{};
+    const bool written = GdipSaveImageToStream(bitmap.get(), stream, &encoder, nullptr) == Ok &&
+                         stream->Stat(&stat, STATFLAG_NONAME) == S_OK && GetHGlobalFromStream(stream, &memory) == S_OK;
+    stream->Release();
+    // The stream's memory can be larger than the file: the copy is exact.
+    HGLOBAL exact = written ? GlobalAlloc(GMEM_MOVEABLE, static_cast<SIZE_T>(stat.cbSize.QuadPart)) : nullptr;
+    if (exact) {
+        std::memcpy(GlobalLock(exact), GlobalLock(memory), static_cast<size_t>(stat.cbSize.QuadPart));
+        GlobalUnlock(exact);
+        GlobalUnlock(memory);
+    }
+    if (memory) GlobalFree(memory);
+    return exact;
+}
+
+// The clipboard takes the memory it is given; what it refused is freed.
+static bool PutOnClipboard(UINT format, HGLOBAL memory) {
+    if (memory && SetClipboardData(format, memory)) return true;
+    if (memory) GlobalFree(memory);
+    return false;
+}
+
+bool CopySnapshotToClipboard() {
+    ComposeSnapshotPicture();
+    HGLOBAL dib = BaseAsDib(), png = BaseAsPng();
+    bool copied = false;
+    if (OpenClipboard(hwndOverlay)) {
+        EmptyClipboard();
+        copied = PutOnClipboard(CF_DIB, dib);
+        PutOnClipboard(RegisterClipboardFormatA("PNG"), png);
+        CloseClipboard();
+    } else {
+        if (dib) GlobalFree(dib);
+        if (png) GlobalFree(png);
+    }
+    if (!copied) ShowUserMessage("The picture could not be copied to the clipboard.", "Quillcast");
+    return copied;
 }
