@@ -17,7 +17,6 @@
 //   qcdriver foreground <title>              bring the window to the foreground
 //   qcdriver gui-info <title>                capture, focus and active window of its thread
 //   qcdriver center <title> <id>             screen centre "x y" of a dialog control
-//   qcdriver owner <title>                   the owner's title, "(in front)" when foreground
 #include <windows.h>
 
 #include <cstdio>
@@ -126,14 +125,6 @@ int main(int argc, char** argv) {
         HWND w = FindTitled(argv[2], true);
         if (!w || !GetWindowRect(GetDlgItem(w, num(3)), &r)) return 1;
         std::printf("%ld %ld\n", (r.left + r.right) / 2, (r.top + r.bottom) / 2);
-        return 0;
-    }
-    if (cmd == "owner") {
-        HWND w = FindTitled(argv[2], true);
-        char title[256] = "";
-        if (!w) return 1;
-        GetWindowTextA(GetWindow(w, GW_OWNER), title, sizeof title);
-        std::printf("%s%s\n", title, GetForegroundWindow() == w ? " (in front)" : "");
         return 0;
     }
     if (cmd == "foreground") {

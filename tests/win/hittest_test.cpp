@@ -81,12 +81,12 @@ TEST_F(HitTest, BoundsShortcutNeverRejectsAHit) {
         Annotation r;
         const uint8_t kind = static_cast<uint8_t>(coord(ANNOT_PEN, ANNOT_MARK));
         const Point32 a{coord(0, 300), coord(0, 300)}, b{coord(0, 300), coord(0, 300)};
-        const Point32 c{a.x + coord(-20, 20), a.y + coord(-20, 20)};  // back towards a: a sharp turn at b
-        const Point32 vertices[] = {a, b, c};
+        // The third point lies back towards a: a sharp turn at b.
+        const Point32 vertices[] = {a, b, {a.x + coord(-20, 20), a.y + coord(-20, 20)}};
         opts[IDOPTS_PENWIDTH] = coord(1, 5);
         switch (kind) {
         case ANNOT_PEN:
-            r = MakePenRecord({a, b, c});
+            r = MakePenRecord({a, b, vertices[2]});
             break;
         case ANNOT_HIGHLIGHTER:
             r = MakeHighlighterRecord(a, b);
