@@ -7,7 +7,8 @@
 // the overlay it still comes to the front.
 static void ShowMessageBox(const char* text, const char* title) {
     const bool overlayUp = hwndOverlay && IsWindowVisible(hwndOverlay);
-    MessageBoxA(overlayUp ? hwndOverlay : nullptr, text, title, overlayUp ? MB_OK : MB_OK | MB_TOPMOST | MB_SETFOREGROUND);
+    const UINT style = overlayUp ? MB_OK : MB_OK | MB_TOPMOST | MB_SETFOREGROUND;
+    MessageBoxA(overlayUp ? hwndOverlay : nullptr, text, title, style);
 }
 
 MessageSink messageSink = ShowMessageBox;
