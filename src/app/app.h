@@ -48,3 +48,11 @@ void ShowOverlay();
 void HideOverlayAndRestoreFocus();
 void HideOverlay();
 void ToggleWhiteboard();
+// Makes the shown overlay the active window with the keyboard focus, so
+// that keys and the first press act at once.
+void ActivateOverlay();
+
+// Opens a popup menu at (x, y) owned by `owner` and returns the chosen
+// command id, 0 when the menu was dismissed. Every popup menu of the program
+// opens through here: afterwards the real pointer reaches the windows again.
+UINT OpenPopupMenu(HMENU menu, int x, int y, HWND owner);

@@ -24,6 +24,15 @@ void ShowOverlay() {
     // Becoming visible paints the whole overlay; an overlay that was already
     // up must show its new picture too.
     InvalidateRect(hwndOverlay, nullptr, FALSE);
+    ActivateOverlay();
+}
+
+// Under some window managers a newly shown top-most window is not given the
+// keyboard by itself; the first click would then only activate it.
+void ActivateOverlay() {
+    SetForegroundWindow(hwndOverlay);
+    SetActiveWindow(hwndOverlay);
+    SetFocus(hwndOverlay);
 }
 
 // Hiding keeps the drawing; it is written to the data folder once the

@@ -1,8 +1,15 @@
 #include "app/message.h"
 
-#include <windows.h>
+#include "app/app.h"
 
-static void ShowMessageBox(const char* text, const char* title) { MessageBoxA(nullptr, text, title, MB_OK); }
+// While the overlay is up, a box belongs to it: it opens above the top-most
+// overlay, and closing it gives the keyboard back to the overlay. Without
+// the overlay it still comes to the front.
+static void ShowMessageBox(const char* text, const char* title) {
+    const bool overlayUp = hwndOverlay && IsWindowVisible(hwndOverlay);
+    const UINT style = overlayUp ? MB_OK : MB_OK | MB_TOPMOST | MB_SETFOREGROUND;
+    MessageBoxA(overlayUp ? hwndOverlay : nullptr, text, title, style);
+}
 
 MessageSink messageSink = ShowMessageBox;
 

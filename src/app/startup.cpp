@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "app/message.h"
 #include "app/startup.h"
 #include "app/tray.h"
 #include "dock/dock.h"
@@ -21,6 +22,14 @@
 #include "snapshots/snapshots.h"
 
 static ULONG_PTR gdiplusToken;
+// Files beside the exe that could not be loaded at start-up; the user is
+// told once the overlay is up.
+static std::string unloadedFiles;
+
+static void NoteUnloaded(const char* name) {
+    if (!unloadedFiles.empty()) unloadedFiles += ", ";
+    unloadedFiles += name + (name[0] == '\\' ? 1 : 0);
+}
 
 static const char* const markFiles[MARK_COUNT] = {
     "\\plMarkNumberCircle.png", "\\plMarkNumberRed.bmp", "\\plMarkNumberYellow.bmp", "\\plMarkExclamation.png",
@@ -189,6 +198,7 @@ void LoadMarkImages() {
         const std::wstring path = Widen(exeDir + markFiles[i]);
         GpImage* image = nullptr;
         if (GdipLoadImageFromFile(path.c_str(), &image) != Ok) image = nullptr;
+        if (!image) NoteUnloaded(markFiles[i]);
         stampImages[i] = image;
     }
 }
@@ -200,12 +210,19 @@ void InstallPrivateFonts() {
     fontResPath1 = dataDir + "cursive1.FOT";
     fontResPath2 = dataDir + "cursive2.FOT";
     fontResPath3 = dataDir + "jot2.FOT";
-    const std::string ttf[3] = {exeDir + "\\lib.ttf", exeDir + "\\whisper.ttf", exeDir + "\\andrew.ttf"};
+    static const char* const names[3] = {"lib.ttf", "whisper.ttf", "andrew.ttf"};
+    const std::string ttf[3] = {exeDir + "\\" + names[0], exeDir + "\\" + names[1], exeDir + "\\" + names[2]};
     const std::string* fot[3] = {&fontResPath1, &fontResPath2, &fontResPath3};
     const DWORD hidden[3] = {1, 1, 0};
     for (int i = 0; i < 3; ++i) CreateScalableFontResourceA(hidden[i], fot[i]->c_str(), ttf[i].c_str(), nullptr);
-    for (int i = 0; i < 3; ++i)
-        if (AddFontResourceA(fot[i]->c_str()) == 0) AddFontResourceExA(ttf[i].c_str(), FR_PRIVATE, nullptr);
+    for (int i = 0; i < 3; ++i) {
+        if (GetFileAttributesA(ttf[i].c_str()) == INVALID_FILE_ATTRIBUTES) {
+            NoteUnloaded(names[i]);
+            continue;
+        }
+        if (AddFontResourceA(fot[i]->c_str()) == 0 && AddFontResourceExA(ttf[i].c_str(), FR_PRIVATE, nullptr) == 0)
+            NoteUnloaded(names[i]);
+    }
 }
 
 void RemovePrivateFonts() {
@@ -222,7 +239,9 @@ bool StartUp(HINSTANCE instance) {
     snapshotMenu = CreatePopupMenu();
     InitCommonControls();
     if (AnotherInstanceRuns()) {
-        MessageBoxA(nullptr, "Only one instance of Quillcast can run at a time", "Tablorix", MB_OK);
+        // Above the running copy's top-most overlay.
+        MessageBoxA(nullptr, "Only one instance of Quillcast can run at a time", "Tablorix",
+                    MB_OK | MB_TOPMOST | MB_SETFOREGROUND);
         return false;
     }
     CreateBrushes();
@@ -257,6 +276,14 @@ bool StartUp(HINSTANCE instance) {
     GetWindowRect(hwndOptions, &dlg);
     optionsDlgWidth = dlg.right - dlg.left;
     SetDlgItemTextA(hwndOptions, IDC_VERSION, VERSION_TEXT);
+    // Activated last, so that keys act at once: the steps since the overlay
+    // was shown can have brought other windows forward.
+    ActivateOverlay();
+    if (!unloadedFiles.empty()) {
+        const std::string text = "These files beside Quillcast.exe could not be loaded: " + unloadedFiles +
+                                 ".\nThe marks and handwriting faces they hold are not available.";
+        ShowUserMessage(text.c_str(), "Quillcast");
+    }
     return true;
 }
 

@@ -88,7 +88,7 @@ static void OpenTrayMenu() {
     POINT at;
     GetCursorPos(&at);
     SetForegroundWindow(hwndOverlay);
-    const UINT chosen = static_cast<UINT>(TrackPopupMenu(trayMenu, TPM_RETURNCMD, at.x, at.y, 0, hwndOverlay, nullptr));
+    const UINT chosen = OpenPopupMenu(trayMenu, at.x, at.y, hwndOverlay);
     PostMessageA(hwndOverlay, WM_NULL, 0, 0);
     DoTrayCommand(chosen);
 }

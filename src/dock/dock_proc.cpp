@@ -67,9 +67,7 @@ void RunSnapshotMenuChoice(UINT id) {
     if (id == SNAPSHOT_MENU_LOAD) LoadSnapshotDialog();
 }
 
-static UINT OpenMenuAt(HMENU menu, int x, int y) {
-    return static_cast<UINT>(TrackPopupMenu(menu, TPM_RETURNCMD, x, y, 0, hwndDock, nullptr));
-}
+static UINT OpenMenuAt(HMENU menu, int x, int y) { return OpenPopupMenu(menu, x, y, hwndDock); }
 
 static void OnMenuButton(int button) {
     RECT bar;

@@ -28,12 +28,18 @@ static Box32 PointsBox(const std::vector<Point32>& points) {
     return b;
 }
 
+// The exact test widens paths with the default pen joins, which are mitred:
+// at a sharp turn the corner reaches out up to half the mitre limit times
+// the pen width from the vertex (beyond the limit the corner is cut off).
+constexpr int64_t MITRE_LIMIT = 10;
+
 Box32 HitBounds(const Annotation& r) {
     const int64_t width = std::max<int64_t>(r.lineWidth, 0);
     switch (r.kind) {
     case ANNOT_PEN:
         if (r.points.size() < 2) return {1, 1, 0, 0};  // empty: nothing to hit
-        return Inflate(PointsBox(r.points), width / 2 + 2);
+        if (r.points.size() == 2) return Inflate(PointsBox(r.points), width / 2 + 2);
+        return Inflate(PointsBox(r.points), (MITRE_LIMIT * width + 1) / 2 + 2);
     case ANNOT_ARROW: {
         if (r.points.size() < 2) return {1, 1, 0, 0};
         // The halo pen is 2w+1 wide and its arrowhead reaches a few pen
@@ -47,8 +53,9 @@ Box32 HitBounds(const Annotation& r) {
         Box32 b{static_cast<int32_t>(std::min<int64_t>(r.x, x2)), static_cast<int32_t>(std::min<int64_t>(r.y, y2)),
                 static_cast<int32_t>(std::clamp<int64_t>(std::max<int64_t>(r.x, x2), INT32_MIN, INT32_MAX)),
                 static_cast<int32_t>(std::clamp<int64_t>(std::max<int64_t>(r.y, y2), INT32_MIN, INT32_MAX))};
+        // A rectangle's square corners reach w/2 times the square root of 2.
         const bool outline = r.filled != 1;
-        return Inflate(b, outline ? width / 2 + 2 : 1);
+        return Inflate(b, outline ? (width * 3 + 3) / 4 + 2 : 1);
     }
     }
 }

@@ -190,6 +190,9 @@ void OnKeyDown(WPARAM key) {
     case 'Y':
         if (CtrlHeld()) RedoStep();
         return;
+    case 'C':
+        if (CtrlHeld()) CopySnapshotToClipboard();
+        return;
     case 'E':
         if (CtrlHeld()) {
             EraseAll();

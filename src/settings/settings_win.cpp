@@ -58,15 +58,46 @@ bool ReadWholeFile(const std::string& path, std::string& data) {
     return ok;
 }
 
+std::wstring CreateTempFileBeside(const std::wstring& target) {
+    static unsigned counter = 0;
+    for (int attempt = 0; attempt < 50; ++attempt) {
+        wchar_t suffix[64];
+        swprintf(suffix, 64, L".%lx-%lx-%x.qc-new", GetCurrentProcessId(), GetTickCount(), ++counter);
+        std::wstring temp = target + suffix;
+        const bool drivePath = temp.size() > 2 && temp[1] == L':';
+        if (temp.size() >= MAX_PATH && drivePath) temp.insert(0, L"\\\\?\\");
+        HANDLE f = CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (f != INVALID_HANDLE_VALUE) {
+            CloseHandle(f);
+            return temp;
+        }
+        if (GetLastError() != ERROR_FILE_EXISTS && GetLastError() != ERROR_ALREADY_EXISTS) break;
+    }
+    return {};
+}
+
+static std::wstring Widen(const std::string& text) {
+    const int n = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
+    std::wstring wide(n > 0 ? n : 1, L'\0');
+    if (n > 0) MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide.data(), n);
+    wide.resize(wide.size() - 1);
+    return wide;
+}
+
 bool WriteFileReplacing(const std::string& path, const std::string& data) {
-    const std::string temp = path + ".tmp";
-    FILE* f = std::fopen(temp.c_str(), "wb");
-    if (!f) return false;
-    bool ok = std::fwrite(data.data(), 1, data.size(), f) == data.size();
-    ok = std::fflush(f) == 0 && ok;
-    ok = std::fclose(f) == 0 && ok;
-    if (ok) ok = MoveFileExA(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
-    if (!ok) DeleteFileA(temp.c_str());
+    const std::wstring target = Widen(path);
+    const std::wstring temp = CreateTempFileBeside(target);
+    if (temp.empty()) return false;
+    HANDLE f = CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    bool ok = f != INVALID_HANDLE_VALUE;
+    if (ok) {
+        DWORD written = 0;
+        ok = WriteFile(f, data.data(), static_cast<DWORD>(data.size()), &written, nullptr) && written == data.size();
+        ok = FlushFileBuffers(f) && ok;
+        ok = CloseHandle(f) && ok;
+    }
+    if (ok) ok = MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    if (!ok) DeleteFileW(temp.c_str());
     return ok;
 }
 

@@ -18,7 +18,13 @@ void LoadSettings();
 // a failed write leaves the previous file in place and is reported.
 bool SaveSettings();
 
-// Replaces `path` with `data` through a temporary file beside it.
+// A new empty file beside `target` (its name followed by a unique suffix),
+// created exclusively, so that no file the program did not make is ever
+// overwritten; its path, or an empty string when none could be made.
+std::wstring CreateTempFileBeside(const std::wstring& target);
+
+// Replaces `path` with `data` through a file of the program's own beside it:
+// a failed write leaves the earlier file as it was and removes only that one.
 bool WriteFileReplacing(const std::string& path, const std::string& data);
 bool ReadWholeFile(const std::string& path, std::string& data);
 

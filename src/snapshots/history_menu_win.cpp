@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/app.h"
+#include "app/message.h"
 #include "dock/dock.h"
 #include "settings/settings_win.h"
 #include "snapshots/snapshots.h"
@@ -143,5 +144,7 @@ void SaveHistory() {
     }
     std::vector<SnapshotRecord> records = HistoryMenuRecords();
     records.insert(records.end(), olderRecords.begin(), olderRecords.end());
-    WriteFileReplacing(historyPath, WithCrLf(FormatHistoryFile(records)));
+    if (!WriteFileReplacing(historyPath, WithCrLf(FormatHistoryFile(records))))
+        ShowUserMessage("The snapshot history could not be written; History.dat keeps its earlier entries.",
+                        "Quillcast");
 }

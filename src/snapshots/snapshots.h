@@ -42,6 +42,10 @@ bool SaveSnapshot();
 // written; otherwise tells the user why not. True when written.
 bool SaveSnapshotTo(const std::string& path);
 
+// Puts the picture a snapshot would save on the clipboard, as a
+// device-independent bitmap and as PNG. True when the bitmap is there.
+bool CopySnapshotToClipboard();
+
 void LoadSnapshotDialog();
 void LoadBackgroundImage(const std::string& path);
 void SaveHistory();

@@ -15,6 +15,7 @@
 #include "overlay/overlay.h"
 #include "render/render.h"
 #include "settings/options.h"
+#include "settings/settings_win.h"
 #include "snapshots/last_drawing_win.h"
 #include "snapshots/snapshot_file.h"
 #include "snapshots/snapshots.h"
@@ -25,6 +26,7 @@ static const char* const SAVE_TITLE = "Save a snapshot of the current screen";
 static const char* const LOAD_TITLE = "Load a snapshot";
 static const char* const DEFAULT_EXTENSION = "png";
 static const char* const NOT_SAVED_TITLE = "Snapshot not saved";
+static const char* const NOT_LOADED_TITLE = "Picture not loaded";
 // Room for far longer names than MAX_PATH: a chosen name that did not fit
 // would be dropped by the dialog without a word.
 constexpr DWORD FILE_NAME_BUFFER = 4096;
@@ -85,8 +87,10 @@ GpBitmap* BitmapOverBottomUpRows(BYTE* bits, int width, int height) {
 }
 
 // The picture the overlay shows, without the dock: the committed layer,
-// hdcBase, with every annotation on the background.
+// hdcBase, with every annotation on the background. Text being typed is
+// written into its shape first, so that it is part of the picture.
 static void ComposeSnapshotPicture() {
+    if (shapeText != -1) CommitTextEdit();
     SettleLayer();
     SyncLayer();
     GdiFlush();
@@ -113,12 +117,12 @@ bool WriteBasePicture(const std::string& path, const char* mime, std::string& wh
         return false;
     }
     const std::wstring target = WidePath(path);
-    const std::wstring temp = target + L".tmp";
-    bool written = GdipSaveImageToFile(bitmap.get(), temp.c_str(), &encoder, nullptr) == Ok;
+    const std::wstring temp = CreateTempFileBeside(target);
+    bool written = !temp.empty() && GdipSaveImageToFile(bitmap.get(), temp.c_str(), &encoder, nullptr) == Ok;
     if (written)
         written = MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
     if (!written) {
-        DeleteFileW(temp.c_str());
+        if (!temp.empty()) DeleteFileW(temp.c_str());
         why = "the file could not be written.";
     }
     return written;
@@ -155,26 +159,38 @@ void LoadSnapshotDialog() {
     if (!path.empty()) LoadBackgroundImage(path);
 }
 
-// Draws the picture file into `target` at (0, 0): natural size when it fits
-// the screen, else squeezed along each axis that does not fit. A file that
-// cannot be read draws nothing and gives false.
-bool DrawPictureFile(const std::string& path, HDC target) {
-    ImageOwner image;
-    if (GdipLoadImageFromFile(WidePath(path).c_str(), image.out()) != Ok || !image) return false;
+// Draws a picture into `target` at (0, 0): natural size when it fits the
+// screen, else squeezed along each axis that does not fit.
+static bool DrawPicture(GpImage* image, HDC target) {
     UINT width = 0, height = 0;
-    GdipGetImageWidth(image.get(), &width);
-    GdipGetImageHeight(image.get(), &height);
+    GdipGetImageWidth(image, &width);
+    GdipGetImageHeight(image, &height);
     GraphicsOwner graphics;
     if (GdipCreateFromHDC(target, graphics.out()) != Ok) return false;
-    return GdipDrawImageRectI(graphics.get(), image.get(), 0, 0, std::min<INT>(width, ScreenWidth()),
+    return GdipDrawImageRectI(graphics.get(), image, 0, 0, std::min<INT>(width, ScreenWidth()),
                               std::min<INT>(height, ScreenHeight())) == Ok;
 }
 
+// A file that cannot be read draws nothing and gives false.
+bool DrawPictureFile(const std::string& path, HDC target) {
+    ImageOwner image;
+    if (GdipLoadImageFromFile(WidePath(path).c_str(), image.out()) != Ok || !image) return false;
+    return DrawPicture(image.get(), target);
+}
+
+// A file that cannot be read as a picture (deleted, damaged, no picture at
+// all) changes nothing: the drawing and its background stay.
 void LoadBackgroundImage(const std::string& path) {
+    ImageOwner image;
+    if (GdipLoadImageFromFile(WidePath(path).c_str(), image.out()) != Ok || !image) {
+        const std::string text = "The picture could not be opened; the drawing is kept.\n\n" + path;
+        ShowUserMessage(text.c_str(), NOT_LOADED_TITLE);
+        return;
+    }
     KeepDrawingAsLast();
     opts[IDOPTS_WHITEBOARD] = 0;
     FillRect(hdcCapture, &rectScreen, brushBlack);
-    DrawPictureFile(path, hdcCapture);
+    DrawPicture(image.get(), hdcCapture);
     GdiFlush();
     ForgetLayer();  // drawn over the old picture
     // The old drawing belonged to the old picture; it goes, with its undo
@@ -183,4 +199,72 @@ void LoadBackgroundImage(const std::string& path) {
     ClearHistory();
     ClearAnnotations();
     RepaintOverlayNow();
+}
+
+// hdcBase's picture as a packed device-independent bitmap: its own layout,
+// 24 bits per pixel, rows bottom-up and padded to 4 bytes.
+static HGLOBAL BaseAsDib() {
+    BITMAPINFOHEADER header{};
+    header.biSize = sizeof header;
+    header.biWidth = ScreenWidth();
+    header.biHeight = ScreenHeight();
+    header.biPlanes = 1;
+    header.biBitCount = 24;
+    header.biCompression = BI_RGB;
+    header.biSizeImage = ((static_cast<DWORD>(ScreenWidth()) * 3 + 3) & ~3u) * static_cast<DWORD>(ScreenHeight());
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, sizeof header + header.biSizeImage);
+    auto* bytes = memory ? static_cast<BYTE*>(GlobalLock(memory)) : nullptr;
+    if (!bytes) return memory ? GlobalFree(memory) : nullptr;
+    std::memcpy(bytes, &header, sizeof header);
+    std::memcpy(bytes + sizeof header, baseBits, header.biSizeImage);
+    GlobalUnlock(memory);
+    return memory;
+}
+
+// hdcBase's picture as a PNG file in memory; null when it cannot be made.
+static HGLOBAL BaseAsPng() {
+    CLSID encoder;
+    ImageOwner bitmap(BitmapOverBottomUpRows(baseBits, ScreenWidth(), ScreenHeight()));
+    IStream* stream = nullptr;
+    if (GetEncoderClsid(L"image/png", &encoder) < 0 || !bitmap ||
+        CreateStreamOnHGlobal(nullptr, FALSE, &stream) != S_OK)
+        return nullptr;
+    HGLOBAL memory = nullptr;
+    STATSTG stat{};
+    const bool written = GdipSaveImageToStream(bitmap.get(), stream, &encoder, nullptr) == Ok &&
+                         stream->Stat(&stat, STATFLAG_NONAME) == S_OK && GetHGlobalFromStream(stream, &memory) == S_OK;
+    stream->Release();
+    // The stream's memory can be larger than the file: the copy is exact.
+    HGLOBAL exact = written ? GlobalAlloc(GMEM_MOVEABLE, static_cast<SIZE_T>(stat.cbSize.QuadPart)) : nullptr;
+    if (exact) {
+        std::memcpy(GlobalLock(exact), GlobalLock(memory), static_cast<size_t>(stat.cbSize.QuadPart));
+        GlobalUnlock(exact);
+        GlobalUnlock(memory);
+    }
+    if (memory) GlobalFree(memory);
+    return exact;
+}
+
+// The clipboard takes the memory it is given; what it refused is freed.
+static bool PutOnClipboard(UINT format, HGLOBAL memory) {
+    if (memory && SetClipboardData(format, memory)) return true;
+    if (memory) GlobalFree(memory);
+    return false;
+}
+
+bool CopySnapshotToClipboard() {
+    ComposeSnapshotPicture();
+    HGLOBAL dib = BaseAsDib(), png = BaseAsPng();
+    bool copied = false;
+    if (OpenClipboard(hwndOverlay)) {
+        EmptyClipboard();
+        copied = PutOnClipboard(CF_DIB, dib);
+        PutOnClipboard(RegisterClipboardFormatA("PNG"), png);
+        CloseClipboard();
+    } else {
+        if (dib) GlobalFree(dib);
+        if (png) GlobalFree(png);
+    }
+    if (!copied) ShowUserMessage("The picture could not be copied to the clipboard.", "Quillcast");
+    return copied;
 }

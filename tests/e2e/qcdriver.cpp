@@ -14,6 +14,8 @@
 //   qcdriver key <vk> [ctrl|alt]             virtual-key code in decimal or 0xNN
 //   qcdriver type <text>                     types plain ASCII text
 //   qcdriver tray <title> <mouse message>    post the tray icon's callback as the shell does
+//   qcdriver center <title> <id>             screen centre "x y" of a dialog control
+//   qcdriver is-visible <title>              exit 0 when the window exists and is visible
 #include <windows.h>
 
 #include <cstdio>
@@ -114,6 +116,16 @@ int main(int argc, char** argv) {
     if (cmd == "tray") {  // the icon's id is 100, its callback message 987
         HWND w = FindTitled(argv[2], false);
         return w && PostMessageA(w, 987, 100, num(3)) ? 0 : 1;
+    }
+    if (cmd == "center") {
+        RECT r;
+        HWND w = FindTitled(argv[2], true);
+        if (!w || !GetWindowRect(GetDlgItem(w, num(3)), &r)) return 1;
+        std::printf("%ld %ld\n", (r.left + r.right) / 2, (r.top + r.bottom) / 2);
+        return 0;
+    }
+    if (cmd == "is-visible") {
+        return FindTitled(argv[2], true) ? 0 : 1;
     }
     if (cmd == "move") {
         MoveTo(num(2), num(3));

@@ -60,10 +60,12 @@ TEST_F(HitTest, BoundsShortcutNeverRejectsAHit) {
         Annotation r;
         const uint8_t kind = static_cast<uint8_t>(coord(ANNOT_PEN, ANNOT_MARK));
         const Point32 a{coord(0, 300), coord(0, 300)}, b{coord(0, 300), coord(0, 300)};
+        // The third point lies back towards a: a sharp turn at b.
+        const Point32 vertices[] = {a, b, {a.x + coord(-20, 20), a.y + coord(-20, 20)}};
         opts[IDOPTS_PENWIDTH] = coord(1, 5);
         switch (kind) {
         case ANNOT_PEN:
-            r = MakePenRecord({a, b, {coord(0, 300), coord(0, 300)}});
+            r = MakePenRecord({a, b, vertices[2]});
             break;
         case ANNOT_HIGHLIGHTER:
             r = MakeHighlighterRecord(a, b);
@@ -76,9 +78,10 @@ TEST_F(HitTest, BoundsShortcutNeverRejectsAHit) {
             break;
         }
         for (int i = 0; i < 60; ++i) {
-            // Points cluster near the record so that many of them hit.
+            // Points cluster around each vertex so that many of them hit.
+            const Point32 v = vertices[i / 2 % 3];
             const Point32 p = i % 2 ? Point32{coord(-40, 340), coord(-40, 340)}
-                                    : Point32{a.x + coord(-25, 25), a.y + coord(-25, 25)};
+                                    : Point32{v.x + coord(-25, 25), v.y + coord(-25, 25)};
             for (bool erase : {false, true}) {
                 const bool exact = HitTestRecord(r, p, erase);
                 hits += exact;

@@ -39,10 +39,10 @@ TEST(SettingsFile, MissingSavedFailedLoadedAndDamagedFiles) {
     ASSERT_TRUE(SaveSettings());
     const std::string text = SettingsFile();  // CR LF line ends
     EXPECT_EQ(text.substr(0, 10) + text.substr(text.size() - 30), "0=0\r\n7=4\r\n1066=1\r\n<LastPath>=C:\\snaps\\\r\n");
-    // A failed write (a folder stands where the temporary file goes) is told and keeps the file.
-    ASSERT_TRUE(CreateDirectoryA((settingsPath + ".tmp").c_str(), nullptr));
+    // A failed write (another program holds the file) is told and keeps the file.
+    HANDLE lock = CreateFileA(settingsPath.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     EXPECT_FALSE(SaveSettings());
-    RemoveDirectoryA((settingsPath + ".tmp").c_str());
+    CloseHandle(lock);
     EXPECT_EQ(SettingsFile(), text);
     EXPECT_EQ(recordedMessages.size() == 2 ? recordedMessages[0].text + "|" + recordedMessages[1].text : "",
               "fileOptions could not be found.|Could not write options file.");

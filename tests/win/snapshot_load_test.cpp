@@ -11,7 +11,7 @@ static void DrawSomethingOnWhiteboard() {
 // sends) replaces the drawing and sits at the top left at its natural size
 // on black, shown at once; a wider one is squeezed to the screen's width
 // only (left half red, right half blue: the boundary lands mid-screen); an
-// unreadable file leaves black.
+// unreadable file keeps the drawing and its picture, and the user is told.
 TEST_F(SnapshotTest, LoadedPicturesReplaceTheDrawing) {
     ASSERT_TRUE(WritePicture(folder + "small.png", 400, 300, Pattern));
     RebuildHistoryMenus(("20240101" + folder + "small.png\r\n").c_str());
@@ -32,8 +32,11 @@ TEST_F(SnapshotTest, LoadedPicturesReplaceTheDrawing) {
         for (int x : {0, w / 2 - 3, w / 2 + 3, w - 1}) EXPECT_EQ(SurfacePixel(hdcCapture, x, y), x < w / 2 ? 0xFF0000u : 0xFFu);
     EXPECT_EQ(SurfacePixel(hdcCapture, 10, h / 2), 0u);  // black below
     ASSERT_TRUE(WriteFileReplacing(folder + "not a picture.png", "these bytes are no picture"));
-    LoadBackgroundImage(folder + "not a picture.png");
-    EXPECT_TRUE(SurfacePicture(hdcCapture) == std::vector<uint32_t>(size_t(w) * h, 0u));
+    const std::vector<uint32_t> before = SurfacePicture(hdcCapture);
+    DrawSomethingOnWhiteboard(), recordedMessages.clear();
+    for (const char* name : {"not a picture.png", "deleted.png"}) LoadBackgroundImage(folder + name);
+    EXPECT_TRUE(SurfacePicture(hdcCapture) == before && opts[IDOPTS_WHITEBOARD] == 1 && annotations.size() == 1u);
+    EXPECT_EQ(recordedMessages.size(), 2u);
 }
 
 // F2 and F3 on the overlay open the save and load dialogs owned by the

@@ -1,0 +1,104 @@
+#!/usr/bin/env bash
+# Faults injected into the real Quillcast.exe: full file systems under the
+# data and snapshot folders (small tmpfs mounts), a read-only data folder, a
+# mark picture that is not a picture and a missing font file. Each time the
+# user is told, the program runs on, and Settings.dat and History.dat keep
+# their earlier contents. The mounts need root; without them those parts are
+# skipped.
+source "$(dirname "$0")/e2e_lib.sh"
+
+MOUNTS=()
+unmount_all() { local m; for m in "${MOUNTS[@]}"; do umount -l "$m" 2>/dev/null; done; MOUNTS=(); }
+trap unmount_all EXIT
+
+# A full tmpfs over a folder, holding a copy of what the folder held.
+mount_full() {
+    local dir=$1
+    cp -a "$dir" "$WORK/keep" || return 1
+    mount -t tmpfs -o size=256k tmpfs "$dir" 2>/dev/null || return 1
+    MOUNTS+=("$dir")
+    cp -a "$WORK/keep/." "$dir/" && rm -rf "$WORK/keep"
+    dd if=/dev/zero of="$dir/filler" bs=4k 2>/dev/null
+    return 0
+}
+mount_read_only() {
+    mount --bind "$1" "$1" 2>/dev/null || return 1
+    MOUNTS+=("$1")
+    mount -o remount,bind,ro "$1" 2>/dev/null
+}
+
+# Waits for a message box, checks its title and text, clicks its OK.
+told() {  # title text-fragment
+    drv wait-window "$1" 20 && drv dialog-text "$1" | grep -q -F "$2" && drv press-ok "$1" && drv wait-gone "$1" 10
+}
+# A box owned by the overlay is kept above it by X (WM_TRANSIENT_FOR).
+owned_by_overlay() {
+    local box overlay
+    box=$(xdotool search --name "^$1\$" | head -n 1)
+    overlay=$(xdotool search --name '^Quillcast Mainwindow$' | head -n 1)
+    [ -n "$box" ] && [ -n "$overlay" ] && xprop -id "$box" WM_TRANSIENT_FOR | grep -q -i "$(printf '0x%x' "$overlay")\$"
+}
+files_kept() { cmp -s "$SETTINGS" "$WORK/Settings.dat" && cmp -s "$HISTORY" "$WORK/History.dat"; }
+
+# A first run makes the files; one history entry makes History.dat non-empty.
+fresh_user_data
+start_quillcast
+stop_quillcast
+printf '20260101C:\\earlier.png\r\n' >"$HISTORY"
+cp "$SETTINGS" "$HISTORY" "$WORK/"
+show_root_picture
+
+for fault in full read-only; do
+    if [ $fault = full ]; then mount_full "$DATA_DIR"; else mount_read_only "$DATA_DIR"; fi
+    if [ $? -ne 0 ]; then
+        echo "skip - the data folder cannot be mounted $fault here"
+        unmount_all
+        continue
+    fi
+    start_quillcast
+    drv key 0x57  # W: a change the settings would keep
+    drv close "Quillcast Mainwindow"
+    check "$fault data folder: the user is told History.dat was not written" told Quillcast "snapshot history"
+    check "$fault data folder: the user is told Settings.dat was not written" told "Zephrine Error" "options file"
+    wait_quillcast
+    check "$fault data folder: both files keep their contents" files_kept
+    unmount_all
+done
+
+if mount_full "$SNAP_DIR"; then
+    start_quillcast
+    drv key 0x52
+    drv drag 300 300 500 450 10
+    drv key 0x71  # F2
+    drv wait-window "Save a snapshot of the current screen" 20
+    sleep 1
+    drv type "no room"
+    drv key 0x0D
+    check "full snapshot folder: the message box opens" drv wait-window "Snapshot not saved" 20
+    check "full snapshot folder: it belongs to the overlay" owned_by_overlay "Snapshot not saved"
+    check "full snapshot folder: it says why" told "Snapshot not saved" "could not be written"
+    check "full snapshot folder: no file is left behind" test "$(ls -A "$SNAP_DIR")" = filler
+    import -window root "$WORK/kept.png"
+    check "full snapshot folder: the drawing stays" colour_near "$WORK/kept.png" 297 303 375 375 237 28 36
+    check "full snapshot folder: the program runs on" drv is-visible "Quillcast Mainwindow"
+    stop_quillcast
+    unmount_all
+else
+    echo "skip - the snapshot folder cannot be mounted here"
+fi
+
+mkdir -p "$WORK/bin"
+cp -r "$BIN"/. "$WORK/bin/"
+echo "no picture" >"$WORK/bin/plMarkCheck.png"
+rm -f "$WORK/bin/lib.ttf"
+check "broken mark and missing font: the overlay appears" start_quillcast "$WORK/bin"
+drv wait-window Quillcast 20
+check "the message belongs to the overlay" owned_by_overlay Quillcast
+check "the user is told which files" told Quillcast "lib.ttf, plMarkCheck.png"
+drv key 0x52
+drv drag 300 300 500 450 10
+sleep 0.5
+import -window root "$WORK/drawn.png"
+check "the program runs on and draws" colour_near "$WORK/drawn.png" 297 303 375 375 237 28 36
+stop_quillcast
+finish

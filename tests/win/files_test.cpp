@@ -1,0 +1,40 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
+
+#include "settings/settings_win.h"
+#include "snapshot_helpers.h"
+
+
+namespace {
+
+std::set<std::string> Listing(const std::string& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) names.insert(entry.path().filename().string());
+    return names;
+}
+
+// Files of the user's named like a temporary file of the program's are never
+// written or removed, whether a save succeeds or fails (the target held open
+// by another program), and a failed save leaves no file of its own behind.
+TEST(AtomicWrites, NeverTouchAFileTheProgramDidNotCreate) {
+    StartProgramOnce();
+    const std::string folder = exeDir + "\\atomic\\", saved = settingsPath;
+    CreateDirectoryA(folder.c_str(), nullptr);
+    settingsPath = folder + "Settings.dat";
+    for (const std::string& target : {settingsPath, folder + "shot.png"}) {
+        for (const char* suffix : {".tmp", ".qc-new"}) WriteFileReplacing(target + suffix, "the user's");
+        WriteFileReplacing(target, "");
+        const std::set<std::string> before = Listing(folder);
+        EXPECT_TRUE(target == settingsPath ? SaveSettings() : SaveSnapshotTo(target));
+        HANDLE lock = CreateFileA(target.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        EXPECT_FALSE(target == settingsPath ? SaveSettings() : SaveSnapshotTo(target));
+        CloseHandle(lock);
+        EXPECT_EQ(Listing(folder), before);
+        EXPECT_EQ(ReadFileBytes(target + ".tmp") + ReadFileBytes(target + ".qc-new"), "the user'sthe user's");
+    }
+    settingsPath = saved;
+}
+
+}  // namespace
