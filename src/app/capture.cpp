@@ -5,15 +5,19 @@
 #include "model/history.h"
 #include "overlay/overlay.h"
 
+// The screen's device context spans every monitor in screen coordinates; the
+// picture is the overlay's monitor only.
 void CaptureScreen() {
     HDC screen = GetDC(nullptr);
-    BitBlt(hdcCapture, 0, 0, ScreenWidth(), ScreenHeight(), screen, 0, 0, SRCCOPY);
+    BitBlt(hdcCapture, 0, 0, ScreenWidth(), ScreenHeight(), screen, overlayOrigin.x, overlayOrigin.y, SRCCOPY);
     ReleaseDC(nullptr, screen);
 }
 
 void ShowOverlay() {
     prevForeground = GetForegroundWindow();
-    CaptureScreen();
+    const bool resized = ChoosePointerMonitor();
+    CaptureScreen();  // before the overlay moves: a visible overlay elsewhere stays out of the picture
+    PlaceOverlayOnMonitor(resized);
     CloseTextEditWithoutCommit();
     ClearHistory();
     ClearAnnotations();

@@ -12,6 +12,7 @@
 #include "app/startup.h"
 #include "app/tray.h"
 #include "dock/dock.h"
+#include "dock/dock_scale.h"
 #include "overlay/overlay.h"
 #include "render/gdiplus_flat.h"
 #include "resource.h"
@@ -20,6 +21,7 @@
 #include "snapshots/snapshots.h"
 
 static ULONG_PTR gdiplusToken;
+constexpr int CURSOR_SIZE = 32;  // at 100 %
 
 static const char* const markFiles[MARK_COUNT] = {
     "\\plMarkNumberCircle.png", "\\plMarkNumberRed.bmp", "\\plMarkNumberYellow.bmp", "\\plMarkExclamation.png",
@@ -36,11 +38,23 @@ void StartGdiplus() {
     GdiplusStartup(&gdiplusToken, &input, nullptr);
 }
 
+// The program's own cursors hold pictures for 100, 150 and 200 %; the one
+// for the overlay's scale is taken. A cursor replaced on a change of scale
+// is destroyed, after the pointer has been given its successor.
+static void LoadOwnCursor(HCURSOR& slot, int id) {
+    const int size = ScaleToDpi(CURSOR_SIZE, overlayDpi);
+    const HCURSOR previous = slot;
+    slot = static_cast<HCURSOR>(LoadImageA(hInst, MAKEINTRESOURCEA(id), IMAGE_CURSOR, size, size, 0));
+    if (!previous) return;
+    if (GetCursor() == previous) SetCursor(slot);
+    DestroyCursor(previous);
+}
+
 void LoadCursors() {
-    cursorEraser = LoadCursorA(hInst, MAKEINTRESOURCEA(IDC_CUR_ERASER));
-    cursorMark = LoadCursorA(hInst, MAKEINTRESOURCEA(IDC_CUR_MARK));
-    for (int i = 0; i < 5; ++i) cursorHighlight[i] = LoadCursorA(hInst, MAKEINTRESOURCEA(IDC_CUR_HL1 + i));
-    cursorArrow = LoadCursorA(nullptr, IDC_ARROW);
+    LoadOwnCursor(cursorEraser, IDC_CUR_ERASER);
+    LoadOwnCursor(cursorMark, IDC_CUR_MARK);
+    for (int i = 0; i < 5; ++i) LoadOwnCursor(cursorHighlight[i], IDC_CUR_HL1 + i);
+    cursorArrow = LoadCursorA(nullptr, IDC_ARROW);  // the system's, at the system's size
 }
 
 bool AnotherInstanceRuns() { return FindWindowA(nullptr, OVERLAY_TITLE) != nullptr; }
@@ -65,7 +79,7 @@ void RegisterWindowClasses() {
     RegisterClassExA(&wc);
 }
 
-void ReadScreenRect() { GetWindowRect(GetDesktopWindow(), &rectScreen); }
+void ReadScreenRect() { ReadScreenRectAtPointer(); }
 
 void CreateDialogs() {
     hwndOptions = CreateDialogParamA(hInst, MAKEINTRESOURCEA(IDD_OPTIONS), nullptr, OptionsDlgProc, 0);
@@ -74,7 +88,43 @@ void CreateDialogs() {
 
 void CreateOverlayWindow() {
     hwndOverlay = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, OVERLAY_CLASS, OVERLAY_TITLE, WS_CLIPCHILDREN,
-                                  0, 0, ScreenWidth(), ScreenHeight(), nullptr, nullptr, hInst, nullptr);
+                                  overlayOrigin.x, overlayOrigin.y, ScreenWidth(), ScreenHeight(), nullptr, nullptr,
+                                  hInst, nullptr);
+    overlayDpi = DpiOfWindow(hwndOverlay);  // the dock is built at this scale
+    if (overlayDpi != BASE_DPI) LoadCursors();  // loaded before the scale was known
+}
+
+// A bottom-up DIB section of the given depth; its pixel pointer goes to
+// `bits` when asked for.
+static HBITMAP MakeDib(HDC reference, int width, int height, WORD bitCount, BYTE** bits) {
+    BITMAPINFO bi{};
+    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+    bi.bmiHeader.biWidth = width;
+    bi.bmiHeader.biHeight = height;  // bottom-up
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = bitCount;
+    bi.bmiHeader.biCompression = BI_RGB;
+    if (bitCount == 24) bi.bmiHeader.biSizeImage = width * height * 3;
+    void* pixels = nullptr;
+    HBITMAP dib = CreateDIBSection(reference, &bi, DIB_RGB_COLORS, &pixels, nullptr, 0);
+    if (bits) *bits = static_cast<BYTE*>(pixels);
+    return dib;
+}
+
+// Selects the new picture and deletes the one it replaces (a fresh memory
+// DC's own 1 x 1 picture is a stock object, which deleting leaves alone).
+static void ReplacePicture(HDC dc, HBITMAP picture) {
+    if (HGDIOBJ previous = SelectObject(dc, picture)) DeleteObject(previous);
+}
+
+static void SizeCaptureSurface(int width, int height) {
+    ReplacePicture(hdcCapture, MakeDib(nullptr, width, height, 32, nullptr));
+}
+
+void SizeScreenSurfaces(int width, int height) {
+    ReplacePicture(hdcBack, CreateCompatibleBitmap(hdcOverlay, width, height));
+    ReplacePicture(hdcBase, MakeDib(hdcOverlay, width, height, 24, &baseBits));
+    if (hdcCapture) SizeCaptureSurface(width, height);  // made later in start-up
 }
 
 void CreateSurfaces() {
@@ -86,20 +136,7 @@ void CreateSurfaces() {
         LoadImageA(hInst, MAKEINTRESOURCEA(IDB_HIGHLIGHT_STRIP), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
     if (!strip) strip = CreateCompatibleBitmap(hdcOverlay, 1, 50);  // the strip's pixels are repainted before use
     SelectObject(hdcHighlightStrip, strip);
-    SelectObject(hdcBack, CreateCompatibleBitmap(hdcOverlay, ScreenWidth(), ScreenHeight()));
-
-    BITMAPINFO bi{};
-    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-    bi.bmiHeader.biWidth = ScreenWidth();
-    bi.bmiHeader.biHeight = ScreenHeight();  // bottom-up
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 24;
-    bi.bmiHeader.biCompression = BI_RGB;
-    bi.bmiHeader.biSizeImage = ScreenWidth() * ScreenHeight() * 3;
-    void* bits = nullptr;
-    HBITMAP base = CreateDIBSection(hdcOverlay, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-    baseBits = static_cast<BYTE*>(bits);
-    SelectObject(hdcBase, base);
+    SizeScreenSurfaces(ScreenWidth(), ScreenHeight());
 }
 
 void CreateTextEdit() {
@@ -116,15 +153,7 @@ void MakeOverlayFrameless() {
 
 void CreateCaptureSurface() {
     hdcCapture = CreateCompatibleDC(nullptr);
-    BITMAPINFO bi{};
-    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-    bi.bmiHeader.biWidth = ScreenWidth();
-    bi.bmiHeader.biHeight = ScreenHeight();
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    bi.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    SelectObject(hdcCapture, CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
+    SizeCaptureSurface(ScreenWidth(), ScreenHeight());
 }
 
 void ShowFirstPicture() {
@@ -175,11 +204,26 @@ static std::wstring Widen(const std::string& s) {
     return w;
 }
 
+static GpImage* LoadImageFile(const std::string& path) {
+    GpImage* image = nullptr;
+    if (GdipLoadImageFromFile(Widen(path).c_str(), &image) != Ok) image = nullptr;
+    return image;
+}
+
+// The marks are drawn at 100, 150 and 200 %; the set nearest to the
+// overlay's scale is loaded (its files carry _150 or _200 before the
+// extension), and where such a file is missing the 100 % picture serves.
 void LoadMarkImages() {
+    const int scale = PictureScaleForDpi(overlayDpi);
     for (int i = 0; i < MARK_COUNT; ++i) {
-        const std::wstring path = Widen(exeDir + markFiles[i]);
+        const std::string name = markFiles[i];
         GpImage* image = nullptr;
-        if (GdipLoadImageFromFile(path.c_str(), &image) != Ok) image = nullptr;
+        if (scale != 100) {
+            const size_t dot = name.rfind('.');
+            image = LoadImageFile(exeDir + name.substr(0, dot) + "_" + std::to_string(scale) + name.substr(dot));
+        }
+        if (!image) image = LoadImageFile(exeDir + name);
+        if (stampImages[i]) GdipDisposeImage(stampImages[i]);
         stampImages[i] = image;
     }
 }

@@ -8,6 +8,7 @@
 
 #include "app/app.h"
 #include "dock/dock.h"
+#include "dock/dock_scale.h"
 #include "render/gdi_owner.h"
 
 int swatchHoverCol = -1, swatchHoverRow = -1;
@@ -18,7 +19,7 @@ static WNDPROC staticProc;  // the static class's own procedure, the same for bo
 
 constexpr int GRID_COLUMNS = PALETTE_COLUMNS;
 constexpr int GRID_ROWS = 2;
-constexpr int HIT_CELL = 14;  // cell size used to find the cell under a point
+constexpr int HIT_CELL = 14;  // cell size used to find the cell under a point, at 100 %
 constexpr int SWATCH_WIDTH = 70;
 constexpr int SWATCH_HEIGHT = 28;
 
@@ -30,7 +31,8 @@ void SubclassSwatch(HWND swatch) {
 
 // A point read just outside the control selects the nearest edge cell.
 POINT SwatchCellAt(int x, int y) {
-    return {std::clamp(x / HIT_CELL, 0, GRID_COLUMNS - 1), std::clamp(y / HIT_CELL, 0, GRID_ROWS - 1)};
+    const int cell = ScaleToDpi(HIT_CELL, overlayDpi);
+    return {std::clamp(x / cell, 0, GRID_COLUMNS - 1), std::clamp(y / cell, 0, GRID_ROWS - 1)};
 }
 
 static bool ShowsHighlighter(HWND swatch) { return swatch == hwndcolor && opts[IDOPTS_TOOL] == TOOL_HIGHLIGHTER; }
@@ -115,7 +117,7 @@ static void DrawSwatch(HDC dc, const RECT& client, const SwatchView& view) {
     for (int r = 0; r < rows; ++r) {
         for (int c = 0; c < GRID_COLUMNS; ++c) {
             RECT cell{c * cellWidth + 1, r * cellHeight + 1, (c + 1) * cellWidth, (r + 1) * cellHeight};
-            if (view.highlighter) cell.bottom = SWATCH_HEIGHT;
+            if (view.highlighter) cell.bottom = client.bottom;
             {
                 GdiBrushOwner brush(CreateSolidBrush(view.CellColour(r, c)));
                 FillRect(dc, &cell, brush.get());
@@ -146,7 +148,7 @@ static LRESULT OnSwatchPaint(HWND swatch) {
         MemoryDcOwner surface(target);
         SelectGuard selected(surface.get(), bitmap.get());
         DrawSwatch(surface.get(), client, ViewOf(swatch));
-        BitBlt(target, 0, 0, SWATCH_WIDTH, SWATCH_HEIGHT, surface.get(), 0, 0, SRCCOPY);
+        BitBlt(target, 0, 0, width, height, surface.get(), 0, 0, SRCCOPY);
     }
     EndPaint(swatch, &ps);
     return 0;
