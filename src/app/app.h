@@ -20,7 +20,7 @@ extern HDC hdcOverlay;
 // overlayOrigin is its top-left corner in screen coordinates (negative for a
 // monitor left of or above the primary one). Records, hit tests and every
 // surface work in overlay coordinates; the pointer and the screen picture
-// are in screen coordinates and go through the conversions below.
+// are in screen coordinates and go through the conversion below.
 extern RECT rectScreen;
 extern POINT overlayOrigin;
 extern int overlayDpi;   // dots per inch of the overlay's monitor; 96 at 100 %
@@ -50,7 +50,6 @@ constexpr UINT OVERLAY_TIMER_MS = 300;
 inline int ScreenWidth() { return rectScreen.right; }
 inline int ScreenHeight() { return rectScreen.bottom; }
 inline POINT ScreenToOverlay(POINT p) { return {p.x - overlayOrigin.x, p.y - overlayOrigin.y}; }
-inline POINT OverlayToScreen(POINT p) { return {p.x + overlayOrigin.x, p.y + overlayOrigin.y}; }
 
 // The pointer's position in overlay coordinates.
 POINT OverlayCursorPos();
