@@ -105,5 +105,5 @@ extern int swatchHoverCol, swatchHoverRow;    // hwndcolor
 extern int swatch2HoverCol, swatch2HoverRow;  // hwndcolor2
 extern bool swatchTracking;                   // a leave notification is pending
 
-// Swatch cell under a client point, limited to the 5 x 2 grid.
-POINT SwatchCellAt(int x, int y);
+// Swatch cell under a client point of that swatch, limited to the 5 x 2 grid.
+POINT SwatchCellAt(HWND swatch, int x, int y);
