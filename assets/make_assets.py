@@ -65,9 +65,16 @@ def soft_shadow(c, shape_box, shape="ellipse", radius=0.0):
             c.rrect(*box, radius + grow, fill=(0, 0, 0, alpha))
 
 
+ZOOM = 1   # marks are drawn again at 1.5 and 2 times for larger display scales
+
+
+def mark_canvas():
+    return Canvas(MARK, MARK, zoom=ZOOM)
+
+
 def disc_badge(top, bottom):
     """A round badge with a white rim, shaded from 'top' to 'bottom'."""
-    c = Canvas(MARK, MARK)
+    c = mark_canvas()
     soft_shadow(c, (1.5, 1.0, 30.5, 30.0))
     c.ellipse(1.5, 1.0, 30.5, 30.0, fill=WHITE)
     gradient_fill(c, (3.3, 2.8, 28.7, 28.2), top, bottom)
@@ -76,7 +83,7 @@ def disc_badge(top, bottom):
 
 def tile_badge(top, bottom):
     """A rounded square badge with a white rim, for the arithmetic marks."""
-    c = Canvas(MARK, MARK)
+    c = mark_canvas()
     soft_shadow(c, (2.0, 1.5, 30.0, 29.5), "box", 6.0)
     c.rrect(2.0, 1.5, 30.0, 29.5, 6.0, fill=WHITE)
     gradient_fill(c, (3.8, 3.3, 28.2, 27.7), top, bottom, "box", 4.6)
@@ -91,7 +98,7 @@ def mark_number_circle():
 def square_badge_bmp(face_top, face_bottom, rim, light):
     """An opaque square badge for the .bmp marks (a BMP carries no
     transparency, so the badge fills the picture to its edges)."""
-    c = Canvas(MARK, MARK)
+    c = mark_canvas()
     c.rect(0, 0, MARK, MARK, fill=rim + (255,))
     gradient_fill(c, (1, 1, MARK - 1, MARK - 1), face_top, face_bottom, "box", 0.0)
     c.rect(1, 1, MARK - 1, 2, fill=light + (255,))
@@ -107,7 +114,7 @@ def mark_number_yellow():
 
 
 def mark_exclamation():
-    c = Canvas(MARK, MARK)
+    c = mark_canvas()
     tri = [(16.0, 1.6), (31.0, 28.6), (1.0, 28.6)]
     c.poly([(x + 0.3, y + 1.2) for x, y in tri], fill=(0, 0, 0, 60))
     c.line(tri + [tri[0]], (0, 0, 0, 60), 3.4)
@@ -196,14 +203,24 @@ MARKS = [  # in the order of the program's mark list
 ]
 
 
+MARK_ZOOMS = ((1, ""), (1.5, "_150"), (2, "_200"))   # zoom, file name suffix
+
+
 def write_marks():
-    for name, paint in MARKS:
-        pic = paint()
-        path = os.path.join(HERE, name)
-        if name.endswith(".bmp"):
-            pic.convert("RGB").save(path, format="BMP")
-        else:
-            pic.result().save(path, format="PNG", optimize=True)
+    """The marks at 100 %, and at 150 % and 200 % under the same name with
+    _150 or _200 before the extension: the program takes the set nearest to
+    its display scale, so that a mark is never a stretched small picture."""
+    global ZOOM
+    for ZOOM, suffix in MARK_ZOOMS:
+        for name, paint in MARKS:
+            pic = paint()
+            base, ext = os.path.splitext(name)
+            path = os.path.join(HERE, base + suffix + ext)
+            if name.endswith(".bmp"):
+                pic.convert("RGB").save(path, format="BMP")
+            else:
+                pic.result().save(path, format="PNG", optimize=True)
+    ZOOM = 1
 
 
 # --- handwriting fonts ---------------------------------------------------------

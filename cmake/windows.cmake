@@ -10,6 +10,7 @@ file(GLOB QC_WIN_SOURCES CONFIGURE_DEPENDS
   src/model/*_win.cpp src/settings/*_win.cpp src/snapshots/*_win.cpp
   src/app/*.cpp src/render/*.cpp src/overlay/*.cpp src/dock/*.cpp)
 list(FILTER QC_WIN_SOURCES EXCLUDE REGEX "src/app/main\\.cpp$")
+list(REMOVE_ITEM QC_WIN_SOURCES ${QC_CORE_SOURCES})  # platform-free files among the Win32 ones
 
 add_library(qc_core STATIC ${QC_CORE_SOURCES})
 target_include_directories(qc_core PUBLIC src)
@@ -72,7 +73,9 @@ file(GLOB QC_E2E_SCRIPTS CONFIGURE_DEPENDS tests/e2e/*_test.sh)
 foreach(script ${QC_E2E_SCRIPTS})
   get_filename_component(name ${script} NAME_WE)
   add_test(NAME e2e_${name} COMMAND bash ${script} ${CMAKE_RUNTIME_OUTPUT_DIRECTORY})
-  set_tests_properties(e2e_${name} PROPERTIES TIMEOUT 300 RUN_SERIAL ON)
+  # 77: the test could not set up what it needs here (an X server with two
+  # monitors) and says so.
+  set_tests_properties(e2e_${name} PROPERTIES TIMEOUT 300 RUN_SERIAL ON SKIP_RETURN_CODE 77)
 endforeach()
 
 # Benchmarks: Win32 exes beside Quillcast.exe that print figures, never assert.

@@ -3,7 +3,7 @@
 # always torn down again. Source this file; it sets QC_ROOT.
 QC_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 QC_JOBS=${QC_JOBS:-2}
-QC_PACKAGES="wine wine64 fonts-wine g++-mingw-w64-x86-64 mingw-w64-tools cmake make googletest libgtest-dev xvfb openbox xdotool x11-utils imagemagick wixl msitools zip unzip xclip"
+QC_PACKAGES="wine wine64 fonts-wine g++-mingw-w64-x86-64 mingw-w64-tools cmake make googletest libgtest-dev xvfb openbox xdotool x11-utils imagemagick wixl msitools zip unzip xclip xserver-xorg-core xserver-xorg-video-dummy"
 
 log() { printf '\n== %s\n' "$*"; }
 
@@ -113,12 +113,87 @@ qc_free_display() {
 # build folder. Exports DISPLAY, WINEPREFIX and the Wine settings.
 qc_start_session() {
     local prefix=$1 geometry=${2:-1280x800x24}
-    export WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-    export WINEPREFIX=$prefix
     local n
     n=$(qc_free_display)
     Xvfb ":$n" -screen 0 "$geometry" -nolisten tcp </dev/null >/dev/null 2>&1 &
     QC_PIDS+=($!)
+    qc_start_wine_on_display "$n" "$prefix"
+}
+
+# Writes an Xorg configuration of two monitors side by side: the dummy video
+# driver, one device, monitor and screen each, joined by Xinerama into one
+# desktop. Xvfb cannot do this: its screens either overlap at 0,0 or reach
+# Wine as one output.  qc_two_monitor_conf <file> <RightOf|LeftOf> <WxH> <WxH>
+qc_two_monitor_conf() {
+    local file=$1 side=$2 i w h
+    {
+        printf 'Section "ServerFlags"\n  Option "Xinerama" "true"\n  Option "AutoAddDevices" "false"\n'
+        printf '  Option "AutoEnableDevices" "false"\nEndSection\n'
+        for i in 0 1; do
+            w=${3%x*} h=${3#*x}
+            [ "$i" = 1 ] && w=${4%x*} h=${4#*x}
+            printf 'Section "Device"\n  Identifier "dev%s"\n  Driver "dummy"\n  VideoRam 65536\nEndSection\n' "$i"
+            printf 'Section "Monitor"\n  Identifier "mon%s"\n  HorizSync 5.0-1000.0\n  VertRefresh 5.0-200.0\n' "$i"
+            # A mode of that size at 60 Hz; the dummy driver only needs it to fit.
+            printf '  Modeline "%sx%s" %s %s %s %s %s %s %s %s %s\nEndSection\n' "$w" "$h" \
+                "$(((w + 160) * (h + 30) * 60 / 10000 / 100)).00" "$w" $((w + 48)) $((w + 112)) $((w + 160)) \
+                "$h" $((h + 3)) $((h + 9)) $((h + 30))
+            printf 'Section "Screen"\n  Identifier "scr%s"\n  Device "dev%s"\n  Monitor "mon%s"\n' "$i" "$i" "$i"
+            printf '  DefaultDepth 24\n  SubSection "Display"\n    Depth 24\n    Modes "%sx%s"\n' "$w" "$h"
+            printf '    Virtual %s %s\n  EndSubSection\nEndSection\n' "$w" "$h"
+        done
+        printf 'Section "ServerLayout"\n  Identifier "two"\n  Screen 0 "scr0"\n'
+        printf '  Screen 1 "scr1" %s "scr0"\nEndSection\n' "$side"
+    } >"$file"
+}
+
+# Starts Xorg with two monitors (the primary first, then the second one to
+# its right or left), openbox and a fresh Wine prefix that reports both
+# monitors. Needs root (Xorg) and the dummy driver; returns 1 without
+# leaving anything running when the X server does not come up.
+#   qc_start_two_monitor_session <prefix> <RightOf|LeftOf> [primary WxH] [second WxH]
+qc_start_two_monitor_session() {
+    local prefix=$1 side=$2 first=${3:-1280x800} second=${4:-1024x768}
+    local n dir
+    n=$(qc_free_display)
+    dir="$prefix.xorg"
+    rm -rf "$dir"
+    mkdir -p "$dir/conf.d"
+    qc_two_monitor_conf "$dir/two.conf" "$side" "$first" "$second"
+    command -v Xorg >/dev/null 2>&1 || return 1
+    Xorg ":$n" -config "$dir/two.conf" -configdir "$dir/conf.d" -noreset -nolisten tcp -novtswitch -sharevts \
+        -logfile "$dir/Xorg.log" </dev/null >/dev/null 2>&1 &
+    local pid=$! i
+    for i in $(seq 1 100); do
+        DISPLAY=":$n" xdpyinfo >/dev/null 2>&1 && break
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    if ! DISPLAY=":$n" xdpyinfo >/dev/null 2>&1; then
+        kill "$pid" 2>/dev/null
+        wait "$pid" 2>/dev/null
+        return 1
+    fi
+    QC_PIDS+=("$pid")
+    # Without this Wine's desktop process fails on the dummy driver's video
+    # modes and reports one monitor only.
+    QC_PREFIX_SETUP='wine reg add "HKCU\Software\Wine\X11 Driver" /v UseXVidMode /t REG_SZ /d N /f'
+    qc_start_wine_on_display "$n" "$prefix"
+    QC_PREFIX_SETUP=""
+}
+
+# Sets the display scale every monitor reports (96 is 100 %, 144 is 150 %)
+# in the session's prefix; programs started afterwards see it.
+qc_set_logpixels() {
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f </dev/null >/dev/null 2>&1
+}
+
+# Openbox and a fresh Wine prefix on the X display :<n>.
+QC_PREFIX_SETUP=""
+qc_start_wine_on_display() {
+    local n=$1 prefix=$2
+    export WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+    export WINEPREFIX=$prefix
     export DISPLAY=":$n"
     local i
     for i in $(seq 1 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
@@ -135,6 +210,7 @@ qc_start_session() {
     mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
     cp /usr/share/wine/fonts/*.ttf /usr/share/wine/fonts/*.fon "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
     wine reg add 'HKCU\Software\Wine\Explorer' /v ShowSystray /t REG_DWORD /d 0 /f </dev/null >/dev/null 2>&1 || true
+    [ -n "$QC_PREFIX_SETUP" ] && { eval "$QC_PREFIX_SETUP" </dev/null >/dev/null 2>&1 || true; }
     wineserver -w
     # A long-lived server and one idle Wine process keep Wine's helper
     # processes from holding on to the output of the first test.

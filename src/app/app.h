@@ -15,7 +15,15 @@
 extern HINSTANCE hInst;
 extern HWND hwndOverlay;
 extern HDC hdcOverlay;
-extern RECT rectScreen;  // right = screen width, bottom = screen height
+// The overlay covers one monitor: rectScreen is that monitor's rectangle
+// moved to (0, 0), so right and bottom are its width and height, and
+// overlayOrigin is its top-left corner in screen coordinates (negative for a
+// monitor left of or above the primary one). Records, hit tests and every
+// surface work in overlay coordinates; the pointer and the screen picture
+// are in screen coordinates and go through the conversion below.
+extern RECT rectScreen;
+extern POINT overlayOrigin;
+extern int overlayDpi;   // dots per inch of the overlay's monitor; 96 at 100 %
 extern HDC hdcCapture;   // frozen screen picture, 32 bpp
 extern HDC hdcBack;      // composition buffer
 extern HDC hdcBase;      // 24 bpp gesture base and snapshot source
@@ -41,6 +49,30 @@ constexpr UINT OVERLAY_TIMER_MS = 300;
 
 inline int ScreenWidth() { return rectScreen.right; }
 inline int ScreenHeight() { return rectScreen.bottom; }
+inline POINT ScreenToOverlay(POINT p) { return {p.x - overlayOrigin.x, p.y - overlayOrigin.y}; }
+
+// The pointer's position in overlay coordinates.
+POINT OverlayCursorPos();
+
+// Takes the rectangle of the monitor under the pointer (the primary monitor
+// when none is) into rectScreen and overlayOrigin; true when its size
+// differs from the previous one.
+bool ReadScreenRectAtPointer();
+// The DPI the system gives a window, read the best way the system offers.
+int DpiOfWindow(HWND window);
+// Gives every screen-sized surface a new picture of that size; the earlier
+// pictures are deleted. Start-up and a move to a monitor of another size
+// both come through here.
+void SizeScreenSurfaces(int width, int height);
+void SizeCaptureSurface(int width, int height);
+// Scales the dock and the text bar to `dpi` and remakes what depends on it.
+void ApplyOverlayDpi(int dpi);
+// Showing follows the pointer in two steps, so that the picture is taken
+// before the overlay moves: first the monitor under the pointer becomes the
+// overlay's (surfaces remade only when its size differs; true then), then
+// the overlay window, its scale and the dock are placed on it.
+bool ChoosePointerMonitor();
+void PlaceOverlayOnMonitor(bool resized);
 
 // Screen capture and showing/hiding the overlay.
 void CaptureScreen();

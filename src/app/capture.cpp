@@ -6,9 +6,11 @@
 #include "overlay/overlay.h"
 #include "snapshots/last_drawing_win.h"
 
+// The screen's device context spans every monitor in screen coordinates; the
+// picture is the overlay's monitor only.
 void CaptureScreen() {
     HDC screen = GetDC(nullptr);
-    BitBlt(hdcCapture, 0, 0, ScreenWidth(), ScreenHeight(), screen, 0, 0, SRCCOPY);
+    BitBlt(hdcCapture, 0, 0, ScreenWidth(), ScreenHeight(), screen, overlayOrigin.x, overlayOrigin.y, SRCCOPY);
     ReleaseDC(nullptr, screen);
     ForgetLayer();  // drawn over the old picture
 }
@@ -16,7 +18,9 @@ void CaptureScreen() {
 void ShowOverlay() {
     prevForeground = GetForegroundWindow();
     KeepDrawingAsLast();
-    CaptureScreen();
+    const bool resized = ChoosePointerMonitor();
+    CaptureScreen();  // before the overlay moves: a visible overlay elsewhere stays out of the picture
+    PlaceOverlayOnMonitor(resized);
     CloseTextEditWithoutCommit();
     ClearHistory();
     ClearAnnotations();

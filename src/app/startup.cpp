@@ -13,6 +13,7 @@
 #include "app/startup.h"
 #include "app/tray.h"
 #include "dock/dock.h"
+#include "dock/dock_scale.h"
 #include "overlay/overlay.h"
 #include "render/gdiplus_flat.h"
 #include "resource.h"
@@ -30,6 +31,7 @@ static void NoteUnloaded(const char* name) {
     if (!unloadedFiles.empty()) unloadedFiles += ", ";
     unloadedFiles += name + (name[0] == '\\' ? 1 : 0);
 }
+constexpr int CURSOR_SIZE = 32;  // at 100 %
 
 static const char* const markFiles[MARK_COUNT] = {
     "\\plMarkNumberCircle.png", "\\plMarkNumberRed.bmp", "\\plMarkNumberYellow.bmp", "\\plMarkExclamation.png",
@@ -46,11 +48,23 @@ void StartGdiplus() {
     GdiplusStartup(&gdiplusToken, &input, nullptr);
 }
 
+// The program's own cursors hold pictures for 100, 150 and 200 %; the one
+// for the overlay's scale is taken. A cursor replaced on a change of scale
+// is destroyed, after the pointer has been given its successor.
+static void LoadOwnCursor(HCURSOR& slot, int id) {
+    const int size = ScaleToDpi(CURSOR_SIZE, overlayDpi);
+    const HCURSOR previous = slot;
+    slot = static_cast<HCURSOR>(LoadImageA(hInst, MAKEINTRESOURCEA(id), IMAGE_CURSOR, size, size, 0));
+    if (!previous) return;
+    if (GetCursor() == previous) SetCursor(slot);
+    DestroyCursor(previous);
+}
+
 void LoadCursors() {
-    cursorEraser = LoadCursorA(hInst, MAKEINTRESOURCEA(IDC_CUR_ERASER));
-    cursorMark = LoadCursorA(hInst, MAKEINTRESOURCEA(IDC_CUR_MARK));
-    for (int i = 0; i < 5; ++i) cursorHighlight[i] = LoadCursorA(hInst, MAKEINTRESOURCEA(IDC_CUR_HL1 + i));
-    cursorArrow = LoadCursorA(nullptr, IDC_ARROW);
+    LoadOwnCursor(cursorEraser, IDC_CUR_ERASER);
+    LoadOwnCursor(cursorMark, IDC_CUR_MARK);
+    for (int i = 0; i < 5; ++i) LoadOwnCursor(cursorHighlight[i], IDC_CUR_HL1 + i);
+    cursorArrow = LoadCursorA(nullptr, IDC_ARROW);  // the system's, at the system's size
 }
 
 bool AnotherInstanceRuns() { return FindWindowA(nullptr, OVERLAY_TITLE) != nullptr; }
@@ -75,7 +89,7 @@ void RegisterWindowClasses() {
     RegisterClassExA(&wc);
 }
 
-void ReadScreenRect() { GetWindowRect(GetDesktopWindow(), &rectScreen); }
+void ReadScreenRect() { ReadScreenRectAtPointer(); }
 
 void CreateDialogs() {
     hwndOptions = CreateDialogParamA(hInst, MAKEINTRESOURCEA(IDD_OPTIONS), nullptr, OptionsDlgProc, 0);
@@ -84,7 +98,10 @@ void CreateDialogs() {
 
 void CreateOverlayWindow() {
     hwndOverlay = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, OVERLAY_CLASS, OVERLAY_TITLE, WS_CLIPCHILDREN,
-                                  0, 0, ScreenWidth(), ScreenHeight(), nullptr, nullptr, hInst, nullptr);
+                                  overlayOrigin.x, overlayOrigin.y, ScreenWidth(), ScreenHeight(), nullptr, nullptr,
+                                  hInst, nullptr);
+    overlayDpi = DpiOfWindow(hwndOverlay);  // the dock is built at this scale
+    if (overlayDpi != BASE_DPI) LoadCursors();  // loaded before the scale was known
 }
 
 void CreateSurfaces() {
@@ -96,21 +113,7 @@ void CreateSurfaces() {
         LoadImageA(hInst, MAKEINTRESOURCEA(IDB_HIGHLIGHT_STRIP), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
     if (!strip) strip = CreateCompatibleBitmap(hdcOverlay, 1, 50);  // the strip's pixels are repainted before use
     SelectObject(hdcHighlightStrip, strip);
-    SelectObject(hdcBack, CreateCompatibleBitmap(hdcOverlay, ScreenWidth(), ScreenHeight()));
-
-    BITMAPINFO bi{};
-    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-    bi.bmiHeader.biWidth = ScreenWidth();
-    bi.bmiHeader.biHeight = ScreenHeight();  // bottom-up
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 24;
-    bi.bmiHeader.biCompression = BI_RGB;
-    bi.bmiHeader.biSizeImage = ScreenWidth() * ScreenHeight() * 3;
-    void* bits = nullptr;
-    HBITMAP base = CreateDIBSection(hdcOverlay, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-    baseBits = static_cast<BYTE*>(bits);
-    SelectObject(hdcBase, base);
-    ForgetLayer();  // hdcBase is the committed layer: drawn anew before its first use
+    SizeScreenSurfaces(ScreenWidth(), ScreenHeight());
 }
 
 void CreateTextEdit() {
@@ -125,24 +128,10 @@ void MakeOverlayFrameless() {
     SetWindowPos(hwndOverlay, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_FRAMECHANGED);
 }
 
-// A screen-size 32-bpp picture surface.
-static HDC CreatePictureSurface() {
-    HDC surface = CreateCompatibleDC(nullptr);
-    BITMAPINFO bi{};
-    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-    bi.bmiHeader.biWidth = ScreenWidth();
-    bi.bmiHeader.biHeight = ScreenHeight();
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    bi.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    SelectObject(surface, CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
-    return surface;
-}
-
 void CreateCaptureSurface() {
-    hdcCapture = CreatePictureSurface();
-    hdcLastPicture = CreatePictureSurface();
+    hdcCapture = CreateCompatibleDC(nullptr);
+    hdcLastPicture = CreateCompatibleDC(nullptr);
+    SizeCaptureSurface(ScreenWidth(), ScreenHeight());
 }
 
 void ShowFirstPicture() {
@@ -193,12 +182,27 @@ static std::wstring Widen(const std::string& s) {
     return w;
 }
 
+static GpImage* LoadImageFile(const std::string& path) {
+    GpImage* image = nullptr;
+    if (GdipLoadImageFromFile(Widen(path).c_str(), &image) != Ok) image = nullptr;
+    return image;
+}
+
+// The marks are drawn at 100, 150 and 200 %; the set nearest to the
+// overlay's scale is loaded (its files carry _150 or _200 before the
+// extension), and where such a file is missing the 100 % picture serves.
 void LoadMarkImages() {
+    const int scale = PictureScaleForDpi(overlayDpi);
     for (int i = 0; i < MARK_COUNT; ++i) {
-        const std::wstring path = Widen(exeDir + markFiles[i]);
+        const std::string name = markFiles[i];
         GpImage* image = nullptr;
-        if (GdipLoadImageFromFile(path.c_str(), &image) != Ok) image = nullptr;
+        if (scale != 100) {
+            const size_t dot = name.rfind('.');
+            image = LoadImageFile(exeDir + name.substr(0, dot) + "_" + std::to_string(scale) + name.substr(dot));
+        }
+        if (!image) image = LoadImageFile(exeDir + name);
         if (!image) NoteUnloaded(markFiles[i]);
+        if (stampImages[i]) GdipDisposeImage(stampImages[i]);
         stampImages[i] = image;
     }
 }

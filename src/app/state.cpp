@@ -7,6 +7,8 @@ HINSTANCE hInst;
 HWND hwndOverlay;
 HDC hdcOverlay;
 RECT rectScreen;
+POINT overlayOrigin;
+int overlayDpi = 96;
 HDC hdcCapture;
 HDC hdcBack;
 HDC hdcBase;

@@ -8,6 +8,7 @@
 
 #include "app/app.h"
 #include "app/startup.h"
+#include "dock/dock_scale.h"
 #include "render/render.h"
 #include "resource.h"
 
@@ -22,9 +23,7 @@ HMENU dockMenu, snapshotMenu;
 HWND dockCaptions[CAPTION_COUNT];
 
 static const char* const DOCK_TITLE = "palimpsestDock";
-constexpr int DOCK_HEIGHT = 51;
 constexpr int DOCK_CREATE_WIDTH = 540;
-constexpr int DOCK_LEFT_OF_CENTRE = 240;
 constexpr int TOOL_COUNT = 8;
 constexpr int TOOL_IMAGE_SIZE = 18;
 constexpr int MENU_IMAGE_WIDTH = 72;
@@ -42,19 +41,31 @@ static const int toolBitmaps[TOOL_COUNT] = {IDB_TOOL_PEN,     IDB_TOOL_HIGHLIGHT
                                             IDB_TOOL_STAMP,   IDB_TOOL_ERASER};
 static const int menuBitmaps[2] = {IDB_MENU_OPTIONS, IDB_MENU_SNAPSHOTS};
 
-struct CaptionPlace {
-    int bitmap;
-    int x, y;
-};
-static const CaptionPlace captionPlaces[CAPTION_COUNT] = {
-    {IDB_CAPTION_COLOR, 270, 32},   {IDB_CAPTION_SIZE, 350, 32},     {IDB_CAPTION_WIDTH, 348, 32},
-    {IDB_CAPTION_OPACITY, 406, 32}, {IDB_CAPTION_FILLED, 461, 32},   {IDB_CAPTION_TEXTHINT, 500, 10},
-    {IDB_CAPTION_NUMBER, 350, 35},  {IDB_CAPTION_ERASEALL, 270, 32},
-};
+// Caption pictures in the order of DockCaption.
+static const int captionBitmaps[CAPTION_COUNT] = {IDB_CAPTION_COLOR,  IDB_CAPTION_SIZE,     IDB_CAPTION_WIDTH,
+                                                  IDB_CAPTION_OPACITY, IDB_CAPTION_FILLED,  IDB_CAPTION_TEXTHINT,
+                                                  IDB_CAPTION_NUMBER, IDB_CAPTION_ERASEALL};
 
-static HWND MakeControl(DWORD exStyle, const char* cls, const char* text, DWORD style, int x, int y, int w, int h,
-                        HWND parent) {
-    return CreateWindowExA(exStyle, cls, text, WS_CHILD | style, x, y, w, h, parent, nullptr, hInst, nullptr);
+static DockBox Box(DockItem item) { return DockItemBox(item, overlayDpi); }
+
+static bool IsCaption(int item) { return item >= ITEM_CAPTION_COLOR && item <= ITEM_CAPTION_ERASEALL; }
+
+static HWND MakeControl(DWORD exStyle, const char* cls, const char* text, DWORD style, DockItem item, HWND parent) {
+    const DockBox b = Box(item);
+    return CreateWindowExA(exStyle, cls, text, WS_CHILD | style, b.x, b.y, b.width, b.height, parent, nullptr, hInst,
+                           nullptr);
+}
+
+HWND DockItemWindow(int item) {
+    if (IsCaption(item))
+        return dockCaptions[item - ITEM_CAPTION_COLOR];
+    const HWND windows[DOCK_ITEM_COUNT] = {hwndTools, hwndMenuBar, hwndcolor,  hwndPenSize,  hwndShapeWidth,
+                                           hwndOpacity, hwndFilled, hwndMarks, hwndNumber,   hwndEraseAll};
+    if (item >= ITEM_TEXTBAR_COLOR && item < DOCK_ITEM_COUNT) {
+        const HWND textBarWindows[] = {hwndcolor2, hwndFontFace, hwndFontSize};
+        return textBarWindows[item - ITEM_TEXTBAR_COLOR];
+    }
+    return item >= 0 && item < DOCK_ITEM_COUNT ? windows[item] : nullptr;
 }
 
 static void AddItems(HWND combo, const char* const* items, int count) {
@@ -63,10 +74,11 @@ static void AddItems(HWND combo, const char* const* items, int count) {
 
 static void CreateDockWindows() {
     hwndDock = CreateWindowExA(WS_EX_TOPMOST, DOCK_CLASS, DOCK_TITLE, WS_CHILD | WS_VISIBLE,
-                               ScreenWidth() / 2 - DOCK_LEFT_OF_CENTRE, 0, DOCK_CREATE_WIDTH, DOCK_HEIGHT,
-                               hwndOverlay, nullptr, hInst, nullptr);
-    textBar = CreateWindowExA(WS_EX_TOPMOST, DOCK_CLASS, DOCK_TITLE, WS_CHILD, 100, 100, 235, 32, hwndOverlay,
-                              nullptr, hInst, nullptr);
+                               DockLeft(ScreenWidth(), overlayDpi), 0, ScaleToDpi(DOCK_CREATE_WIDTH, overlayDpi),
+                               DockHeight(overlayDpi), hwndOverlay, nullptr, hInst, nullptr);
+    const DockBox bar = TextBarBox(overlayDpi);
+    textBar = CreateWindowExA(WS_EX_TOPMOST, DOCK_CLASS, DOCK_TITLE, WS_CHILD, bar.x, bar.y, bar.width, bar.height,
+                              hwndOverlay, nullptr, hInst, nullptr);
 }
 
 // Both toolbars start small and are moved to their places once their
@@ -74,19 +86,20 @@ static void CreateDockWindows() {
 static void CreateToolbars() {
     const DWORD common = WS_VISIBLE | WS_CLIPSIBLINGS | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NOPARENTALIGN |
                          CCS_NORESIZE;
-    hwndTools = MakeControl(0, TOOLBARCLASSNAMEA, "", common | CCS_NODIVIDER, 90, 0, 18, 18, hwndDock);
+    hwndTools = CreateWindowExA(0, TOOLBARCLASSNAMEA, "", WS_CHILD | common | CCS_NODIVIDER, 90, 0, 18, 18, hwndDock,
+                                nullptr, hInst, nullptr);
     SendMessageA(hwndTools, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-    hwndMenuBar = MakeControl(0, TOOLBARCLASSNAMEA, "", common, 90, 0, 58, 10, hwndDock);
+    hwndMenuBar = CreateWindowExA(0, TOOLBARCLASSNAMEA, "", WS_CHILD | common, 90, 0, 58, 10, hwndDock, nullptr, hInst,
+                                  nullptr);
     SendMessageA(hwndMenuBar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
 }
 
 static void CreateTextBarControls() {
-    hwndcolor2 = MakeControl(0, "STATIC", "", WS_VISIBLE | SS_NOTIFY, 5, 2, 70, 28, textBar);
-    hwndFontFace = MakeControl(0, "COMBOBOX", "",
-                               WS_VISIBLE | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS, 85, 2, 85, 115,
-                               textBar);
-    hwndFontSize = MakeControl(0, "COMBOBOX", "", WS_VISIBLE | CBS_DROPDOWNLIST | CBS_HASSTRINGS, 180, 2, 50, 115,
-                               textBar);
+    hwndcolor2 = MakeControl(0, "STATIC", "", WS_VISIBLE | SS_NOTIFY, ITEM_TEXTBAR_COLOR, textBar);
+    hwndFontFace = MakeControl(0, "COMBOBOX", "", WS_VISIBLE | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS,
+                               ITEM_FONTFACE, textBar);
+    hwndFontSize =
+        MakeControl(0, "COMBOBOX", "", WS_VISIBLE | CBS_DROPDOWNLIST | CBS_HASSTRINGS, ITEM_FONTSIZE, textBar);
     AddItems(hwndFontFace, fontFaceCaptions, FONT_FACE_COUNT);
     AddItems(hwndFontSize, fontSizeItems, static_cast<int>(std::size(fontSizeItems)));
 }
@@ -94,19 +107,21 @@ static void CreateTextBarControls() {
 // Controls sharing a place (the swatch, the mark list and "Erase All") are
 // never shown together: the relayout shows those of the current tool.
 static void CreateDockControls() {
-    hwndcolor = MakeControl(0, "STATIC", "", WS_VISIBLE | SS_NOTIFY, 245, 2, 70, 28, hwndDock);
+    hwndcolor = MakeControl(0, "STATIC", "", WS_VISIBLE | SS_NOTIFY, ITEM_COLOR, hwndDock);
     const DWORD list = CBS_DROPDOWNLIST | CBS_HASSTRINGS;
-    hwndPenSize = MakeControl(0, "COMBOBOX", "", list, 335, 2, 50, 115, hwndDock);
-    hwndShapeWidth = MakeControl(0, "COMBOBOX", "", list, 335, 2, 50, 115, hwndDock);
-    hwndOpacity = MakeControl(0, "COMBOBOX", "", list, 395, 2, 50, 115, hwndDock);
-    hwndFilled = MakeControl(0, "BUTTON", "", BS_AUTOCHECKBOX | BS_NOTIFY, 465, 10, 14, 14, hwndDock);
-    hwndMarks = MakeControl(0, "COMBOBOX", "", list | CBS_OWNERDRAWFIXED | WS_VSCROLL, 245, 2, 95, 60, hwndDock);
-    hwndNumber = MakeControl(WS_EX_CLIENTEDGE, "EDIT", "1", WS_VISIBLE | ES_NUMBER | ES_MULTILINE, 350, 12, 35, 20,
-                             hwndDock);
-    hwndEraseAll = MakeControl(0, "BUTTON", "Erase All", BS_PUSHBUTTON | BS_NOTIFY, 245, 3, 80, 20, hwndDock);
-    for (int i = 0; i < CAPTION_COUNT; ++i)
-        dockCaptions[i] = MakeControl(0, "STATIC", "", SS_BITMAP, captionPlaces[i].x, captionPlaces[i].y, 0, 0,
-                                      hwndDock);
+    hwndPenSize = MakeControl(0, "COMBOBOX", "", list, ITEM_PENSIZE, hwndDock);
+    hwndShapeWidth = MakeControl(0, "COMBOBOX", "", list, ITEM_SHAPEWIDTH, hwndDock);
+    hwndOpacity = MakeControl(0, "COMBOBOX", "", list, ITEM_OPACITY, hwndDock);
+    hwndFilled = MakeControl(0, "BUTTON", "", BS_AUTOCHECKBOX | BS_NOTIFY, ITEM_FILLED, hwndDock);
+    hwndMarks = MakeControl(0, "COMBOBOX", "", list | CBS_OWNERDRAWFIXED | WS_VSCROLL, ITEM_MARKS, hwndDock);
+    hwndNumber =
+        MakeControl(WS_EX_CLIENTEDGE, "EDIT", "1", WS_VISIBLE | ES_NUMBER | ES_MULTILINE, ITEM_NUMBER, hwndDock);
+    hwndEraseAll = MakeControl(0, "BUTTON", "Erase All", BS_PUSHBUTTON | BS_NOTIFY, ITEM_ERASEALL, hwndDock);
+    for (int i = 0; i < CAPTION_COUNT; ++i) {
+        const DockBox at = Box(static_cast<DockItem>(ITEM_CAPTION_COLOR + i));
+        dockCaptions[i] = CreateWindowExA(0, "STATIC", "", WS_CHILD | SS_BITMAP, at.x, at.y, 0, 0, hwndDock, nullptr,
+                                          hInst, nullptr);
+    }
     SubclassSwatch(hwndcolor);
     SubclassSwatch(hwndcolor2);
 }
@@ -115,17 +130,29 @@ static void CreateDockControls() {
 // caption beside the first three marks is not cut off by the scroll bar.
 static void FillMarkList() {
     for (int i = 0; i < MARK_LIST_ITEMS; ++i) SendMessageA(hwndMarks, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("1"));
-    SendMessageA(hwndMarks, CB_SETDROPPEDWIDTH, MARK_LIST_DROPPED_WIDTH, 0);
+    SendMessageA(hwndMarks, CB_SETDROPPEDWIDTH, ScaleToDpi(MARK_LIST_DROPPED_WIDTH, overlayDpi), 0);
 }
 
+// The dock's pictures are drawn at 100, 150 and 200 %; the set nearest to
+// the overlay's scale is taken as it is, never stretched.
+static int PictureScale() { return PictureScaleForDpi(overlayDpi); }
+
+static int PictureSize(int size) { return size * PictureScale() / 100; }
+
 static HBITMAP LoadBitmapResource(int id) {
+    const int scale = PictureScale();
+    const int scaledId = id + (scale == 150 ? IDB_SCALE150_OFFSET : scale == 200 ? IDB_SCALE200_OFFSET : 0);
+    if (HANDLE picture = LoadImageA(hInst, MAKEINTRESOURCEA(scaledId), IMAGE_BITMAP, 0, 0, 0))
+        return static_cast<HBITMAP>(picture);
     return static_cast<HBITMAP>(LoadImageA(hInst, MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, 0));
 }
 
 static void SetCaptionPictures() {
-    for (int i = 0; i < CAPTION_COUNT; ++i)
-        SendMessageA(dockCaptions[i], STM_SETIMAGE, IMAGE_BITMAP,
-                     reinterpret_cast<LPARAM>(LoadBitmapResource(captionPlaces[i].bitmap)));
+    for (int i = 0; i < CAPTION_COUNT; ++i) {
+        const LRESULT previous = SendMessageA(dockCaptions[i], STM_SETIMAGE, IMAGE_BITMAP,
+                                              reinterpret_cast<LPARAM>(LoadBitmapResource(captionBitmaps[i])));
+        if (previous) DeleteObject(reinterpret_cast<HBITMAP>(previous));
+    }
 }
 
 // One image per bitmap; a bitmap wider than the image size (the eraser's)
@@ -151,22 +178,36 @@ static void AddButtons(HWND toolbar, int count, BYTE style) {
     SendMessageA(toolbar, TB_ADDBUTTONSA, count, reinterpret_cast<LPARAM>(buttons));
 }
 
-static void SetUpToolbar(HWND toolbar, HIMAGELIST images, int width, int height, int buttons, BYTE style) {
-    SendMessageA(toolbar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
-    SendMessageA(toolbar, TB_SETBITMAPSIZE, 0, MAKELPARAM(width, height));
-    SendMessageA(toolbar, TB_SETBUTTONSIZE, 0, MAKELPARAM(width, height));
-    AddButtons(toolbar, buttons, style);
+// Gives a toolbar the picture set of the current scale; the image list it
+// replaces is destroyed.
+static void SetToolbarPictures(HWND toolbar, const int* bitmaps, int count, int width, int height) {
+    const int w = PictureSize(width), h = PictureSize(height);
+    const LRESULT previous = SendMessageA(toolbar, TB_SETIMAGELIST, 0,
+                                          reinterpret_cast<LPARAM>(MakeImageList(w, h, bitmaps, count)));
+    if (previous) ImageList_Destroy(reinterpret_cast<HIMAGELIST>(previous));
+    SendMessageA(toolbar, TB_SETBITMAPSIZE, 0, MAKELPARAM(w, h));
+    SendMessageA(toolbar, TB_SETBUTTONSIZE, 0, MAKELPARAM(w, h));
+}
+
+static void SetToolbarsPictures() {
+    SetToolbarPictures(hwndTools, toolBitmaps, TOOL_COUNT, TOOL_IMAGE_SIZE, TOOL_IMAGE_SIZE);
+    SetToolbarPictures(hwndMenuBar, menuBitmaps, 2, MENU_IMAGE_WIDTH, MENU_IMAGE_HEIGHT);
+}
+
+// The menu toolbar lies inside the tool toolbar's rectangle, below its
+// buttons: it goes on top, or the tool toolbar would clip it away.
+static void PlaceToolbars() {
+    const DockBox tools = Box(ITEM_TOOLS), menus = Box(ITEM_MENUBAR);
+    SetWindowPos(hwndTools, HWND_TOP, tools.x, tools.y, tools.width, tools.height, SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    SetWindowPos(hwndMenuBar, HWND_TOP, menus.x, menus.y, menus.width, menus.height,
+                 SWP_NOACTIVATE | SWP_SHOWWINDOW);
 }
 
 static void BuildToolbars() {
-    SetUpToolbar(hwndTools, MakeImageList(TOOL_IMAGE_SIZE, TOOL_IMAGE_SIZE, toolBitmaps, TOOL_COUNT),
-                 TOOL_IMAGE_SIZE, TOOL_IMAGE_SIZE, TOOL_COUNT, BTNS_CHECKGROUP);
-    SetUpToolbar(hwndMenuBar, MakeImageList(MENU_IMAGE_WIDTH, MENU_IMAGE_HEIGHT, menuBitmaps, 2), MENU_IMAGE_WIDTH,
-                 MENU_IMAGE_HEIGHT, 2, BTNS_BUTTON);
-    // The menu toolbar lies inside the tool toolbar's rectangle, below its
-    // buttons: it goes on top, or the tool toolbar would clip it away.
-    SetWindowPos(hwndTools, HWND_TOP, 7, 0, 200, 50, SWP_NOACTIVATE | SWP_SHOWWINDOW);
-    SetWindowPos(hwndMenuBar, HWND_TOP, 7, 25, 200, 25, SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    SetToolbarsPictures();
+    AddButtons(hwndTools, TOOL_COUNT, BTNS_CHECKGROUP);
+    AddButtons(hwndMenuBar, 2, BTNS_BUTTON);
+    PlaceToolbars();
 }
 
 static HFONT MakeDockFont(const char* face, int points) {
@@ -178,6 +219,45 @@ static void MakeDockFonts() {
     fontMarkLarge = MakeDockFont("Arial Bold", 10);
     fontMarkSmall = MakeDockFont("Arial Bold", 8);
     fontCaption = MakeDockFont("Segoe UI", 7);
+}
+
+// The two owner-drawn lists measured their rows when they were made; a new
+// scale sets the heights anew.
+static void SetListRowHeights() {
+    for (HWND list : {hwndMarks, hwndFontFace}) {
+        const bool fontList = list == hwndFontFace;
+        SendMessageA(list, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), ListRowHeight(fontList, true));
+        SendMessageA(list, CB_SETITEMHEIGHT, 0, ListRowHeight(fontList, false));
+    }
+}
+
+static void SetDockFonts() {
+    const HFONT previous[] = {fontMarkLarge, fontMarkSmall, fontCaption};
+    MakeDockFonts();
+    for (HWND list : {hwndPenSize, hwndShapeWidth, hwndOpacity})
+        SendMessageA(list, WM_SETFONT, reinterpret_cast<WPARAM>(fontMarkSmall), TRUE);
+    for (HFONT font : previous) DeleteObject(font);
+}
+
+void RescaleDock() {
+    const DockBox bar = TextBarBox(overlayDpi);
+    SetWindowPos(textBar, nullptr, 0, 0, bar.width, bar.height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    for (int item = ITEM_COLOR; item < DOCK_ITEM_COUNT; ++item) {
+        const DockBox b = Box(static_cast<DockItem>(item));
+        SetWindowPos(DockItemWindow(item), nullptr, b.x, b.y, b.width, b.height,
+                     SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS | (IsCaption(item) ? SWP_NOSIZE : 0));
+    }
+    SetToolbarsPictures();
+    PlaceToolbars();
+    SetCaptionPictures();
+    SetDockFonts();
+    SetListRowHeights();
+    SendMessageA(hwndMarks, CB_SETDROPPEDWIDTH, ScaleToDpi(MARK_LIST_DROPPED_WIDTH, overlayDpi), 0);
+    RelayoutDock();
+    PlaceDock();
+    // Every control changed place, size or picture: all are painted afresh.
+    for (HWND bar : {hwndDock, textBar})
+        RedrawWindow(bar, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
 void FillDockOptionsMenu() {

@@ -38,6 +38,16 @@ void RelayoutDock();
 void ApplyDockControls();
 void MakeTextFont();
 void ToggleDockEdge();
+// Puts the dock at the edge IDOPTS_DOCKTOP names, for the overlay's size.
+void PlaceDock();
+// Remakes everything of the dock and the text bar that depends on the
+// overlay's scale (overlayDpi): places, pictures, fonts, list rows.
+void RescaleDock();
+// The window of a DockItem (dock/dock_scale.h).
+HWND DockItemWindow(int item);
+// Row heights of the two owner-drawn lists (the font face list or the mark
+// list) at the overlay's scale, for the closed field and the open rows.
+int ListRowHeight(bool fontList, bool selectionField);
 void DockAutohideTick();
 
 extern HMENU dockMenu;      // the dock's Options menu
@@ -96,5 +106,5 @@ extern int swatchHoverCol, swatchHoverRow;    // hwndcolor
 extern int swatch2HoverCol, swatch2HoverRow;  // hwndcolor2
 extern bool swatchTracking;                   // a leave notification is pending
 
-// Swatch cell under a client point, limited to the 5 x 2 grid.
-POINT SwatchCellAt(int x, int y);
+// Swatch cell under a client point of that swatch, limited to the 5 x 2 grid.
+POINT SwatchCellAt(HWND swatch, int x, int y);

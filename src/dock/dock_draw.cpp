@@ -4,6 +4,7 @@
 
 #include "app/app.h"
 #include "dock/dock.h"
+#include "dock/dock_scale.h"
 #include "render/gdi_owner.h"
 #include "render/render.h"
 
@@ -13,6 +14,8 @@ constexpr COLORREF BLACK = 0x000000;
 constexpr COLORREF WHITE = 0xFFFFFF;
 constexpr int NUMBERED_MARKS = 3;
 constexpr int HANDWRITING_FACES = 4;
+
+static int S(int value) { return ScaleToDpi(value, overlayDpi); }
 
 static bool IsSelectionField(const DRAWITEMSTRUCT* item) { return (item->itemState & ODS_COMBOBOXEDIT) != 0; }
 
@@ -28,15 +31,15 @@ static SIZE MarkImageSize(int mark) {
 // Marks 1 and 2 (the red and yellow discs) sit at their own offset.
 static POINT MarkOrigin(const RECT& item, int mark, bool selectionField) {
     const bool disc = mark == 1 || mark == 2;
-    if (selectionField) return disc ? POINT{item.left, item.top} : POINT{item.left + 5, item.top - 5};
-    return disc ? POINT{item.left + 7, item.top + 3} : POINT{item.left, item.top};
+    if (selectionField) return disc ? POINT{item.left, item.top} : POINT{item.left + S(5), item.top - S(5)};
+    return disc ? POINT{item.left + S(7), item.top + S(3)} : POINT{item.left, item.top};
 }
 
 static void DrawNumberedCaption(HDC dc, const RECT& item) {
     SelectGuard font(dc, fontCaption);
     SetTextColor(dc, CAPTION_RED);
     SetBkMode(dc, TRANSPARENT);
-    TextOutA(dc, item.left + 47, item.top + 20, "numbered", 8);
+    TextOutA(dc, item.left + S(47), item.top + S(20), "numbered", 8);
 }
 
 static void DrawMarkItem(const DRAWITEMSTRUCT* item) {
@@ -77,8 +80,8 @@ static void DrawFontRow(const DRAWITEMSTRUCT* item) {
     SetBkColor(item->hDC, WHITE);
     FillRect(item->hDC, &item->rcItem, brushWhiteboard);
     RECT box = item->rcItem;
-    box.left += 5;
-    if (face == 3) OffsetRect(&box, 0, 5);  // this handwriting face sits high in its cell
+    box.left += S(5);
+    if (face == 3) OffsetRect(&box, 0, S(5));  // this handwriting face sits high in its cell
     const int points = face < HANDWRITING_FACES ? 16 : 10;
     FontOwner font(CreateFontA(FontHeightForPoints(points), 0, 0, 0, 100, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                                OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,

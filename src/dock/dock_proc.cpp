@@ -7,6 +7,7 @@
 
 #include "app/app.h"
 #include "dock/dock.h"
+#include "dock/dock_scale.h"
 #include "model/annotation.h"
 #include "model/history.h"
 #include "overlay/overlay.h"
@@ -17,7 +18,8 @@
 #include "snapshots/snapshots.h"
 
 constexpr int MARKER_DIGITS = 3;
-constexpr int SNAPSHOT_MENU_OFFSET = 77;  // the Snapshots button's left edge within the menu toolbar
+// The Snapshots button's left edge within the menu toolbar, at 100 %.
+constexpr int SNAPSHOT_MENU_OFFSET = 77;
 
 int ParseMarkerNumber(const char* text) {
     int number = 0;
@@ -74,7 +76,8 @@ static void OnMenuButton(int button) {
     GetWindowRect(hwndMenuBar, &bar);
     if (button == MENU_BUTTON_OPTIONS) RunDockMenuChoice(OpenMenuAt(dockMenu, bar.left, bar.bottom));
     if (button == MENU_BUTTON_SNAPSHOTS)
-        RunSnapshotMenuChoice(OpenMenuAt(snapshotMenu, bar.left + SNAPSHOT_MENU_OFFSET, bar.bottom));
+        RunSnapshotMenuChoice(
+            OpenMenuAt(snapshotMenu, bar.left + ScaleToDpi(SNAPSHOT_MENU_OFFSET, overlayDpi), bar.bottom));
 }
 
 // Several steps can apply to one command; they run in this order.
@@ -96,17 +99,18 @@ static void OnCommand(WPARAM wParam, LPARAM lParam) {
     if (sender == hwndMenuBar) OnMenuButton(LOWORD(wParam));
 }
 
+int ListRowHeight(bool fontList, bool selectionField) {
+    const int height = fontList ? (selectionField ? 18 : 26) : (selectionField ? 31 : 41);
+    return ScaleToDpi(height, overlayDpi);
+}
+
 // Fixed-height lists are measured once, while each is created; the parent
 // tells which list asks.
 static void OnMeasureItem(HWND hwnd, MEASUREITEMSTRUCT* item) {
     const bool selectionField = item->itemID == static_cast<UINT>(-1);
-    if (hwnd == textBar) {
-        item->itemWidth = 330;
-        item->itemHeight = selectionField ? 18 : 26;
-    } else {
-        item->itemWidth = 460;
-        item->itemHeight = selectionField ? 31 : 41;
-    }
+    const bool fontList = hwnd == textBar;
+    item->itemWidth = ScaleToDpi(fontList ? 330 : 460, overlayDpi);
+    item->itemHeight = ListRowHeight(fontList, selectionField);
 }
 
 LRESULT CALLBACK DockWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {

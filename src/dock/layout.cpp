@@ -8,24 +8,14 @@
 
 #include "app/app.h"
 #include "dock/dock.h"
+#include "dock/dock_scale.h"
 #include "render/render.h"
 
-constexpr int DOCK_HEIGHT = 51;
-constexpr int DOCK_LEFT_OF_CENTRE = 240;
-constexpr int DOCK_BOTTOM_GAP = 52;  // the dock's top lies this far above the screen's bottom
-constexpr int DOCK_WIDTH_DEFAULT = 448;
-constexpr int DOCK_WIDTH_HIGHLIGHTER = 395;
-constexpr int DOCK_WIDTH_SHAPES = 597;
-constexpr int DOCK_WIDTH_ERASER = 328;
 constexpr int TEXT_MARGIN_ELLIPSE = 18;
 constexpr int TEXT_MARGIN_OTHER = 4;
 constexpr int NUMBERED_MARKS = 3;
 constexpr int AUTOHIDE_TICK_MS = 300;
 constexpr int AUTOHIDE_AFTER_MS = 4000;
-
-static void ShowControls(std::initializer_list<HWND> controls) {
-    for (HWND control : controls) ShowWindow(control, SW_SHOWNA);
-}
 
 static void HideToolControls() {
     for (HWND control : {hwndcolor, hwndPenSize, hwndShapeWidth, hwndOpacity, hwndFilled, hwndMarks, hwndNumber,
@@ -35,11 +25,17 @@ static void HideToolControls() {
 }
 
 static void SetDockWidth(int width) {
-    SetWindowPos(hwndDock, nullptr, 0, 0, width, DOCK_HEIGHT, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(hwndDock, nullptr, 0, 0, width, DockHeight(overlayDpi),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 static void MoveControl(HWND control, int x, int y) {
     SetWindowPos(control, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+static void MoveItem(DockItem item) {
+    const DockBox at = DockItemBox(item, overlayDpi);
+    MoveControl(DockItemWindow(item), at.x, at.y);
 }
 
 static void ReadCheckedTool() {
@@ -48,37 +44,9 @@ static void ReadCheckedTool() {
 }
 
 static void ShowControlsOfTool(int tool) {
-    HWND* caption = dockCaptions;
-    switch (tool) {
-    case TOOL_PEN:
-        ShowControls({hwndcolor, caption[CAPTION_COLOR], hwndPenSize, caption[CAPTION_SIZE], hwndOpacity,
-                      caption[CAPTION_OPACITY]});
-        break;
-    case TOOL_HIGHLIGHTER:
-        SetDockWidth(DOCK_WIDTH_HIGHLIGHTER);
-        ShowControls({hwndcolor, caption[CAPTION_COLOR], hwndPenSize, caption[CAPTION_SIZE]});
-        break;
-    case TOOL_RECT:
-    case TOOL_ROUNDRECT:
-    case TOOL_ELLIPSE:
-        SetDockWidth(DOCK_WIDTH_SHAPES);
-        ShowControls({hwndcolor, caption[CAPTION_COLOR], hwndShapeWidth, caption[CAPTION_WIDTH], hwndOpacity,
-                      caption[CAPTION_OPACITY], hwndFilled, caption[CAPTION_FILLED], caption[CAPTION_TEXTHINT]});
-        break;
-    case TOOL_ARROW:
-        ShowControls({hwndcolor, caption[CAPTION_COLOR], hwndShapeWidth, caption[CAPTION_WIDTH], hwndOpacity,
-                      caption[CAPTION_OPACITY]});
-        break;
-    case TOOL_MARK:
-        ShowControls({hwndMarks, hwndNumber, caption[CAPTION_NUMBER]});
-        break;
-    case TOOL_ERASER:
-        SetDockWidth(DOCK_WIDTH_ERASER);
-        ShowControls({hwndEraseAll, caption[CAPTION_ERASEALL]});
-        break;
-    default:
-        break;  // only the toolbars
-    }
+    int count = 0;
+    const DockItem* items = DockItemsOfTool(tool, count);
+    for (int i = 0; i < count; ++i) ShowWindow(DockItemWindow(items[i]), SW_SHOWNA);
 }
 
 void RelayoutDock() {
@@ -87,9 +55,9 @@ void RelayoutDock() {
     HideToolControls();
     ReadCheckedTool();
     textMargin = opts[IDOPTS_TOOL] == TOOL_ELLIPSE ? TEXT_MARGIN_ELLIPSE : TEXT_MARGIN_OTHER;
-    SetDockWidth(DOCK_WIDTH_DEFAULT);
-    MoveControl(hwndOpacity, 395, 2);
-    MoveControl(dockCaptions[CAPTION_OPACITY], 406, 32);
+    MoveItem(ITEM_OPACITY);
+    MoveItem(ITEM_CAPTION_OPACITY);
+    SetDockWidth(DockWidthForTool(opts[IDOPTS_TOOL], overlayDpi));
     ShowControlsOfTool(opts[IDOPTS_TOOL]);
     // The swatch's palette depends on the tool.
     InvalidateRect(hwndcolor, nullptr, FALSE);
@@ -135,12 +103,16 @@ void MakeTextFont() {
     SendMessageA(textEdit, WM_SETFONT, reinterpret_cast<WPARAM>(fontText), FALSE);
 }
 
-// The left edge stays at half the screen width less 240, whatever the
-// dock's width.
+// The left edge stays at half the overlay's width less 240 (at 100 %),
+// whatever the dock's width.
+void PlaceDock() {
+    MoveControl(hwndDock, DockLeft(ScreenWidth(), overlayDpi),
+                opts[IDOPTS_DOCKTOP] == 0 ? DockTopAtBottom(ScreenHeight(), overlayDpi) : 0);
+}
+
 void ToggleDockEdge() {
-    const bool toTop = opts[IDOPTS_DOCKTOP] == 0;
-    opts[IDOPTS_DOCKTOP] = toTop ? 1 : 0;
-    MoveControl(hwndDock, ScreenWidth() / 2 - DOCK_LEFT_OF_CENTRE, toTop ? 0 : ScreenHeight() - DOCK_BOTTOM_GAP);
+    opts[IDOPTS_DOCKTOP] = opts[IDOPTS_DOCKTOP] == 0 ? 1 : 0;
+    PlaceDock();
 }
 
 void DockAutohideTick() {

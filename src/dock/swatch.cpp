@@ -18,7 +18,6 @@ static WNDPROC staticProc;  // the static class's own procedure, the same for bo
 
 constexpr int GRID_COLUMNS = PALETTE_COLUMNS;
 constexpr int GRID_ROWS = 2;
-constexpr int HIT_CELL = 14;  // cell size used to find the cell under a point
 constexpr int SWATCH_WIDTH = 70;
 constexpr int SWATCH_HEIGHT = 28;
 
@@ -28,9 +27,15 @@ void SubclassSwatch(HWND swatch) {
     if (!staticProc) staticProc = reinterpret_cast<WNDPROC>(previous);
 }
 
-// A point read just outside the control selects the nearest edge cell.
-POINT SwatchCellAt(int x, int y) {
-    return {std::clamp(x / HIT_CELL, 0, GRID_COLUMNS - 1), std::clamp(y / HIT_CELL, 0, GRID_ROWS - 1)};
+// A point read just outside the control selects the nearest edge cell. The
+// cells are those the painting draws: a fifth of the width by half the
+// height, 14 x 14 at 100 %, larger with the display scale.
+POINT SwatchCellAt(HWND swatch, int x, int y) {
+    RECT client{};
+    GetClientRect(swatch, &client);
+    const int width = std::max<int>(client.right / GRID_COLUMNS, 1);
+    const int height = std::max<int>(client.bottom / GRID_ROWS, 1);
+    return {std::clamp(x / width, 0, GRID_COLUMNS - 1), std::clamp(y / height, 0, GRID_ROWS - 1)};
 }
 
 static bool ShowsHighlighter(HWND swatch) { return swatch == hwndcolor && opts[IDOPTS_TOOL] == TOOL_HIGHLIGHTER; }
@@ -46,7 +51,7 @@ static void RepaintNow(HWND window) {
 }
 
 static void OnSwatchClick(HWND swatch, LPARAM lParam) {
-    const POINT cell = SwatchCellAt(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+    const POINT cell = SwatchCellAt(swatch, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
     if (swatch == hwndcolor2) {
         opts[IDOPTS_TEXTCOLORROW] = cell.y;
         opts[IDOPTS_TEXTCOLORCOL] = cell.x;
@@ -71,7 +76,7 @@ static void OnSwatchMove(HWND swatch, LPARAM lParam) {
         TRACKMOUSEEVENT track{sizeof(TRACKMOUSEEVENT), TME_LEAVE, swatch, 0};
         swatchTracking = TrackMouseEvent(&track) != FALSE;
     }
-    const POINT cell = SwatchCellAt(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+    const POINT cell = SwatchCellAt(swatch, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
     if (swatch == hwndcolor) {
         swatchHoverCol = cell.x;
         swatchHoverRow = cell.y;
@@ -115,7 +120,7 @@ static void DrawSwatch(HDC dc, const RECT& client, const SwatchView& view) {
     for (int r = 0; r < rows; ++r) {
         for (int c = 0; c < GRID_COLUMNS; ++c) {
             RECT cell{c * cellWidth + 1, r * cellHeight + 1, (c + 1) * cellWidth, (r + 1) * cellHeight};
-            if (view.highlighter) cell.bottom = SWATCH_HEIGHT;
+            if (view.highlighter) cell.bottom = client.bottom;
             {
                 GdiBrushOwner brush(CreateSolidBrush(view.CellColour(r, c)));
                 FillRect(dc, &cell, brush.get());
@@ -146,7 +151,7 @@ static LRESULT OnSwatchPaint(HWND swatch) {
         MemoryDcOwner surface(target);
         SelectGuard selected(surface.get(), bitmap.get());
         DrawSwatch(surface.get(), client, ViewOf(swatch));
-        BitBlt(target, 0, 0, SWATCH_WIDTH, SWATCH_HEIGHT, surface.get(), 0, 0, SRCCOPY);
+        BitBlt(target, 0, 0, width, height, surface.get(), 0, 0, SRCCOPY);
     }
     EndPaint(swatch, &ps);
     return 0;

@@ -8,6 +8,11 @@
 #include "snapshots/last_drawing_win.h"
 #include "snapshots/snapshots.h"
 
+// The overlay now lies on a monitor of another scale (or the scale of its
+// monitor changed). It keeps covering its monitor, so the suggested
+// rectangle is not used; the dock and the fonts follow the new DPI.
+static void OnDpiChanged(WPARAM wParam) { ApplyOverlayDpi(HIWORD(wParam)); }
+
 static void OnDestroy() {
     KeepDrawingAsLast();
     SaveHistory();
@@ -54,6 +59,9 @@ LRESULT CALLBACK OverlayWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
         return 0;
     case WM_HOTKEY:
         OnHotkey(wParam, lParam);
+        return 0;
+    case WM_DPICHANGED:
+        OnDpiChanged(wParam);
         return 0;
     case TRAY_CALLBACK_MESSAGE:
         OnTrayNotification(lParam);

@@ -1,6 +1,7 @@
 // Left-button gestures on the overlay: drawing with each tool, grabbing and
 // moving shapes, placing marks and erasing. Positions come from the system
-// cursor in screen coordinates, which equal overlay coordinates.
+// cursor, converted from screen to overlay coordinates: the overlay may lie
+// on any monitor.
 #include <cstdlib>
 #include <string>
 
@@ -83,7 +84,7 @@ void OnPointerDown() {
     SetCapture(hwndOverlay);
     ShowWindow(textEdit, SW_HIDE);
     ShowWindow(textBar, SW_HIDE);
-    GetCursorPos(&ptPress);
+    ptPress = OverlayCursorPos();
     // Whatever an earlier gesture left over the layer (one whose release
     // never came) is put right before this one starts.
     SettleLayer();
@@ -138,7 +139,7 @@ static void EraseStep() {
 void OnPointerMove() {
     SetToolCursor();
     const POINT prev = ptCursor;
-    GetCursorPos(&ptCursor);
+    ptCursor = OverlayCursorPos();
     const int tool = CurrentTool();
     if (tool != TOOL_ERASER) {
         const long d = std::labs(ptCursor.x - ptPress.x) + std::labs(ptCursor.y - ptPress.y);

@@ -8,6 +8,7 @@
 
 #include "app/app.h"
 #include "dock/dock.h"
+#include "dock/dock_scale.h"
 #include "model/history.h"
 #include "model/hittest_win.h"
 #include "overlay/overlay.h"
@@ -15,8 +16,6 @@
 #include "render/render.h"
 #include "settings/settings_win.h"
 
-constexpr int TEXT_BAR_LEFT_OF_BOX = 5;
-constexpr int TEXT_BAR_ABOVE_BOX = 38;
 constexpr int FONT_SIZE_ITEMS_SCANNED = 100;
 constexpr int LINE_PROBE_WIDTH = 50;  // width of the rectangle "W" is measured in
 
@@ -77,7 +76,7 @@ void OpenTextEdit(int position) {
     Annotation& r = annotations[position];
     ZeroEditMargins();
     PlaceEditOver(r);
-    SetWindowPos(textBar, HWND_TOP, r.x - TEXT_BAR_LEFT_OF_BOX, r.y - TEXT_BAR_ABOVE_BOX, 0, 0,
+    SetWindowPos(textBar, HWND_TOP, r.x - TextBarLeftOfBox(overlayDpi), r.y - TextBarAboveBox(overlayDpi), 0, 0,
                  SWP_NOSIZE | SWP_SHOWWINDOW);
     SetFocus(textEdit);
     if (r.fontIndex != -1)
@@ -89,8 +88,7 @@ void OpenTextEdit(int position) {
 // Only filled records that select mode finds take text: rectangles, rounded
 // rectangles, ellipses and arrows drawn while fill was on.
 void OnDoubleClick() {
-    POINT cursor;
-    GetCursorPos(&cursor);
+    const POINT cursor = OverlayCursorPos();
     const int hit = HitTestAnnotations({cursor.x, cursor.y}, false);
     if (hit == -1 || annotations[hit].filled == 0) return;
     OpenTextEdit(hit);

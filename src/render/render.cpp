@@ -16,7 +16,7 @@
 const char fontFaceTable[8][FONT_FACE_SLOT] = {"LibbyScript", "WhisperWrite", "Comic Sans MS", "AndrewScript",
                                                "Arial",       "Tahoma",       "Verdana",       "Georgia"};
 
-int FontHeightForPoints(int points) { return -MulDiv(points, GetDeviceCaps(hdcOverlay, LOGPIXELSY), 72); }
+int FontHeightForPoints(int points) { return -MulDiv(points, overlayDpi, 72); }
 
 namespace {
 

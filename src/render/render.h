@@ -22,7 +22,7 @@ void DrawRoundRect(HDC dc, int x, int y, int width, int height, int diameter, Gp
 // An index outside 0..11 draws nothing.
 void DrawMark(HDC dc, RECT box, int markIndex, int number);
 
-// Height of a font of `points` on the overlay's screen: -MulDiv(points, LOGPIXELSY, 72).
+// Height of a font of `points` on the overlay's monitor: -MulDiv(points, overlayDpi, 72).
 int FontHeightForPoints(int points);
 
 // Building blocks shared by the renderer and the overlay's live previews, so

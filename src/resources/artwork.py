@@ -25,9 +25,14 @@ def font(name, px):
 class Canvas:
     """An RGBA drawing surface in result-pixel coordinates."""
 
-    def __init__(self, w, h, scale=SCALE, paper=(0, 0, 0, 0)):
-        self.w, self.h, self.s = w, h, scale
-        self.img = Image.new("RGBA", (w * scale, h * scale), paper)
+    def __init__(self, w, h, scale=SCALE, paper=(0, 0, 0, 0), zoom=1):
+        """A picture of w x h result pixels, or of zoom times that size when
+        it is drawn for a larger display scale (zoom 1.5 or 2): coordinates
+        stay those of the 100 % picture, and lines and shapes grow with it."""
+        self.w, self.h = int(round(w * zoom)), int(round(h * zoom))
+        self.block = scale
+        self.s = scale * zoom
+        self.img = Image.new("RGBA", (self.w * scale, self.h * scale), paper)
         self.d = ImageDraw.Draw(self.img)
 
     def _p(self, pts):
@@ -104,7 +109,7 @@ class Canvas:
         """Averages the big canvas down to result pixels (premultiplied, so
         transparent paper does not darken the edges)."""
         big = self.img
-        w, h, s = self.w, self.h, self.s
+        w, h, s = self.w, self.h, self.block
         src = big.load()
         out = Image.new("RGBA", (w, h))
         dst = out.load()

@@ -78,40 +78,40 @@ def draw_highlighter(c, tip, angle, length, scale=1.0, body=(255, 214, 10, 255),
 
 # --- tool toolbar pictures (18 x 18, white paper, no mask) --------------------
 
-def tool_pen():
-    c = Canvas(18, 18)
+def tool_pen(zoom=1):
+    c = Canvas(18, 18, zoom=zoom)
     c.line([(2.2, 15.0), (4.0, 16.4), (6.2, 15.4), (8.4, 16.4), (10.6, 15.6)], (28, 58, 140, 255), 1.0)
     draw_pen(c, (2.4, 14.4), 45, 16.0)
     return c
 
 
-def tool_highlighter():
-    c = Canvas(18, 18)
+def tool_highlighter(zoom=1):
+    c = Canvas(18, 18, zoom=zoom)
     c.rect(1, 14, 15, 17, fill=(255, 236, 90, 255))
     draw_highlighter(c, (3.6, 14.0), 45, 15.0)
     return c
 
 
-def tool_rectangle():
-    c = Canvas(18, 18)
+def tool_rectangle(zoom=1):
+    c = Canvas(18, 18, zoom=zoom)
     c.rect(2, 4, 16, 14, fill=SHAPE_TINT, outline=SHAPE_INK, width=2)
     return c
 
 
-def tool_roundrect():
-    c = Canvas(18, 18)
+def tool_roundrect(zoom=1):
+    c = Canvas(18, 18, zoom=zoom)
     c.rrect(2, 4, 16, 14, 3.5, fill=SHAPE_TINT, outline=SHAPE_INK, width=2)
     return c
 
 
-def tool_ellipse():
-    c = Canvas(18, 18)
+def tool_ellipse(zoom=1):
+    c = Canvas(18, 18, zoom=zoom)
     c.ellipse(1.5, 3.5, 16.5, 14.5, fill=SHAPE_TINT, outline=SHAPE_INK, width=1.9)
     return c
 
 
-def tool_arrow():
-    c = Canvas(18, 18)
+def tool_arrow(zoom=1):
+    c = Canvas(18, 18, zoom=zoom)
     head = (15.5, 2.5)
     c.line([(2.5, 15.5), (11.6, 6.4)], SHAPE_INK, 2.2)
     c.poly([head, (8.6, 4.6), (13.4, 9.4)], fill=SHAPE_INK)
@@ -119,8 +119,8 @@ def tool_arrow():
     return c
 
 
-def tool_stamp():
-    c = Canvas(18, 18)
+def tool_stamp(zoom=1):
+    c = Canvas(18, 18, zoom=zoom)
     red = (214, 40, 40, 255)
     c.rect(3, 16, 15, 18, fill=red)                           # the fresh imprint
     c.rect(3, 12, 15, 14, fill=red)                           # inked rubber
@@ -131,8 +131,8 @@ def tool_stamp():
     return c
 
 
-def tool_eraser():
-    c = Canvas(20, 18)
+def tool_eraser(zoom=1):
+    c = Canvas(20, 18, zoom=zoom)
     # A block eraser lying on the slant: pink rubber end, blue sleeve.
     cx, cy, ang = 9.0, 9.2, -40.0
     def box(x0, x1, fill):
@@ -170,6 +170,43 @@ CAPTIONS = [  # file, size, lines
     ("caption_number.bmp", (34, 7), ["number"]),
     ("caption_texthint.bmp", (89, 21), ["To add text, double-", "click a filled shape"]),
 ]
+
+
+ZOOMS = ((1.5, "_150"), (2, "_200"))   # the larger display scales: zoom, file suffix
+
+
+def zoomed_words(size, lines, ink, zoom, bold=False):
+    """A caption word for a larger display scale, drawn anew rather than
+    stretched: at 200 % every pixel letter becomes a 2 x 2 block, exactly
+    as sharp as at 100 %; at 150 %, where a pixel letter cannot stay sharp,
+    the words are set in DejaVu Sans at the size that fills the same room."""
+    if zoom == 2:
+        return pixelfont.word_image(size, lines, ink, bold=bold).resize((size[0] * 2, size[1] * 2), Image.NEAREST)
+    w, h = int(round(size[0] * zoom)), int(round(size[1] * zoom))
+    img = Image.new("RGB", (w, h), WHITE)
+    d = ImageDraw.Draw(img)
+    f = font("DejaVuSans-Bold.ttf" if bold else "DejaVuSans.ttf", 10 if bold else 9)
+    step = h / len(lines)
+    for i, line in enumerate(lines):
+        d.text((w / 2, step * (i + 0.5)), line, font=f, fill=ink, anchor="mm")
+    return img
+
+
+def zoomed_menu_button(word, zoom):
+    """menu_button at a larger scale: the word left of a drop-down triangle."""
+    if zoom == 2:
+        return menu_button(word).resize((144, 24), Image.NEAREST)
+    w, h = int(72 * zoom), int(12 * zoom)
+    img = Image.new("RGB", (w, h), WHITE)
+    d = ImageDraw.Draw(img)
+    f = font("DejaVuSans-Bold.ttf", 10)
+    tw = d.textlength(word, font=f)
+    tri = 7
+    x0 = (w - (tw + 5 + tri)) / 2
+    d.text((x0, h / 2), word, font=f, fill=CAPTION_INK, anchor="lm")
+    tx, ty = round(x0 + tw + 5), h // 2 - 2
+    d.polygon([(tx, ty), (tx + tri - 1, ty), (tx + (tri - 1) / 2, ty + 3)], fill=(40, 96, 220))
+    return img
 
 
 def menu_button(word):
@@ -243,10 +280,10 @@ def haloed_line(c, pts, width=1.0):
     c.line(pts, BLACK, width)
 
 
-def cursor_mark():
+def cursor_mark(zoom=1):
     """Hot spot (15, 18): cross hairs where the centre of the mark lands, the
     rubber stamp held above them."""
-    c = Canvas(32, 32)
+    c = Canvas(32, 32, zoom=zoom)
     hx, hy = 15.5, 18.5
     arms = (((hx - 9, hy), (hx - 2.5, hy)), ((hx + 2.5, hy), (hx + 9, hy)),
             ((hx, hy - 9), (hx, hy - 2.5)), ((hx, hy + 2.5), (hx, hy + 9)))
@@ -264,9 +301,9 @@ def cursor_mark():
     return c
 
 
-def cursor_eraser():
+def cursor_eraser(zoom=1):
     """Hot spot (9, 18): the working corner of a slanted eraser."""
-    c = Canvas(32, 32)
+    c = Canvas(32, 32, zoom=zoom)
     hx, hy = 9.5, 18.5
     ang = -40.0
     def box(x0, x1, fill):
@@ -285,17 +322,19 @@ def cursor_eraser():
     return c
 
 
-def cursor_highlighter(width):
+def cursor_highlighter(width, zoom=1):
     """Hot spot (0, 0): a bracket as tall as the band that the press will lay
-    down (7 pixels per width step), with a small marker beside it."""
-    c = Canvas(32, 32)
-    band = min(7 * width, 32)
+    down (7 pixels per width step), with a small marker beside it.  The band
+    keeps its height in screen pixels at every display scale, so at a zoom
+    it takes fewer picture units."""
+    c = Canvas(32, 32, zoom=zoom)
+    band = min(7 * width if zoom == 1 else 7 * width / zoom, 32)
     c.rect(0, 0, 5, band, fill=(255, 230, 0, 110))
     c.rect(0, 0, 3, band, fill=PAPER)
     c.rect(0, 0, 1, band, fill=BLACK)
     c.rect(0, 0, 4, 1, fill=BLACK)
     c.rect(1, 1, 5, 2, fill=PAPER)
-    if 7 * width <= 32:
+    if 7 * width / zoom <= 32:
         c.rect(0, band - 1, 4, band, fill=BLACK)
         c.rect(1, band - 2, 5, band - 1, fill=PAPER)
     draw_highlighter(c, (9.0, 12.0), 45, 16.0, scale=1.0)
@@ -331,17 +370,33 @@ def main():
         save_bmp24(pixelfont.word_image(size, lines, CAPTION_INK), os.path.join(BITMAPS, name))
     save_bmp24(menu_button("Options"), os.path.join(BITMAPS, "menu_options.bmp"))
     save_bmp24(menu_button("Snapshots"), os.path.join(BITMAPS, "menu_snapshots.bmp"))
+    # The dock's pictures again for 150 % and 200 % displays.
+    for zoom, suffix in ZOOMS:
+        for name, paint in TOOLS:
+            save_bmp24(flatten(paint(zoom).result()), os.path.join(BITMAPS, name.replace(".bmp", suffix + ".bmp")))
+        for name, size, lines in CAPTIONS:
+            save_bmp24(zoomed_words(size, lines, CAPTION_INK, zoom),
+                       os.path.join(BITMAPS, name.replace(".bmp", suffix + ".bmp")))
+        for word in ("Options", "Snapshots"):
+            save_bmp24(zoomed_menu_button(word, zoom),
+                       os.path.join(BITMAPS, "menu_%s%s.bmp" % (word.lower(), suffix)))
     # The highlighter strip is repainted before every use; white is as good as any.
     save_bmp24(Image.new("RGB", (1, 50), WHITE), os.path.join(BITMAPS, "highlight_strip.bmp"))
     save_bmp24(shortcuts_picture(), os.path.join(BITMAPS, "shortcuts.bmp"))
 
     write_icon_file(os.path.join(HERE, "quillcast.ico"), [highlighter_icon(n) for n in ICON_SIZES])
 
-    write_icon_file(os.path.join(CURSORS, "mark.cur"), [cursor_mark().result()], [(15, 18)])
-    write_icon_file(os.path.join(CURSORS, "eraser.cur"), [cursor_eraser().result()], [(9, 18)])
+    # Each cursor holds its picture at 32, 48 and 64 pixels; the program asks
+    # for the size of its display scale and gets the picture drawn for it.
+    zooms = (1, 1.5, 2)
+
+    def hot(x, y):
+        return [(int(x * z + z / 2), int(y * z + z / 2)) for z in zooms]
+    write_icon_file(os.path.join(CURSORS, "mark.cur"), [cursor_mark(z).result() for z in zooms], hot(15, 18))
+    write_icon_file(os.path.join(CURSORS, "eraser.cur"), [cursor_eraser(z).result() for z in zooms], hot(9, 18))
     for wdt in range(1, 6):
         write_icon_file(os.path.join(CURSORS, "highlighter%d.cur" % wdt),
-                        [cursor_highlighter(wdt).result()], [(0, 0)])
+                        [cursor_highlighter(wdt, z).result() for z in zooms], [(0, 0)] * len(zooms))
 
 
 if __name__ == "__main__":

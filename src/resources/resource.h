@@ -38,6 +38,12 @@
 #define IDB_MENU_SNAPSHOTS          214
 #define IDB_MENU_OPTIONS            215
 
+/* The tool, menu and caption pictures are also drawn at 150 % and 200 % of
+   their size, under their own id plus these offsets; the dock takes the set
+   nearest to its display scale. */
+#define IDB_SCALE150_OFFSET         1000
+#define IDB_SCALE200_OFFSET         2000
+
 /* 1 x 50, 24-bit: the surface the highlighter colour is painted into. */
 #define IDB_HIGHLIGHT_STRIP         221
 

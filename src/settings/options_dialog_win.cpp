@@ -45,8 +45,10 @@ static std::string SelectedKeyName() {
 static int32_t Checked(int id) { return IsDlgButtonChecked(hwndOptions, id) == BST_CHECKED ? 1 : 0; }
 
 void ShowOptionsDialog() {
-    const int x = ScreenWidth() / 2 - optionsDlgWidth / 2;
-    SetWindowPos(hwndOptions, HWND_TOPMOST, x, OPTIONS_DIALOG_TOP, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+    // Centred on the overlay's monitor, in screen coordinates.
+    const int x = overlayOrigin.x + ScreenWidth() / 2 - optionsDlgWidth / 2;
+    SetWindowPos(hwndOptions, HWND_TOPMOST, x, overlayOrigin.y + OPTIONS_DIALOG_TOP, 0, 0,
+                 SWP_NOSIZE | SWP_SHOWWINDOW);
 }
 
 void ReadOptionsDialog() {

@@ -149,7 +149,7 @@ static void ApplySettingsToControls() {
     CheckRadioButton(hwndOptions, IDC_DOCKTOP, IDC_DOCKBOTTOM, IDC_DOCKTOP);
     CheckRadioButton(hwndOptions, IDC_ALWAYSSHOW, IDC_AUTOHIDE,
                      opts[IDOPTS_AUTOHIDE] == 1 ? IDC_AUTOHIDE : IDC_ALWAYSSHOW);
-    SetWindowPos(hwndDock, nullptr, ScreenWidth() / 2 - 240, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    PlaceDock();
 
     opts[IDOPTS_WHITEBOARD] = 0;
     findCombo(hwndFontSize, std::to_string(opts[IDOPTS_FONTSIZE]).c_str(), FONT_SIZE_ITEMS_SCANNED);

@@ -77,9 +77,14 @@ static void WriteLastDrawingFiles(HDC picture, DrawingRecords drawing) {
     GdiFlush();
     std::string why;
     bool written = WriteBasePicture(LastDrawingPicturePath(), "image/png", why);
+    ForgetLayer();  // hdcBase, the committed layer, lent its pixels to the picture
     drawing.pictureBytes = FileBytes(LastDrawingPicturePath());
     written = written && WriteFileReplacing(LastDrawingRecordsPath(), FormatRecordsFile(drawing));
     if (!written) ShowUserMessage(MESSAGE_NOT_WRITTEN, MESSAGE_TITLE);
+}
+
+void LastPictureResized() {
+    if (lastState == LastState::IN_MEMORY) lastState = LastState::ON_DISK;
 }
 
 void KeepDrawingAsLast() {

@@ -23,6 +23,10 @@ void FindLastDrawingOnDisk();
 
 bool HasLastDrawing();
 
+// The last picture's surface was made anew at another size: a last drawing
+// held in memory is read back from its files when it is restored.
+void LastPictureResized();
+
 // Called before the current drawing is discarded: when it holds records, it
 // becomes the last drawing and is written to the data folder.
 void KeepDrawingAsLast();

@@ -16,6 +16,13 @@
 //   qcdriver tray <title> <mouse message>    post the tray icon's callback as the shell does
 //   qcdriver center <title> <id>             screen centre "x y" of a dialog control
 //   qcdriver is-visible <title>              exit 0 when the window exists and is visible
+//   qcdriver monitors                        one line "left top right bottom" per monitor, primary first
+//   qcdriver window-rect <title>             "left top right bottom" of the window
+//   qcdriver dock-rect                       the same for the visible dock of the overlay
+//   qcdriver dpi-changed <title> <dpi>       post WM_DPICHANGED with that DPI to the window
+//
+// Positions are screen coordinates, which reach every monitor (negative left
+// of or above the primary one).
 #include <windows.h>
 
 #include <cstdio>
@@ -37,13 +44,16 @@ static bool WaitFor(const char* title, bool present, double seconds) {
     return false;
 }
 
+// Absolute positions are normalised over the whole virtual desktop, so that
+// they land on the right pixel of any monitor.
 static void SendMouse(DWORD flags, int x, int y) {
     INPUT in{};
     in.type = INPUT_MOUSE;
-    const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
-    in.mi.dx = MulDiv(x, 65535, w - 1);
-    in.mi.dy = MulDiv(y, 65535, h - 1);
-    in.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE;
+    const int left = GetSystemMetrics(SM_XVIRTUALSCREEN), top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    const int w = GetSystemMetrics(SM_CXVIRTUALSCREEN), h = GetSystemMetrics(SM_CYVIRTUALSCREEN);
+    in.mi.dx = MulDiv(x - left, 65535, w - 1);
+    in.mi.dy = MulDiv(y - top, 65535, h - 1);
+    in.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK;
     SendInput(1, &in, sizeof in);
     Sleep(30);
 }
@@ -80,6 +90,16 @@ static BOOL CALLBACK PrintStatic(HWND child, LPARAM) {
     GetClassNameA(child, cls, sizeof cls);
     GetWindowTextA(child, text, sizeof text);
     if (_stricmp(cls, "Static") == 0 && text[0]) std::printf("%s\n", text);
+    return TRUE;
+}
+
+static void PrintRect(const RECT& r) { std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom); }
+
+static BOOL CALLBACK PrintMonitor(HMONITOR monitor, HDC, RECT*, LPARAM primaryPass) {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    GetMonitorInfoA(monitor, &info);
+    if (((info.dwFlags & MONITORINFOF_PRIMARY) != 0) == (primaryPass != 0)) PrintRect(info.rcMonitor);
     return TRUE;
 }
 
@@ -126,6 +146,28 @@ int main(int argc, char** argv) {
     }
     if (cmd == "is-visible") {
         return FindTitled(argv[2], true) ? 0 : 1;
+    }
+    if (cmd == "monitors") {
+        EnumDisplayMonitors(nullptr, nullptr, PrintMonitor, 1);
+        EnumDisplayMonitors(nullptr, nullptr, PrintMonitor, 0);
+        return 0;
+    }
+    if (cmd == "window-rect" || cmd == "dock-rect") {
+        HWND w = FindTitled(cmd == "dock-rect" ? "Quillcast Mainwindow" : argv[2], false);
+        if (w && cmd == "dock-rect") {  // the dock and the text bar share a class; the bar is hidden
+            HWND child = nullptr;
+            do child = FindWindowExA(w, child, "ClassIsTheAnnotDock", nullptr);
+            while (child && !IsWindowVisible(child));
+            w = child;
+        }
+        RECT r;
+        if (!w || !GetWindowRect(w, &r)) return 1;
+        PrintRect(r);
+        return 0;
+    }
+    if (cmd == "dpi-changed") {  // the suggested rectangle is not sent: the program does not use it
+        HWND w = FindTitled(argv[2], false);
+        return w && PostMessageA(w, WM_DPICHANGED, MAKEWPARAM(num(3), num(3)), 0) ? 0 : 1;
     }
     if (cmd == "move") {
         MoveTo(num(2), num(3));
