@@ -140,6 +140,7 @@ void RestoreLastDrawing() {
     if (lastState != LastState::IN_MEMORY) return;
     CloseTextEditWithoutCommit();
     SwapSurfacePictures(hdcCapture, hdcLastPicture);
+    ForgetLayer();  // another picture and other records under the overlay
     DrawingRecords outgoing{opts[IDOPTS_WHITEBOARD] == 1, std::move(annotations)};
     annotations = std::move(lastDrawing.records);
     opts[IDOPTS_WHITEBOARD] = lastDrawing.whiteboard ? 1 : 0;
