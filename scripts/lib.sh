@@ -232,36 +232,5 @@ qc_stop_session() {
     local pid
     for pid in "${QC_PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
     for pid in "${QC_PIDS[@]}"; do wait "$pid" 2>/dev/null || true; done
-    # Builds the libFuzzer targets (clang, build/fuzz) and runs each fuzz/*_fuzz.cpp
-# for $1 seconds, printing the runs it made. Returns 1 when a target fails,
-# 2 when the targets could not be built (clang without libFuzzer).
-qc_fuzz() {
-    local seconds=$1 status=0 rc src name corpus runs
-    command -v clang++ >/dev/null 2>&1 || { echo "clang not found: fuzz runs skipped"; return 0; }
-    if ! CC=clang CXX=clang++ cmake -S "$QC_ROOT" -B "$QC_ROOT/build/fuzz" -DQC_FUZZ=ON \
-            -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null || ! cmake --build "$QC_ROOT/build/fuzz" -j"$QC_JOBS"; then
-        echo "fuzz targets did not build (clang's libFuzzer runtime missing?)"
-        return 2
-    fi
-    for src in "$QC_ROOT"/fuzz/*_fuzz.cpp; do
-        name=$(basename "$src" .cpp)
-        corpus=("$QC_ROOT/build/fuzz/corpus-$name")
-        mkdir -p "${corpus[0]}"
-        [ -d "$QC_ROOT/fuzz/corpus/${name%_fuzz}" ] && corpus+=("$QC_ROOT/fuzz/corpus/${name%_fuzz}")
-        log "fuzzing $name for $seconds s"
-        "$QC_ROOT/build/fuzz/$name" -max_total_time="$seconds" -max_len=4096 -print_final_stats=1 \
-            "${corpus[@]}" >"$QC_ROOT/build/fuzz/$name.log" 2>&1
-        rc=$?
-        runs=$(grep -o 'number_of_executed_units: [0-9]*' "$QC_ROOT/build/fuzz/$name.log" | grep -o '[0-9]*$')
-        if [ $rc -eq 0 ]; then
-            printf '%s: %s runs in %s s\n' "$name" "${runs:-?}" "$seconds"
-        else
-            printf '%s: FAILED after %s runs, see build/fuzz/%s.log\n' "$name" "${runs:-?}" "$name"
-            status=1
-        fi
-    done
-    return $status
-}
-
-QC_PIDS=()
+    QC_PIDS=()
 }
