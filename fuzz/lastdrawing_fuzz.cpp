@@ -1,9 +1,7 @@
 // libFuzzer target for the LastDrawing.dat reader: any bytes must parse or be
 // refused whole, every index of an accepted record must lie in its table,
 // and what is written back must read back to the same drawing.
-#include <cstdint>
 #include <cstdlib>
-#include <string_view>
 
 #include "model/records_file.h"
 #include "settings/options.h"
@@ -12,13 +10,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     DrawingRecords drawing;
     const bool read = ParseRecordsFile(std::string_view(reinterpret_cast<const char*>(data), size), drawing);
     if (!read && !drawing.records.empty()) std::abort();
-    for (const Annotation& a : drawing.records) {
-        const bool twoPoints = a.kind >= ANNOT_RECT && a.kind <= ANNOT_ARROW;
+    for (const Annotation& a : drawing.records)
         if (a.kind < ANNOT_PEN || a.kind > ANNOT_MARK || a.markIndex < 0 || a.markIndex >= MARK_COUNT ||
             a.fontIndex < -1 || a.fontIndex >= FONT_FACE_COUNT || a.textColorRow < 0 || a.textColorRow > 1 ||
-            a.textColorCol < 0 || a.textColorCol >= PALETTE_COLUMNS || (twoPoints && a.points.size() != 2))
+            a.textColorCol < 0 || a.textColorCol >= PALETTE_COLUMNS ||
+            (a.kind >= ANNOT_RECT && a.kind <= ANNOT_ARROW && a.points.size() != 2))
             std::abort();
-    }
     DrawingRecords back;
     if (!ParseRecordsFile(FormatRecordsFile(drawing), back) || !(back == drawing)) std::abort();
     return 0;

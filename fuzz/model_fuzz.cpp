@@ -3,10 +3,6 @@
 // applied history entry names a record that exists, undoing everything gives
 // the list as it was when the history last began, and redoing the applied
 // steps gives the list as it is.
-#include <cstddef>
-#include <cstdint>
-
-#include "model/annotation.h"
 #include "model/history.h"
 
 static std::vector<Annotation> atStart;  // the list when the history was last emptied
@@ -21,14 +17,10 @@ static void Check() {
     for (int i = 0; i < applied; ++i)
         if (history[i].index < 0 || history[i].index >= AnnotationCount()) __builtin_trap();
     const auto list = annotations;
-    const auto entries = history;
-    const int32_t undone = undoneCount;
     while (Undo()) {}
     if (undoneCount != static_cast<int>(history.size()) || annotations != atStart) __builtin_trap();
     for (int i = 0; i < applied; ++i) Redo();
-    if (annotations != list) __builtin_trap();
-    history = entries;
-    undoneCount = undone;
+    if (annotations != list || undoneCount + applied != static_cast<int>(history.size())) __builtin_trap();
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -42,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         // A new step while steps are undone first drops the whole history.
         if (op <= 2 && undoneCount > 0 && (op == 0 || at >= 0)) Restart();
         if (op == 0) {
-            AppendAnnotation({.x = arg, .y = arg, .kind = static_cast<uint8_t>(1 + arg % 7), .points = {{arg, 0}, {0, arg}}});
+            AppendAnnotation({.x = arg, .y = arg, .kind = uint8_t(1 + arg % 7), .points = {{arg, 0}, {0, arg}}});
             RecordAdd(AnnotationCount() - 1);
         } else if (op == 1 && at >= 0) {
             OffsetAnnotation(annotations[at], arg, -arg);

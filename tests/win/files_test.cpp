@@ -1,19 +1,11 @@
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <set>
 
-#include "settings/settings_win.h"
 #include "snapshot_helpers.h"
-
 
 namespace {
 
-std::set<std::string> Listing(const std::string& folder) {
-    std::set<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) names.insert(entry.path().filename().string());
-    return names;
-}
+using Names = std::set<std::filesystem::path>;
 
 // Files of the user's named like a temporary file of the program's are never
 // written or removed, whether a save succeeds or fails (the target held open
@@ -26,12 +18,12 @@ TEST(AtomicWrites, NeverTouchAFileTheProgramDidNotCreate) {
     for (const std::string& target : {settingsPath, folder + "shot.png"}) {
         for (const char* suffix : {".tmp", ".qc-new"}) WriteFileReplacing(target + suffix, "the user's");
         WriteFileReplacing(target, "");
-        const std::set<std::string> before = Listing(folder);
+        const Names before(std::filesystem::directory_iterator(folder), {});
         EXPECT_TRUE(target == settingsPath ? SaveSettings() : SaveSnapshotTo(target));
         HANDLE lock = CreateFileA(target.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
         EXPECT_FALSE(target == settingsPath ? SaveSettings() : SaveSnapshotTo(target));
         CloseHandle(lock);
-        EXPECT_EQ(Listing(folder), before);
+        EXPECT_EQ(Names(std::filesystem::directory_iterator(folder), {}), before);
         EXPECT_EQ(ReadFileBytes(target + ".tmp") + ReadFileBytes(target + ".qc-new"), "the user'sthe user's");
     }
     settingsPath = saved;

@@ -4,13 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <functional>
 #include <random>
 
 #include "gestures.h"
-#include "overlay/overlay.h"
 #include "render/gdi_owner.h"
 #include "render/render.h"
+#include "render_canvas.h"
 #include "snapshots/snapshots.h"
 
 namespace {
@@ -18,38 +17,27 @@ namespace {
 std::mt19937 rng(12);
 int In(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); }
 
-// The pixels, 0x00RRGGBB row by row, of a surface like the screen's after
-// `draw` has drawn on it.
-std::vector<uint32_t> Picture(int width, int height, const std::function<void(HDC)>& draw) {
-    MemoryDcOwner dc(hdcOverlay);
-    BitmapOwner bitmap(CreateCompatibleBitmap(hdcOverlay, width, height));
-    SelectGuard selected(dc.get(), bitmap.get());
-    draw(dc.get());
-    BITMAPINFO bi{};
-    bi.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    std::vector<uint32_t> pixels(static_cast<size_t>(width) * height);
-    GetDIBits(dc.get(), bitmap.get(), 0, height, pixels.data(), &bi, DIB_RGB_COLORS);
-    for (uint32_t& p : pixels) p &= 0xFFFFFF;
-    return pixels;
-}
-
-// The first pixel of the overlay's own picture (child windows left out) that
-// differs from the whole list drawn from scratch, or "".
+// The first pixel ("x,y") of the overlay's picture that differs from the whole
+// list drawn from scratch, or "". The places of shown child windows are blacked
+// out in both: what lies under them is not the overlay's own picture.
 std::string FirstDifference() {
-    const int w = ScreenWidth(), h = ScreenHeight();
-    const auto shown = Picture(w, h, [=](HDC dc) { BitBlt(dc, 0, 0, w, h, hdcOverlay, 0, 0, SRCCOPY); });
-    const auto want = Picture(w, h, [](HDC dc) { FillBackground(dc), RenderAnnotations(dc, -1, -1); });
-    std::vector<RECT> children;
-    for (HWND child : {hwndDock, textEdit, textBar})
-        if (IsWindowVisible(child)) children.push_back(WindowRect(child));
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) {
-            auto covers = [p = POINT{x, y}](const RECT& r) { return PtInRect(&r, p) != FALSE; };
-            const bool differs = shown[size_t(y) * w + x] != want[size_t(y) * w + x];
-            if (differs && std::none_of(children.begin(), children.end(), covers))
-                return std::to_string(x) + "," + std::to_string(y);
-        }
-    return "";
+    const int w = ScreenWidth();
+    Canvas shown(w, ScreenHeight(), 0), want(w, ScreenHeight(), 0);
+    BitBlt(shown.dc(), 0, 0, w, ScreenHeight(), hdcOverlay, 0, 0, SRCCOPY);
+    MemoryDcOwner dc(hdcOverlay);  // drawn on a surface like the overlay's, then copied
+    BitmapOwner bitmap(CreateCompatibleBitmap(hdcOverlay, w, ScreenHeight()));
+    SelectGuard selected(dc.get(), bitmap.get());
+    FillBackground(dc.get());
+    RenderAnnotations(dc.get(), -1, -1);
+    BitBlt(want.dc(), 0, 0, w, ScreenHeight(), dc.get(), 0, 0, SRCCOPY);
+    for (HWND child : {hwndDock, textEdit, textBar}) {
+        const RECT r = WindowRect(child);
+        for (HDC dc : {shown.dc(), want.dc()})
+            if (IsWindowVisible(child)) FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    }
+    const auto a = shown.Pixels(), b = want.Pixels();
+    const size_t at = std::mismatch(a.begin(), a.end(), b.begin()).first - a.begin();
+    return at == a.size() ? "" : std::to_string(at % w) + "," + std::to_string(at / w);
 }
 
 // A point on a random record (where a press grabs it, if anything does), or
@@ -61,10 +49,12 @@ POINT Somewhere() {
     return {r.x + r.cx / 2, r.y + r.cy / 2};
 }
 
+// A press, a few random moves and a release with `tool` and random options.
+constexpr int OPTION_RANGES[][3] = {{IDOPTS_FILL, 0, 1},    {IDOPTS_SHAPEWIDTH, 1, 7},  {IDOPTS_PENWIDTH, 1, 5},
+                                    {IDOPTS_OPACITY, 1, 5}, {IDOPTS_PENCOLORCOL, 0, 4}, {IDOPTS_HLCOLOR, 0, 4}};
 void Gesture(int tool) {
     UseTool(tool);
-    opts[IDOPTS_FILL] = In(0, 1), opts[IDOPTS_SHAPEWIDTH] = In(1, 7), opts[IDOPTS_PENWIDTH] = In(1, 5);
-    opts[IDOPTS_OPACITY] = In(1, 5), opts[IDOPTS_PENCOLORCOL] = In(0, 4), opts[IDOPTS_HLCOLOR] = In(0, 4);
+    for (auto [option, lo, hi] : OPTION_RANGES) opts[option] = In(lo, hi);
     const POINT p = Somewhere();
     Press(p.x, p.y);
     for (int i = In(0, 6), x = p.x, y = p.y; i > 0; --i) MoveTo(x += In(-150, 150), y += In(-100, 100));
@@ -92,7 +82,10 @@ TEST(Frames, EveryStepShowsExactlyTheListDrawnFromScratch) {
         case 4: RedoStep(); break;
         case 5: EraseAll(); break;
         case 6: ToggleWhiteboard(); break;
-        case 7: SaveSnapshotTo(file), LoadBackgroundImage(file); break;
+        case 7:
+            SaveSnapshotTo(file);
+            LoadBackgroundImage(file);
+            break;
         default: ShowOverlay(); break;
         }
         PumpMessages();
@@ -101,31 +94,30 @@ TEST(Frames, EveryStepShowsExactlyTheListDrawnFromScratch) {
     }
 }
 
+// Records of every kind, thin and degenerate ones included, drawn alone on
+// grey: no pixel outside PaintBounds changes.
 TEST(Frames, EveryRecordPaintsOnlyInsideItsBounds) {
     StartProgramOnce();
     constexpr int SIZE = 600, GRAY = 0x808080;
-    GdiBrushOwner gray(CreateSolidBrush(GRAY));
     for (int i = 0; i < 700; ++i) {
-        Annotation r;  // every kind, thin and degenerate ones included
-        r.kind = static_cast<uint8_t>(In(ANNOT_PEN, ANNOT_MARK));
-        r.color = RGB(In(0, 255), In(0, 255), In(0, 255)), r.opacity = In(1, 5), r.filled = In(0, 1);
-        r.lineWidth = r.kind <= ANNOT_HIGHLIGHTER ? In(1, 5) : In(1, 7);
-        r.x = In(220, 300), r.y = In(220, 300), r.cx = In(0, 1) ? In(0, 5) : In(0, 120), r.cy = In(0, 5) * In(0, 24);
-        for (int n = r.kind == ANNOT_PEN ? In(1, 8) : r.kind == ANNOT_ARROW ? 2 : 0; n > 0; --n)
+        const auto kind = static_cast<uint8_t>(In(ANNOT_PEN, ANNOT_MARK));
+        const bool mark = kind == ANNOT_MARK, text = In(0, 3) == 0;
+        Annotation r{.markIndex = In(0, MARK_COUNT - 1), .markNumber = In(0, 99), .fontSize = In(8, 40),
+                     .fontIndex = text ? In(0, 7) : -1, .text = text ? "Some words\r\nWWW wrap" : "",
+                     .filled = In(0, 1), .color = uint32_t(In(0, 0xFFFFFF)), .x = In(220, 300), .y = In(220, 300),
+                     .cx = mark ? 32 : In(0, 1) ? In(0, 5) : In(0, 120), .cy = mark ? 32 : In(0, 5) * In(0, 24),
+                     .kind = kind, .lineWidth = int16_t(kind <= ANNOT_HIGHLIGHTER ? In(1, 5) : In(1, 7)),
+                     .opacity = int16_t(In(1, 5)), .points = {}};
+        for (int n = kind == ANNOT_PEN ? In(1, 8) : kind == ANNOT_ARROW ? 2 : 0; n > 0; --n)
             r.points.push_back({r.x + In(-2, 2) * In(0, 30), r.y + In(-2, 2) * In(0, 30)});
-        if (r.kind == ANNOT_MARK) r.markIndex = In(0, MARK_COUNT - 1), r.cx = r.cy = 32, r.markNumber = In(0, 99);
-        if (In(0, 3) == 0) r.fontIndex = In(0, 7), r.fontSize = In(8, 40), r.text = "Some words\r\nWWW wrap";
         ClearAnnotations();
         AppendAnnotation(r);
-        const auto pixels =
-            Picture(SIZE, SIZE, [&](HDC dc) { FillRect(dc, &rectScreen, gray.get()), RenderAnnotations(dc, 0, -1); });
+        Canvas c(SIZE, SIZE, GRAY);
+        RenderAnnotations(c.dc(), 0, -1);
         const Box32 b = PaintBounds(r);
-        for (int y = 0; y < SIZE; ++y)
-            for (int x = 0; x < SIZE; ++x) {
-                const bool inside = x >= b.left && x <= b.right && y >= b.top && y <= b.bottom;
-                ASSERT_TRUE(inside || pixels[static_cast<size_t>(y) * SIZE + x] == GRAY)
-                    << "kind " << int(r.kind) << " width " << r.lineWidth << " pixel " << x << "," << y;
-            }
+        const int inside = c.CountNot(GRAY, std::clamp(b.left, 0, SIZE), std::clamp(b.top, 0, SIZE),
+                                      std::clamp(b.right + 1, 0, SIZE), std::clamp(b.bottom + 1, 0, SIZE));
+        ASSERT_EQ(c.CountNot(GRAY, 0, 0, SIZE, SIZE), inside) << "kind " << int(r.kind) << " width " << r.lineWidth;
     }
 }
 

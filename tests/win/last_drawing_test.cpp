@@ -1,14 +1,9 @@
 // Every road that discards a drawing in-process keeps it: the records file
 // holds its records, and Restore brings back its records and its picture.
-#include <gtest/gtest.h>
-
-#include "app/app.h"
 #include "model/records_file.h"
 #include "overlay/overlay.h"
-#include "settings/settings_win.h"
+#include "snapshot_helpers.h"
 #include "snapshots/last_drawing_win.h"
-#include "snapshots/snapshots.h"
-#include "win_env.h"
 
 namespace {
 
@@ -24,16 +19,14 @@ TEST(LastDrawing, EveryRoadThatDiscardsADrawingKeepsIt) {
     unsigned colour = 0x102030;
     for (const auto& [road, discard] : roads) {
         ShowOverlay();
-        HBRUSH brush = CreateSolidBrush(++colour);
-        FillRect(hdcCapture, &rectScreen, brush);
-        DeleteObject(brush);
+        SetDCBrushColor(hdcCapture, ++colour);
+        FillRect(hdcCapture, &rectScreen, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
         AppendAnnotation(MakeShapeRecord(ANNOT_ELLIPSE, {10, static_cast<int32_t>(colour & 0xFF)}, {60, 90}));
         const std::vector<Annotation> drawn = annotations;
         DeleteFileA(LastDrawingRecordsPath().c_str());
         discard();
-        std::string text;
         DrawingRecords kept;
-        ASSERT_TRUE(ReadWholeFile(LastDrawingRecordsPath(), text) && ParseRecordsFile(text, kept)) << road;
+        ASSERT_TRUE(ParseRecordsFile(ReadFileBytes(LastDrawingRecordsPath()), kept)) << road;
         EXPECT_EQ(kept.records, drawn) << road;
         if (!annotations.empty()) continue;  // the session's end discards nothing in memory
         RestoreLastDrawing();

@@ -1,17 +1,12 @@
 // Many records and one very long stroke through the model, the renderer,
 // hit-testing and a snapshot. Timings are printed, never asserted; memory
 // must come back after each round.
-#include <gtest/gtest.h>
+#include "snapshot_helpers.h"
 
-#include <windows.h>
 #include <psapi.h>
-
-#include <cstdio>
 
 #include "model/hittest_win.h"
 #include "render/render.h"
-#include "snapshot_helpers.h"
-
 
 namespace {
 
