@@ -6,8 +6,6 @@
 // hundreds.
 #include <gtest/gtest.h>
 
-#include <climits>
-
 #include "app/app.h"
 #include "model/annotation.h"
 #include "render/render.h"
@@ -109,28 +107,6 @@ TEST_F(Render, ScenesMatchTheirReferencePictures) {
         EXPECT_EQ(DifferencesFromReference(c, scene.name), 0) << scene.name << " (see " << scene.name
                                                                << ".actual.png in the test's folder)";
     }
-}
-
-// Drawing one record, or all but one, is the same as drawing a list that
-// holds just that record, or lacks it.
-TEST_F(Render, OnlyAndSkipDrawTheSameAsAShorterList) {
-    const std::vector<Annotation> all = Scenes()[0].records;
-    auto draw = [](const std::vector<Annotation>& list, int only, int skip) {
-        Canvas c(320, 240, WHITE);
-        annotations = list;
-        RenderAnnotations(c.dc(), only, skip);
-        return c.Pixels();
-    };
-    for (int i : {0, 4, 9}) {
-        std::vector<Annotation> without = all;
-        without.erase(without.begin() + i);
-        EXPECT_EQ(draw(all, -1, i), draw(without, -1, -1)) << i;
-        EXPECT_EQ(draw(all, i, -1), draw({all[i]}, -1, -1)) << i;
-    }
-    EXPECT_EQ(draw(all, static_cast<int>(all.size()), -1), draw({}, -1, -1));
-    Canvas blank(64, 64, WHITE);
-    for (int index : {-1, 12, INT_MIN}) DrawMark(blank.dc(), RECT{0, 0, 32, 32}, index, 3);
-    EXPECT_EQ(blank.CountNot(0xFFFFFF, 0, 0, 64, 64), 0);
 }
 
 }  // namespace
