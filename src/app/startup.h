@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "version.h"
 
 constexpr const char* OVERLAY_TITLE = "Quillcast Mainwindow";
@@ -35,5 +37,9 @@ void ShowFirstPicture();
 void BuildPaths();
 void HandleFirstRun();
 void LoadMarkImages();
+// Names of files beside the exe that could not be loaded (marks, fonts),
+// told to the user once start-up is done.
+void NoteUnloaded(const char* name);
+const std::string& UnloadedFiles();
 void InstallPrivateFonts();
 void RemovePrivateFonts();
