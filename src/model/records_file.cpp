@@ -156,27 +156,17 @@ bool ParseNumber(std::string_view s, int64_t& value) {
     return value >= INT32_MIN && value <= INT32_MAX;
 }
 
-// Hands out the lines of a text one by one, without their line ends.
-struct LineReader {
+// Pieces of a text up to each `separator`: lines (a CR before the LF is
+// dropped) or the space-separated fields of a record line.
+struct FieldReader {
     std::string_view text;
-    bool Next(std::string_view& line) {
+    char separator;
+    bool Next(std::string_view& piece) {
         if (text.empty()) return false;
-        const size_t end = text.find('\n');
-        line = text.substr(0, end);
+        const size_t end = text.find(separator);
+        piece = text.substr(0, end);
         text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        return true;
-    }
-};
-
-// The space-separated fields of a record line.
-struct TokenReader {
-    std::string_view line;
-    bool Next(std::string_view& token) {
-        if (line.empty()) return false;
-        const size_t end = line.find(' ');
-        token = line.substr(0, end);
-        line = end == std::string_view::npos ? std::string_view() : line.substr(end + 1);
+        if (!piece.empty() && piece.back() == '\r') piece.remove_suffix(1);
         return true;
     }
     bool NextNumber(int64_t& value, Range range) {
@@ -186,7 +176,7 @@ struct TokenReader {
 };
 
 bool ParseRecordLine(std::string_view line, Annotation& record) {
-    TokenReader tokens{line};
+    FieldReader tokens{line, ' '};
     std::array<int64_t, FIELD_COUNT> fields{};
     for (int f = 0; f < FIELD_COUNT; ++f)
         if (!tokens.NextNumber(fields[f], fieldRanges[f])) return false;
@@ -205,7 +195,7 @@ bool ParseRecordLine(std::string_view line, Annotation& record) {
     return tokens.Next(text) && tokens.line.empty() && ParseEscaped(text, record.text);
 }
 
-bool ParseKeyedNumber(LineReader& lines, std::string_view key, Range range, int64_t& value) {
+bool ParseKeyedNumber(FieldReader& lines, std::string_view key, Range range, int64_t& value) {
     std::string_view line;
     if (!lines.Next(line) || line.substr(0, key.size()) != key) return false;
     return ParseNumber(line.substr(key.size()), value) && value >= range.min && value <= range.max;
@@ -243,7 +233,7 @@ std::string FormatRecordsFile(const DrawingRecords& drawing) {
 }
 
 bool ParseRecordsFile(std::string_view text, DrawingRecords& drawing) {
-    LineReader lines{text};
+    FieldReader lines{text, '\n'};
     std::string_view line;
     if (!lines.Next(line) || line != FILE_HEADER) return false;
     int64_t whiteboard = 0, pictureBytes = 0, count = 0;

@@ -24,13 +24,7 @@ check "the clipboard offers a bitmap" grep -q -x image/bmp <<<"$targets"
 xclip -selection clipboard -t image/png -o >"$WORK/clip.png" 2>/dev/null
 xclip -selection clipboard -t image/bmp -o >"$WORK/clip.bmp" 2>/dev/null
 
-drv key 0x71  # F2
-check "the save dialog opens" drv wait-window "Save a snapshot of the current screen" 20
-sleep 1
-drv type "same drawing"
-drv key 0x0D
-check "the save dialog closes" drv wait-gone "Save a snapshot of the current screen" 20
-sleep 1
+save_snapshot_as "same drawing"
 snap="$SNAP_DIR/same drawing.png"
 for clip in "$WORK/clip.png" "$WORK/clip.bmp"; do
     differ=$(compare -metric AE "$clip" "$snap" null: 2>&1 | cut -d. -f1)

@@ -116,3 +116,14 @@ dock_click() {
 }
 dock_tool() { dock_click $((420 + 25 * $1)) 12; }                       # tool button 0..7
 dock_colour() { dock_click $((652 + 14 * $2)) $((9 + 14 * $1)); }      # swatch row, column
+
+# F2, a name typed into the real save dialog, Enter.
+save_snapshot_as() {
+    drv key 0x71
+    check "F2 opens the save dialog" drv wait-window "Save a snapshot of the current screen" 20
+    sleep 1
+    drv type "$1"
+    drv key 0x0D
+    check "the save dialog closes" drv wait-gone "Save a snapshot of the current screen" 20
+    sleep 1
+}

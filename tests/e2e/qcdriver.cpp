@@ -30,16 +30,14 @@
 #include <cstring>
 #include <string>
 
-static HWND FindTitled(const char* title, bool mustBeVisible) {
-    HWND w = FindWindowA(nullptr, title);
-    if (w && mustBeVisible && !IsWindowVisible(w)) return nullptr;
-    return w;
-}
+static HWND FindTitled(const char* title) { return FindWindowA(nullptr, title); }
 
-static bool WaitFor(const char* title, bool present, double seconds) {
-    for (int i = 0; i < static_cast<int>(seconds * 20); ++i) {
-        if ((FindTitled(title, present) != nullptr) == present) return true;
-        Sleep(50);
+// Polls `state` (0: no window with the title, 1: shown, 2: hidden) until it
+// holds or the time is up.
+static bool WaitFor(const char* title, int state, double seconds) {
+    for (int i = 0; i < static_cast<int>(seconds * 20); ++i, Sleep(50)) {
+        const HWND w = FindTitled(title);
+        if ((w ? (IsWindowVisible(w) ? 1 : 2) : 0) == state) return true;
     }
     return false;
 }
@@ -109,79 +107,53 @@ int main(int argc, char** argv) {
     auto num = [&](int i) { return i < argc ? static_cast<int>(std::strtol(argv[i], nullptr, 0)) : 0; };
     auto seconds = [&](int i) { return i < argc ? std::atof(argv[i]) : 20.0; };
 
-    if (cmd == "wait-window") return WaitFor(argv[2], true, seconds(3)) ? 0 : 1;
-    if (cmd == "wait-gone") return WaitFor(argv[2], false, seconds(3)) ? 0 : 1;
-    if (cmd == "wait-hidden") {
-        for (int i = 0; i < static_cast<int>(seconds(3) * 20); ++i, Sleep(50))
-            if (HWND w = FindTitled(argv[2], false); w && !IsWindowVisible(w)) return 0;
-        return 1;
-    }
-    if (cmd == "close") {
-        HWND w = FindTitled(argv[2], false);
-        return w && PostMessageA(w, WM_CLOSE, 0, 0) ? 0 : 1;
-    }
-    if (cmd == "dialog-text") {
-        HWND w = FindTitled(argv[2], false);
-        if (!w) return 1;
-        EnumChildWindows(w, PrintStatic, 0);
-        return 0;
-    }
+    const HWND w = argc > 2 ? FindTitled(argv[2]) : nullptr;
+    const auto post = [&](UINT message, WPARAM wp, LPARAM lp) { return w && PostMessageA(w, message, wp, lp) ? 0 : 1; };
+
+    if (cmd == "wait-window") return WaitFor(argv[2], 1, seconds(3)) ? 0 : 1;
+    if (cmd == "wait-gone") return WaitFor(argv[2], 0, seconds(3)) ? 0 : 1;
+    if (cmd == "wait-hidden") return WaitFor(argv[2], 2, seconds(3)) ? 0 : 1;
+    if (cmd == "close") return post(WM_CLOSE, 0, 0);
+    if (cmd == "dialog-text") return w ? (EnumChildWindows(w, PrintStatic, 0), 0) : 1;
     if (cmd == "press-ok") {
-        HWND w = FindTitled(argv[2], false);
-        if (!w) return 1;
-        HWND ok = GetDlgItem(w, IDOK);
-        if (ok) return PostMessageA(ok, BM_CLICK, 0, 0) ? 0 : 1;
-        return PostMessageA(w, WM_COMMAND, IDOK, 0) ? 0 : 1;
+        const HWND ok = w ? GetDlgItem(w, IDOK) : nullptr;
+        return ok ? (PostMessageA(ok, BM_CLICK, 0, 0) ? 0 : 1) : post(WM_COMMAND, IDOK, 0);
     }
-    if (cmd == "tray") {  // the icon's id is 100, its callback message 987
-        HWND w = FindTitled(argv[2], false);
-        return w && PostMessageA(w, 987, 100, num(3)) ? 0 : 1;
-    }
+    if (cmd == "tray") return post(987, 100, num(3));  // the icon's id is 100, its callback message 987
     if (cmd == "center") {
         RECT r;
-        HWND w = FindTitled(argv[2], true);
-        if (!w || !GetWindowRect(GetDlgItem(w, num(3)), &r)) return 1;
+        if (!w || !IsWindowVisible(w) || !GetWindowRect(GetDlgItem(w, num(3)), &r)) return 1;
         std::printf("%ld %ld\n", (r.left + r.right) / 2, (r.top + r.bottom) / 2);
         return 0;
     }
-    if (cmd == "is-visible") {
-        return FindTitled(argv[2], true) ? 0 : 1;
-    }
+    if (cmd == "is-visible") return w && IsWindowVisible(w) ? 0 : 1;
     if (cmd == "monitors") {
         EnumDisplayMonitors(nullptr, nullptr, PrintMonitor, 1);
         EnumDisplayMonitors(nullptr, nullptr, PrintMonitor, 0);
         return 0;
     }
     if (cmd == "window-rect" || cmd == "dock-rect") {
-        HWND w = FindTitled(cmd == "dock-rect" ? "Quillcast Mainwindow" : argv[2], false);
-        if (w && cmd == "dock-rect") {  // the dock and the text bar share a class; the bar is hidden
+        HWND target = cmd == "dock-rect" ? FindTitled("Quillcast Mainwindow") : w;
+        if (target && cmd == "dock-rect") {  // the dock and the text bar share a class; the bar is hidden
             HWND child = nullptr;
-            do child = FindWindowExA(w, child, "ClassIsTheAnnotDock", nullptr);
+            do child = FindWindowExA(target, child, "ClassIsTheAnnotDock", nullptr);
             while (child && !IsWindowVisible(child));
-            w = child;
+            target = child;
         }
         RECT r;
-        if (!w || !GetWindowRect(w, &r)) return 1;
+        if (!target || !GetWindowRect(target, &r)) return 1;
         PrintRect(r);
         return 0;
     }
-    if (cmd == "dpi-changed") {  // the suggested rectangle is not sent: the program does not use it
-        HWND w = FindTitled(argv[2], false);
-        return w && PostMessageA(w, WM_DPICHANGED, MAKEWPARAM(num(3), num(3)), 0) ? 0 : 1;
-    }
+    // The suggested rectangle is not sent: the program does not use it.
+    if (cmd == "dpi-changed") return post(WM_DPICHANGED, MAKEWPARAM(num(3), num(3)), 0);
     if (cmd == "move") {
         MoveTo(num(2), num(3));
         return 0;
     }
-    if (cmd == "click") {
+    if (cmd == "click" || cmd == "dblclick") {
         MoveTo(num(2), num(3));
-        SendMouse(MOUSEEVENTF_LEFTDOWN, num(2), num(3));
-        SendMouse(MOUSEEVENTF_LEFTUP, num(2), num(3));
-        return 0;
-    }
-    if (cmd == "dblclick") {
-        MoveTo(num(2), num(3));
-        for (int i = 0; i < 2; ++i) {
+        for (int i = cmd == "click"; i < 2; ++i) {
             SendMouse(MOUSEEVENTF_LEFTDOWN, num(2), num(3));
             SendMouse(MOUSEEVENTF_LEFTUP, num(2), num(3));
         }

@@ -74,18 +74,27 @@ drv click 300 375
 shot erased
 check "the eraser takes the rectangle away" unchanged "$WORK/erased.png" 10x100+296+320
 
-# F2, a name typed into the real save dialog, Enter.
-drv key 0x71
-check "F2 opens the save dialog" drv wait-window "Save a snapshot of the current screen" 20
-sleep 1
-drv type "e2e shot"
-drv key 0x0D
-check "the save dialog closes" drv wait-gone "Save a snapshot of the current screen" 20
-sleep 1
+save_snapshot_as "e2e shot"
 check "the snapshot is a PNG with the default extension" \
     test "$(head -c 4 "$SNAP_DIR/e2e shot.png" 2>/dev/null | od -An -c | tr -d ' ')" = '211PNG'
 convert "$SNAP_DIR/e2e shot.png" "$WORK/snap.png" 2>/dev/null
 check "the snapshot holds the filled rectangle" colour_near "$WORK/snap.png" 640 660 540 560 237 28 36
+
+# Esc hides the overlay; the tray menu dismissed with Esc leaves it hidden,
+# its "Show Quillcast" (first item) shows a fresh drawing over the screen.
+drv key 0x1B
+check "Esc hides the overlay" drv wait-hidden "Quillcast Mainwindow" 10
+drv tray "Quillcast Mainwindow" 0x204
+sleep 1
+drv key 0x1B
+sleep 1
+check "a dismissed tray menu leaves the overlay hidden" drv wait-hidden "Quillcast Mainwindow" 1
+drv tray "Quillcast Mainwindow" 0x204
+sleep 1
+for k in 0x28 0x0D; do drv key $k; done
+check "the tray menu's Show Quillcast shows the overlay" drv wait-window "Quillcast Mainwindow" 10
+shot shown
+check "with a fresh drawing over the screen" unchanged "$WORK/shown.png" 200x150+600+480
 
 # The tray menu's Exit (fourth item) ends the program and writes both files,
 # History.dat first.
