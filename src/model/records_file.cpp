@@ -192,7 +192,7 @@ bool ParseRecordLine(std::string_view line, Annotation& record) {
         p = {static_cast<int32_t>(x), static_cast<int32_t>(y)};
     }
     std::string_view text;
-    return tokens.Next(text) && tokens.line.empty() && ParseEscaped(text, record.text);
+    return tokens.Next(text) && tokens.text.empty() && ParseEscaped(text, record.text);
 }
 
 bool ParseKeyedNumber(FieldReader& lines, std::string_view key, Range range, int64_t& value) {
