@@ -197,7 +197,14 @@ qc_start_wine_on_display() {
     export DISPLAY=":$n"
     local i
     for i in $(seq 1 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-    openbox --sm-disable </dev/null >/dev/null 2>&1 &
+    # Wine shows the tray icon in a small window of its own. The window
+    # manager would give it the keyboard as it appears (taking it from the
+    # overlay a moment after start) and again whenever a dialog closes. The
+    # notification area of Windows never takes the keyboard, so this window
+    # is kept on a desktop of its own, never focused.
+    sed 's#<applications>#&<application title="Wine System Tray"><desktop>2</desktop><focus>no</focus></application>#' \
+        /etc/xdg/openbox/rc.xml >"$prefix.openbox.xml"
+    openbox --sm-disable --config-file "$prefix.openbox.xml" </dev/null >/dev/null 2>&1 &
     QC_PIDS+=($!)
     log "Wine prefix $WINEPREFIX on display $DISPLAY"
     rm -rf "$WINEPREFIX" "$WINEPREFIX.home"

@@ -5,8 +5,7 @@ source "$(dirname "$0")/e2e_lib.sh"
 
 fresh_user_data
 show_root_picture
-check "the overlay appears" start_quillcast
-sleep 1
+check "the overlay appears" start_to_draw
 drv key 0x52  # R: rectangle
 drv drag 300 300 500 450 10
 drv key 0x4F  # O: ellipse

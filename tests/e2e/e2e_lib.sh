@@ -35,6 +35,9 @@ start_quillcast() {
     QC_PID=$!
     drv wait-window "Quillcast Mainwindow" 30
 }
+# The same, and then waits until the overlay takes the keys: a loaded machine
+# shows it a moment before it comes to the front.
+start_to_draw() { start_quillcast "$@" && drv wait-front "Quillcast Mainwindow" 20; }
 
 # Waits for the Quillcast process started above to end; its exit code goes
 # to QC_EXIT ("timeout" when it did not end).

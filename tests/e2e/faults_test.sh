@@ -55,7 +55,7 @@ for fault in full read-only; do
         unmount_all
         continue
     fi
-    start_quillcast
+    start_to_draw
     drv key 0x57  # W: a change the settings would keep
     drv close "Quillcast Mainwindow"
     check "$fault data folder: the user is told History.dat was not written" told Quillcast "snapshot history"
@@ -66,7 +66,7 @@ for fault in full read-only; do
 done
 
 if mount_full "$SNAP_DIR"; then
-    start_quillcast
+    start_to_draw
     drv key 0x52
     drv drag 300 300 500 450 10
     drv key 0x71  # F2

@@ -4,6 +4,7 @@
 //   qcdriver wait-window <title> [seconds]   exit 0 once a visible window has the title
 //   qcdriver wait-gone <title> [seconds]     exit 0 once no window has the title
 //   qcdriver wait-hidden <title> [seconds]   exit 0 once the window exists and is hidden
+//   qcdriver wait-front <title> [seconds]    exit 0 once the window is the foreground one
 //   qcdriver close <title>                   post WM_CLOSE to the window
 //   qcdriver dialog-text <title>             print the static texts of a dialog
 //   qcdriver press-ok <title>                click the dialog's OK/IDOK button
@@ -32,12 +33,13 @@
 
 static HWND FindTitled(const char* title) { return FindWindowA(nullptr, title); }
 
-// Polls `state` (0: no window with the title, 1: shown, 2: hidden) until it
-// holds or the time is up.
+// Polls `state` (0: no window with the title, 1: shown, 2: hidden, 3: in
+// front, taking the keys) until it holds or the time is up.
 static bool WaitFor(const char* title, int state, double seconds) {
     for (int i = 0; i < static_cast<int>(seconds * 20); ++i, Sleep(50)) {
         const HWND w = FindTitled(title);
-        if ((w ? (IsWindowVisible(w) ? 1 : 2) : 0) == state) return true;
+        const int now = !w ? 0 : state == 3 && GetForegroundWindow() == w ? 3 : IsWindowVisible(w) ? 1 : 2;
+        if (now == state) return true;
     }
     return false;
 }
@@ -113,6 +115,7 @@ int main(int argc, char** argv) {
     if (cmd == "wait-window") return WaitFor(argv[2], 1, seconds(3)) ? 0 : 1;
     if (cmd == "wait-gone") return WaitFor(argv[2], 0, seconds(3)) ? 0 : 1;
     if (cmd == "wait-hidden") return WaitFor(argv[2], 2, seconds(3)) ? 0 : 1;
+    if (cmd == "wait-front") return WaitFor(argv[2], 3, seconds(3)) ? 0 : 1;
     if (cmd == "close") return post(WM_CLOSE, 0, 0);
     if (cmd == "dialog-text") return w ? (EnumChildWindows(w, PrintStatic, 0), 0) : 1;
     if (cmd == "press-ok") {

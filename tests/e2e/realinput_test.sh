@@ -38,9 +38,8 @@ check "the overlay appears" start_quillcast
 sleep 1
 check "the first stroke draws, before any menu" stroke_lands 200
 # Keys: Wine 8 cannot move the X keyboard focus to a managed window on the
-# program's request, and the window Wine maps for the tray icon on a desktop
-# without a notification area takes it at start; the first press on the
-# overlay (which draws, above) brings it back.
+# program's request; the first press on the overlay (which draws, above)
+# gives it the keys.
 xkey w
 import -window root "$WORK/white.png"
 check "a key acts after the first stroke (W: whiteboard)" test "$(pixel_at "$WORK/white.png" 640 600)" = "255,255,255"
