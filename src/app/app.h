@@ -49,10 +49,15 @@ constexpr UINT OVERLAY_TIMER_MS = 300;
 
 inline int ScreenWidth() { return rectScreen.right; }
 inline int ScreenHeight() { return rectScreen.bottom; }
-inline POINT ScreenToOverlay(POINT p) { return {p.x - overlayOrigin.x, p.y - overlayOrigin.y}; }
 
-// The pointer's position in overlay coordinates.
-POINT OverlayCursorPos();
+// Where the pointer was when a mouse message of the overlay was made, in
+// overlay coordinates (the overlay's client area is the drawing). Not where
+// it is now: a press handled late on a busy machine must still start the
+// gesture where the button went down.
+inline POINT OverlayPointOf(LPARAM lParam) {
+    return {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+}
+inline LPARAM OverlayPointParam(POINT p) { return MAKELPARAM(p.x, p.y); }
 
 // Takes the rectangle of the monitor under the pointer (the primary monitor
 // when none is) into rectScreen and overlayOrigin; true when its size

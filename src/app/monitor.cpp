@@ -5,12 +5,6 @@
 #include "dock/dock.h"
 #include "overlay/overlay.h"
 
-POINT OverlayCursorPos() {
-    POINT p;
-    GetCursorPos(&p);
-    return ScreenToOverlay(p);
-}
-
 // The monitor APIs, not the display modes: a display mode says nothing of
 // where a second monitor lies, and some systems report none for it.
 bool ReadScreenRectAtPointer() {

@@ -43,10 +43,10 @@ LRESULT CALLBACK OverlayWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
     case WM_CTLCOLOREDIT:
         return OnCtlColorEdit(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_MOUSEMOVE:
-        OnPointerMove();
+        OnPointerMove(lParam);
         return 0;
     case WM_LBUTTONDOWN:
-        OnPointerDown();
+        OnPointerDown(lParam);
         return 0;
     case WM_LBUTTONUP:
         OnPointerUp();
@@ -55,7 +55,7 @@ LRESULT CALLBACK OverlayWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
         OnMouseWheel(wParam);
         return 0;
     case WM_LBUTTONDBLCLK:
-        OnDoubleClick();
+        OnDoubleClick(lParam);
         return 0;
     case WM_HOTKEY:
         OnHotkey(wParam, lParam);

@@ -23,8 +23,8 @@ extern POINT ptHeldOriginEnd;
 extern std::vector<Point32> strokePoints;
 
 // Pointer input.
-void OnPointerDown();
-void OnPointerMove();
+void OnPointerDown(LPARAM lParam);
+void OnPointerMove(LPARAM lParam);
 void OnPointerUp();
 
 // Painting and live previews.
@@ -65,7 +65,7 @@ void ShowChanges(Box32 alsoShow = NO_BOX);  // every difference between hdcBack 
 void OpenTextEdit(int position);
 void CommitTextEdit();
 void CloseTextEditWithoutCommit();
-void OnDoubleClick();
+void OnDoubleClick(LPARAM lParam);
 LRESULT OnEditCommand(WPARAM wParam, LPARAM lParam);
 LRESULT OnCtlColorEdit(HDC dc, HWND control);
 

@@ -1,7 +1,6 @@
 // Left-button gestures on the overlay: drawing with each tool, grabbing and
-// moving shapes, placing marks and erasing. Positions come from the system
-// cursor, converted from screen to overlay coordinates: the overlay may lie
-// on any monitor.
+// moving shapes, placing marks and erasing. Positions come with each mouse
+// message, in overlay coordinates, whichever monitor the overlay lies on.
 #include <cstdlib>
 #include <string>
 
@@ -77,14 +76,14 @@ static void PlaceMark() {
     SetWindowTextA(hwndNumber, std::to_string(markerNumber).c_str());
 }
 
-void OnPointerDown() {
+void OnPointerDown(LPARAM lParam) {
     SetFocus(hwndOverlay);
     dragged = false;
     if (shapeText != -1) CommitTextEdit();
     SetCapture(hwndOverlay);
     ShowWindow(textEdit, SW_HIDE);
     ShowWindow(textBar, SW_HIDE);
-    ptPress = OverlayCursorPos();
+    ptPress = ptCursor = OverlayPointOf(lParam);  // a stroke starts where the button went down
     // Whatever an earlier gesture left over the layer (one whose release
     // never came) is put right before this one starts.
     SettleLayer();
@@ -107,7 +106,7 @@ void OnPointerDown() {
     } else if (CurrentTool() == TOOL_MARK) {
         PlaceMark();
     }
-    if (CurrentTool() == TOOL_ERASER) PostMessageA(hwndOverlay, WM_MOUSEMOVE, 0, 0);
+    if (CurrentTool() == TOOL_ERASER) PostMessageA(hwndOverlay, WM_MOUSEMOVE, MK_LBUTTON, OverlayPointParam(ptPress));
 }
 
 static void MoveHeld() {
@@ -136,10 +135,10 @@ static void EraseStep() {
     ShowChanges();
 }
 
-void OnPointerMove() {
+void OnPointerMove(LPARAM lParam) {
     SetToolCursor();
     const POINT prev = ptCursor;
-    ptCursor = OverlayCursorPos();
+    ptCursor = OverlayPointOf(lParam);
     const int tool = CurrentTool();
     if (tool != TOOL_ERASER) {
         const long d = std::labs(ptCursor.x - ptPress.x) + std::labs(ptCursor.y - ptPress.y);

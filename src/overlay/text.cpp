@@ -87,8 +87,8 @@ void OpenTextEdit(int position) {
 
 // Only filled records that select mode finds take text: rectangles, rounded
 // rectangles, ellipses and arrows drawn while fill was on.
-void OnDoubleClick() {
-    const POINT cursor = OverlayCursorPos();
+void OnDoubleClick(LPARAM lParam) {
+    const POINT cursor = OverlayPointOf(lParam);
     const int hit = HitTestAnnotations({cursor.x, cursor.y}, false);
     if (hit == -1 || annotations[hit].filled == 0) return;
     OpenTextEdit(hit);

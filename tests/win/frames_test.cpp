@@ -63,7 +63,6 @@ void Gesture(int tool) {
 
 void TypeInto() {
     const POINT p = Somewhere();
-    SetCursorPos(p.x, p.y);
     SendMessageA(hwndOverlay, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(p.x, p.y));
     for (char c : std::string("Notes\rline two wraps on\rW")) SendMessageA(textEdit, WM_CHAR, c, 1);
 }

@@ -1,6 +1,7 @@
-// Gestures on the real overlay window for the Win32 tests: the pointer is
-// placed with SetCursorPos (the program reads the system cursor) and the
-// button messages go through the overlay's window procedure.
+// Gestures on the real overlay window for the Win32 tests: the button
+// messages go through the overlay's window procedure and carry the only
+// positions; the system cursor stays elsewhere, as when the pointer has moved
+// on before a busy program handles a press.
 #pragma once
 
 #include <windows.h>
@@ -30,10 +31,10 @@ inline void Choose(HWND list, int index) {
     SendMessageA(list, CB_SETCURSEL, index, 0), SendMessageA(GetParent(list), WM_COMMAND, CBN_SELCHANGE << 16, LPARAM(list));
 }
 
-inline void MoveTo(int x, int y) { SetCursorPos(x, y), SendMessageA(hwndOverlay, WM_MOUSEMOVE, 0, MAKELPARAM(x, y)); }
+inline void MoveTo(int x, int y) { SendMessageA(hwndOverlay, WM_MOUSEMOVE, 0, MAKELPARAM(x, y)); }
 
 inline void Press(int x, int y) {
-    SetCursorPos(x, y), SendMessageA(hwndOverlay, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y)), PumpMessages();
+    SendMessageA(hwndOverlay, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y)), PumpMessages();
 }
 
 inline void Release() { SendMessageA(hwndOverlay, WM_LBUTTONUP, 0, 0), PumpMessages(); }
