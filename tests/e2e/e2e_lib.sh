@@ -35,9 +35,18 @@ start_quillcast() {
     QC_PID=$!
     drv wait-window "Quillcast Mainwindow" 30
 }
-# The same, and then waits until the overlay takes the keys: a loaded machine
-# shows it a moment before it comes to the front.
-start_to_draw() { start_quillcast "$@" && drv wait-front "Quillcast Mainwindow" 20; }
+# The same, and then waits until the overlay takes the keys and the X server
+# shows it: a loaded machine shows it a moment before it comes to the front,
+# and the window manager maps it a moment later still.
+start_to_draw() {
+    start_quillcast "$@" && drv wait-front "Quillcast Mainwindow" 20 || return 1
+    local i
+    for i in $(seq 1 100); do
+        xdotool search --onlyvisible --name '^Quillcast Mainwindow$' >/dev/null 2>&1 && sleep 0.5 && return 0
+        sleep 0.2
+    done
+    return 1
+}
 
 # Waits for the Quillcast process started above to end; its exit code goes
 # to QC_EXIT ("timeout" when it did not end).

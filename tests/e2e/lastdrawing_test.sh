@@ -24,8 +24,7 @@ second_root_picture() {
 
 fresh_user_data
 show_root_picture
-check "the overlay appears" start_quillcast
-sleep 1
+check "the overlay appears" start_to_draw
 focus_overlay
 shot first
 ctrl_l
@@ -71,8 +70,7 @@ check "Exit in the tray menu ends the program ($QC_EXIT)" test "$QC_EXIT" = 0
 check "the drawing on screen at exit is kept" grep -q '^records 1' "$LAST_DAT"
 
 show_root_picture
-check "the overlay appears again after a restart" start_quillcast
-sleep 1
+check "the overlay appears again after a restart" start_to_draw
 focus_overlay
 ctrl_l
 shot after_restart
@@ -82,8 +80,7 @@ drv drag 900 300 1000 400
 stop_quillcast
 check "closing the overlay keeps the drawing on screen" grep -q '^records 2' "$LAST_DAT"
 head -c 60 "$LAST_DAT" >"$WORK/cut.dat" && cp "$WORK/cut.dat" "$LAST_DAT"
-check "the overlay appears with a damaged records file" start_quillcast
-sleep 1
+check "the overlay appears with a damaged records file" start_to_draw
 focus_overlay
 shot before_damaged
 ctrl_l
