@@ -74,6 +74,7 @@ drv click 300 375
 shot erased
 check "the eraser takes the rectangle away" unchanged "$WORK/erased.png" 10x100+296+320
 
+saved_on=$(date +%Y%m%d)  # History.dat dates the entry with the day of saving
 save_snapshot_as "e2e shot"
 check "the snapshot is a PNG with the default extension" \
     test "$(head -c 4 "$SNAP_DIR/e2e shot.png" 2>/dev/null | od -An -c | tr -d ' ')" = '211PNG'
@@ -104,9 +105,8 @@ sleep 1
 for k in 0x28 0x28 0x28 0x28 0x0D; do drv key $k; done
 wait_quillcast
 check "Exit in the tray menu ends the program (exit $QC_EXIT)" test "$QC_EXIT" = 0
-today=$(date +%Y%m%d)
 check "History.dat lists the snapshot" \
-    grep -q -a -F "${today}C:\\users\\$winuser\\Documents\\Quillcast Snapshots\\e2e shot.png" "$HISTORY"
+    grep -q -a -F "${saved_on}C:\\users\\$winuser\\Documents\\Quillcast Snapshots\\e2e shot.png" "$HISTORY"
 check "History.dat is written before Settings.dat" \
     test "$(stat -c %.9Y "$HISTORY" 2>/dev/null || echo 9)" \< "$(stat -c %.9Y "$SETTINGS")"
 check "Settings.dat keeps the tool and the snapshot folder" \
