@@ -202,9 +202,12 @@ qc_start_wine_on_display() {
     # overlay a moment after start) and again whenever a dialog closes. The
     # notification area of Windows never takes the keyboard, so this window
     # is kept on a desktop of its own, never focused.
-    sed 's#<applications>#&<application title="Wine System Tray"><desktop>2</desktop><focus>no</focus></application>#' \
-        /etc/xdg/openbox/rc.xml >"$prefix.openbox.xml"
-    openbox --sm-disable --config-file "$prefix.openbox.xml" </dev/null >/dev/null 2>&1 &
+    local config=()
+    if sed 's#<applications>#&<application title="Wine System Tray"><desktop>2</desktop><focus>no</focus></application>#' \
+        /etc/xdg/openbox/rc.xml >"$prefix.openbox.xml" 2>/dev/null; then
+        config=(--config-file "$prefix.openbox.xml")
+    fi
+    openbox --sm-disable "${config[@]}" </dev/null >/dev/null 2>&1 &
     QC_PIDS+=($!)
     log "Wine prefix $WINEPREFIX on display $DISPLAY"
     rm -rf "$WINEPREFIX" "$WINEPREFIX.home"
