@@ -4,6 +4,7 @@
 #pragma once
 
 #include <windows.h>
+#include <windowsx.h>
 #include <gdiplus.h>
 
 #include <string>
@@ -54,10 +55,7 @@ inline int ScreenHeight() { return rectScreen.bottom; }
 // overlay coordinates (the overlay's client area is the drawing). Not where
 // it is now: a press handled late on a busy machine must still start the
 // gesture where the button went down.
-inline POINT OverlayPointOf(LPARAM lParam) {
-    return {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-}
-inline LPARAM OverlayPointParam(POINT p) { return MAKELPARAM(p.x, p.y); }
+inline POINT OverlayPointOf(LPARAM lParam) { return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
 
 // Takes the rectangle of the monitor under the pointer (the primary monitor
 // when none is) into rectScreen and overlayOrigin; true when its size

@@ -76,6 +76,15 @@ static void PlaceMark() {
     SetWindowTextA(hwndNumber, std::to_string(markerNumber).c_str());
 }
 
+// Only the area the erased record painted is drawn again.
+static void EraseStep() {
+    SyncLayer();
+    Box32 erased;
+    if (!EraseAt(P32(ptCursor), &erased)) return;
+    RepairLayer(erased);
+    ShowChanges();
+}
+
 void OnPointerDown(LPARAM lParam) {
     SetFocus(hwndOverlay);
     dragged = false;
@@ -106,7 +115,7 @@ void OnPointerDown(LPARAM lParam) {
     } else if (CurrentTool() == TOOL_MARK) {
         PlaceMark();
     }
-    if (CurrentTool() == TOOL_ERASER) PostMessageA(hwndOverlay, WM_MOUSEMOVE, MK_LBUTTON, OverlayPointParam(ptPress));
+    if (CurrentTool() == TOOL_ERASER) EraseStep();  // the press itself erases
 }
 
 static void MoveHeld() {
@@ -124,15 +133,6 @@ static void MoveHeld() {
     const Box32 area = BeginGestureFrame(PaintBounds(held));
     RenderAnnotations(hdcBack, shapeHeld, -1);
     PresentArea(area);
-}
-
-// Only the area the erased record painted is drawn again.
-static void EraseStep() {
-    SyncLayer();
-    Box32 erased;
-    if (!EraseAt(P32(ptCursor), &erased)) return;
-    RepairLayer(erased);
-    ShowChanges();
 }
 
 void OnPointerMove(LPARAM lParam) {
