@@ -83,15 +83,22 @@ void MakeDrawing(int count) {
         const Point32 p{In(150, w), In(60, h)}, q{p.x + In(20, 300), p.y + In(20, 300)};
         Annotation r;
         switch (i % 7) {
-        case 0: case 1: {
+        case 0:
+        case 1: {
             std::vector<Point32> stroke;
             for (int k = 0, x = p.x, y = p.y; k < 50; ++k, x += In(-4, 8), y += In(-6, 6)) stroke.push_back({x, y});
             r = MakePenRecord(stroke);
             break;
         }
-        case 2: r = MakeHighlighterRecord(p, q); break;
-        case 3: r = MakeMarkRecord(p, 32, 32, i); break;
-        default: r = MakeShapeRecord(static_cast<uint8_t>(ANNOT_RECT + i % 4), p, q); break;
+        case 2:
+            r = MakeHighlighterRecord(p, q);
+            break;
+        case 3:
+            r = MakeMarkRecord(p, 32, 32, i);
+            break;
+        default:
+            r = MakeShapeRecord(static_cast<uint8_t>(ANNOT_RECT + i % 4), p, q);
+            break;
         }
         if (r.filled == 1 && r.kind >= ANNOT_RECT && r.kind <= ANNOT_ELLIPSE && i % 20 == 4) {
             r.fontIndex = In(0, FONT_FACE_COUNT - 1), r.fontSize = In(10, 24);
@@ -131,10 +138,11 @@ double MemcpyMs() {
 // The drawing of the whole list from scratch, as every repaint did before.
 double FullRenderMs() {
     std::vector<double> t;
-    for (int i = 0; i < 3; ++i) t.push_back(Time([] {
-        FillBackground(hdcBack);
-        RenderAnnotations(hdcBack, -1, -1);
-    }));
+    for (int i = 0; i < 3; ++i)
+        t.push_back(Time([] {
+            FillBackground(hdcBack);
+            RenderAnnotations(hdcBack, -1, -1);
+        }));
     RepaintOverlayNow();
     return Median(t);
 }

@@ -103,8 +103,12 @@ int main() {
     static const struct {
         uint8_t kind;
         const char* name;
-    } kinds[] = {{ANNOT_PEN, "pen (60 points)"}, {ANNOT_HIGHLIGHTER, "highlighter"}, {ANNOT_RECT, "rectangle"},
-                 {ANNOT_ROUNDRECT, "rounded rect"},  {ANNOT_ELLIPSE, "ellipse"},         {ANNOT_ARROW, "arrow"},
+    } kinds[] = {{ANNOT_PEN, "pen (60 points)"},
+                 {ANNOT_HIGHLIGHTER, "highlighter"},
+                 {ANNOT_RECT, "rectangle"},
+                 {ANNOT_ROUNDRECT, "rounded rect"},
+                 {ANNOT_ELLIPSE, "ellipse"},
+                 {ANNOT_ARROW, "arrow"},
                  {ANNOT_MARK, "mark"}};
     std::mt19937 rng(2024);
     std::printf("%-18s %10s %14s\n", "records", "count", "ms per render");

@@ -17,7 +17,8 @@ static void Check() {
     for (int i = 0; i < applied; ++i)
         if (history[i].index < 0 || history[i].index >= AnnotationCount()) __builtin_trap();
     const auto list = annotations;
-    while (Undo()) {}
+    while (Undo()) {
+    }
     if (undoneCount != static_cast<int>(history.size()) || annotations != atStart) __builtin_trap();
     for (int i = 0; i < applied; ++i) Redo();
     if (annotations != list || undoneCount + applied != static_cast<int>(history.size())) __builtin_trap();

@@ -11,8 +11,6 @@
 
 #include "settings/options.h"
 
-
-
 extern HINSTANCE hInst;
 extern HWND hwndOverlay;
 extern HDC hdcOverlay;
@@ -24,11 +22,11 @@ extern HDC hdcOverlay;
 // are in screen coordinates and go through the conversion below.
 extern RECT rectScreen;
 extern POINT overlayOrigin;
-extern int overlayDpi;   // dots per inch of the overlay's monitor; 96 at 100 %
-extern HDC hdcCapture;   // frozen screen picture, 32 bpp
-extern HDC hdcBack;      // composition buffer
-extern HDC hdcBase;      // 24 bpp gesture base and snapshot source
-extern BYTE* baseBits;   // pixel rows of hdcBase, bottom row first
+extern int overlayDpi;  // dots per inch of the overlay's monitor; 96 at 100 %
+extern HDC hdcCapture;  // frozen screen picture, 32 bpp
+extern HDC hdcBack;     // composition buffer
+extern HDC hdcBase;     // 24 bpp gesture base and snapshot source
+extern BYTE* baseBits;  // pixel rows of hdcBase, bottom row first
 extern HDC hdcHighlightStrip;
 extern HBRUSH brushBlack;
 extern HBRUSH brushWhiteboard;

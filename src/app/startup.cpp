@@ -65,7 +65,7 @@ void CreateOverlayWindow() {
     hwndOverlay = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, OVERLAY_CLASS, OVERLAY_TITLE, WS_CLIPCHILDREN,
                                   overlayOrigin.x, overlayOrigin.y, ScreenWidth(), ScreenHeight(), nullptr, nullptr,
                                   hInst, nullptr);
-    overlayDpi = DpiOfWindow(hwndOverlay);  // the dock is built at this scale
+    overlayDpi = DpiOfWindow(hwndOverlay);      // the dock is built at this scale
     if (overlayDpi != BASE_DPI) LoadCursors();  // loaded before the scale was known
 }
 
@@ -82,8 +82,8 @@ void CreateSurfaces() {
 }
 
 void CreateTextEdit() {
-    textEdit = CreateWindowExA(0, "EDIT", "", WS_CHILD | ES_MULTILINE | ES_AUTOVSCROLL, 300, 200, 150, 115,
-                               hwndOverlay, nullptr, hInst, nullptr);
+    textEdit = CreateWindowExA(0, "EDIT", "", WS_CHILD | ES_MULTILINE | ES_AUTOVSCROLL, 300, 200, 150, 115, hwndOverlay,
+                               nullptr, hInst, nullptr);
     hdcTextEdit = GetDC(textEdit);
 }
 

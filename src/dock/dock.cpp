@@ -31,20 +31,20 @@ constexpr int MENU_IMAGE_HEIGHT = 12;
 constexpr int MARK_LIST_ITEMS = 12;
 constexpr int MARK_LIST_DROPPED_WIDTH = 120;
 
-static const char* const fontFaceCaptions[FONT_FACE_COUNT] = {"Cursive 1", "Cursive 2", "Jot 1", "Jot 2",
+static const char* const fontFaceCaptions[FONT_FACE_COUNT] = {"Cursive 1", "Cursive 2", "Jot 1",   "Jot 2",
                                                               "Arial",     "Tahoma",    "Verdana", "Georgia"};
 static const char* const fontSizeItems[] = {"8", "10", "12", "14", "16", "20", "26", "48", "72"};
 
 // Tool button pictures in button order: button i is tool i + 1.
-static const int toolBitmaps[TOOL_COUNT] = {IDB_TOOL_PEN,     IDB_TOOL_HIGHLIGHTER, IDB_TOOL_RECTANGLE,
-                                            IDB_TOOL_ROUNDRECT, IDB_TOOL_ELLIPSE,   IDB_TOOL_ARROW,
-                                            IDB_TOOL_STAMP,   IDB_TOOL_ERASER};
+static const int toolBitmaps[TOOL_COUNT] = {IDB_TOOL_PEN,       IDB_TOOL_HIGHLIGHTER, IDB_TOOL_RECTANGLE,
+                                            IDB_TOOL_ROUNDRECT, IDB_TOOL_ELLIPSE,     IDB_TOOL_ARROW,
+                                            IDB_TOOL_STAMP,     IDB_TOOL_ERASER};
 static const int menuBitmaps[2] = {IDB_MENU_OPTIONS, IDB_MENU_SNAPSHOTS};
 
 // Caption pictures in the order of DockCaption.
-static const int captionBitmaps[CAPTION_COUNT] = {IDB_CAPTION_COLOR,  IDB_CAPTION_SIZE,     IDB_CAPTION_WIDTH,
+static const int captionBitmaps[CAPTION_COUNT] = {IDB_CAPTION_COLOR,   IDB_CAPTION_SIZE,    IDB_CAPTION_WIDTH,
                                                   IDB_CAPTION_OPACITY, IDB_CAPTION_FILLED,  IDB_CAPTION_TEXTHINT,
-                                                  IDB_CAPTION_NUMBER, IDB_CAPTION_ERASEALL};
+                                                  IDB_CAPTION_NUMBER,  IDB_CAPTION_ERASEALL};
 
 static DockBox Box(DockItem item) { return DockItemBox(item, overlayDpi); }
 
@@ -57,10 +57,9 @@ static HWND MakeControl(DWORD exStyle, const char* cls, const char* text, DWORD 
 }
 
 HWND DockItemWindow(int item) {
-    if (IsCaption(item))
-        return dockCaptions[item - ITEM_CAPTION_COLOR];
-    const HWND windows[DOCK_ITEM_COUNT] = {hwndTools, hwndMenuBar, hwndcolor,  hwndPenSize,  hwndShapeWidth,
-                                           hwndOpacity, hwndFilled, hwndMarks, hwndNumber,   hwndEraseAll};
+    if (IsCaption(item)) return dockCaptions[item - ITEM_CAPTION_COLOR];
+    const HWND windows[DOCK_ITEM_COUNT] = {hwndTools,   hwndMenuBar, hwndcolor, hwndPenSize, hwndShapeWidth,
+                                           hwndOpacity, hwndFilled,  hwndMarks, hwndNumber,  hwndEraseAll};
     if (item >= ITEM_TEXTBAR_COLOR && item < DOCK_ITEM_COUNT) {
         const HWND textBarWindows[] = {hwndcolor2, hwndFontFace, hwndFontSize};
         return textBarWindows[item - ITEM_TEXTBAR_COLOR];
@@ -84,13 +83,13 @@ static void CreateDockWindows() {
 // Both toolbars start small and are moved to their places once their
 // buttons exist.
 static void CreateToolbars() {
-    const DWORD common = WS_VISIBLE | WS_CLIPSIBLINGS | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NOPARENTALIGN |
-                         CCS_NORESIZE;
+    const DWORD common =
+        WS_VISIBLE | WS_CLIPSIBLINGS | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NOPARENTALIGN | CCS_NORESIZE;
     hwndTools = CreateWindowExA(0, TOOLBARCLASSNAMEA, "", WS_CHILD | common | CCS_NODIVIDER, 90, 0, 18, 18, hwndDock,
                                 nullptr, hInst, nullptr);
     SendMessageA(hwndTools, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-    hwndMenuBar = CreateWindowExA(0, TOOLBARCLASSNAMEA, "", WS_CHILD | common, 90, 0, 58, 10, hwndDock, nullptr, hInst,
-                                  nullptr);
+    hwndMenuBar =
+        CreateWindowExA(0, TOOLBARCLASSNAMEA, "", WS_CHILD | common, 90, 0, 58, 10, hwndDock, nullptr, hInst, nullptr);
     SendMessageA(hwndMenuBar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
 }
 
@@ -119,8 +118,8 @@ static void CreateDockControls() {
     hwndEraseAll = MakeControl(0, "BUTTON", "Erase All", BS_PUSHBUTTON | BS_NOTIFY, ITEM_ERASEALL, hwndDock);
     for (int i = 0; i < CAPTION_COUNT; ++i) {
         const DockBox at = Box(static_cast<DockItem>(ITEM_CAPTION_COLOR + i));
-        dockCaptions[i] = CreateWindowExA(0, "STATIC", "", WS_CHILD | SS_BITMAP, at.x, at.y, 0, 0, hwndDock, nullptr,
-                                          hInst, nullptr);
+        dockCaptions[i] =
+            CreateWindowExA(0, "STATIC", "", WS_CHILD | SS_BITMAP, at.x, at.y, 0, 0, hwndDock, nullptr, hInst, nullptr);
     }
     SubclassSwatch(hwndcolor);
     SubclassSwatch(hwndcolor2);
@@ -182,8 +181,8 @@ static void AddButtons(HWND toolbar, int count, BYTE style) {
 // replaces is destroyed.
 static void SetToolbarPictures(HWND toolbar, const int* bitmaps, int count, int width, int height) {
     const int w = PictureSize(width), h = PictureSize(height);
-    const LRESULT previous = SendMessageA(toolbar, TB_SETIMAGELIST, 0,
-                                          reinterpret_cast<LPARAM>(MakeImageList(w, h, bitmaps, count)));
+    const LRESULT previous =
+        SendMessageA(toolbar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(MakeImageList(w, h, bitmaps, count)));
     if (previous) ImageList_Destroy(reinterpret_cast<HIMAGELIST>(previous));
     SendMessageA(toolbar, TB_SETBITMAPSIZE, 0, MAKELPARAM(w, h));
     SendMessageA(toolbar, TB_SETBUTTONSIZE, 0, MAKELPARAM(w, h));
@@ -199,8 +198,7 @@ static void SetToolbarsPictures() {
 static void PlaceToolbars() {
     const DockBox tools = Box(ITEM_TOOLS), menus = Box(ITEM_MENUBAR);
     SetWindowPos(hwndTools, HWND_TOP, tools.x, tools.y, tools.width, tools.height, SWP_NOACTIVATE | SWP_SHOWWINDOW);
-    SetWindowPos(hwndMenuBar, HWND_TOP, menus.x, menus.y, menus.width, menus.height,
-                 SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    SetWindowPos(hwndMenuBar, HWND_TOP, menus.x, menus.y, menus.width, menus.height, SWP_NOACTIVATE | SWP_SHOWWINDOW);
 }
 
 static void BuildToolbars() {

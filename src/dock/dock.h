@@ -29,9 +29,9 @@ extern HFONT fontMarkSmall;  // "Arial Bold" 8 pt: number on mark 2, width lists
 extern HFONT fontCaption;    // "Segoe UI" 7 pt
 extern HFONT fontText;       // text typed into filled shapes
 
-extern int textMargin;       // inset of text inside its shape: 18 for ellipses, else 4
-extern int markerNumber;     // number of the next numbered mark
-extern int dockHideTimer;    // ms the pointer has been away from the dock
+extern int textMargin;     // inset of text inside its shape: 18 for ellipses, else 4
+extern int markerNumber;   // number of the next numbered mark
+extern int dockHideTimer;  // ms the pointer has been away from the dock
 
 void CreateDock();
 void RelayoutDock();

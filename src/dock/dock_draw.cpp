@@ -46,7 +46,8 @@ static void DrawMarkItem(const DRAWITEMSTRUCT* item) {
     const int mark = static_cast<int>(item->itemID);
     if (mark < 0 || mark >= MARK_COUNT) return;
     const bool selectionField = IsSelectionField(item);
-    if (!selectionField) FillRect(item->hDC, &item->rcItem, (item->itemState & ODS_SELECTED) ? brushBlack : brushWhiteboard);
+    if (!selectionField)
+        FillRect(item->hDC, &item->rcItem, (item->itemState & ODS_SELECTED) ? brushBlack : brushWhiteboard);
     const POINT origin = MarkOrigin(item->rcItem, mark, selectionField);
     const SIZE size = MarkImageSize(mark);
     DrawMark(item->hDC, RECT{origin.x, origin.y, size.cx, size.cy}, mark, markerNumber);

@@ -7,11 +7,10 @@ constexpr int TOOLS = 8;
 
 // At 96 DPI; a combo box's height is that of its open list.
 constexpr DockBox baseBoxes[DOCK_ITEM_COUNT] = {
-    {7, 0, 200, 50},   {7, 25, 200, 25},   {245, 2, 70, 28},  {335, 2, 50, 115}, {335, 2, 50, 115},
-    {395, 2, 50, 115}, {465, 10, 14, 14},  {245, 2, 95, 60},  {350, 12, 35, 20}, {245, 3, 80, 20},
-    {270, 32, 24, 7},  {350, 32, 17, 7},   {348, 32, 26, 7},  {406, 32, 34, 9},  {461, 32, 23, 7},
-    {500, 10, 89, 21}, {350, 35, 34, 7},   {270, 32, 36, 7},  {5, 2, 70, 28},    {85, 2, 85, 115},
-    {180, 2, 50, 115},
+    {7, 0, 200, 50},   {7, 25, 200, 25}, {245, 2, 70, 28},  {335, 2, 50, 115}, {335, 2, 50, 115}, {395, 2, 50, 115},
+    {465, 10, 14, 14}, {245, 2, 95, 60}, {350, 12, 35, 20}, {245, 3, 80, 20},  {270, 32, 24, 7},  {350, 32, 17, 7},
+    {348, 32, 26, 7},  {406, 32, 34, 9}, {461, 32, 23, 7},  {500, 10, 89, 21}, {350, 35, 34, 7},  {270, 32, 36, 7},
+    {5, 2, 70, 28},    {85, 2, 85, 115}, {180, 2, 50, 115},
 };
 
 constexpr int dockWidths[TOOLS + 1] = {448, 448, 395, 597, 597, 597, 448, 448, 328};  // [0]: any other tool
@@ -22,14 +21,14 @@ constexpr DockBox TEXT_BAR = {100, 100, 235, 32};
 constexpr int TEXT_BAR_LEFT_OF_BOX = 5;
 constexpr int TEXT_BAR_ABOVE_BOX = 38;
 
-constexpr DockItem penItems[] = {ITEM_COLOR,  ITEM_CAPTION_COLOR, ITEM_PENSIZE,
-                                 ITEM_CAPTION_SIZE, ITEM_OPACITY, ITEM_CAPTION_OPACITY};
+constexpr DockItem penItems[] = {ITEM_COLOR,        ITEM_CAPTION_COLOR, ITEM_PENSIZE,
+                                 ITEM_CAPTION_SIZE, ITEM_OPACITY,       ITEM_CAPTION_OPACITY};
 constexpr DockItem highlighterItems[] = {ITEM_COLOR, ITEM_CAPTION_COLOR, ITEM_PENSIZE, ITEM_CAPTION_SIZE};
-constexpr DockItem boxItems[] = {ITEM_COLOR,   ITEM_CAPTION_COLOR,   ITEM_SHAPEWIDTH,
-                                 ITEM_CAPTION_WIDTH, ITEM_OPACITY, ITEM_CAPTION_OPACITY,
-                                 ITEM_FILLED,  ITEM_CAPTION_FILLED,  ITEM_CAPTION_TEXTHINT};
-constexpr DockItem arrowItems[] = {ITEM_COLOR,  ITEM_CAPTION_COLOR, ITEM_SHAPEWIDTH,
-                                   ITEM_CAPTION_WIDTH, ITEM_OPACITY, ITEM_CAPTION_OPACITY};
+constexpr DockItem boxItems[] = {ITEM_COLOR,         ITEM_CAPTION_COLOR,  ITEM_SHAPEWIDTH,
+                                 ITEM_CAPTION_WIDTH, ITEM_OPACITY,        ITEM_CAPTION_OPACITY,
+                                 ITEM_FILLED,        ITEM_CAPTION_FILLED, ITEM_CAPTION_TEXTHINT};
+constexpr DockItem arrowItems[] = {ITEM_COLOR,         ITEM_CAPTION_COLOR, ITEM_SHAPEWIDTH,
+                                   ITEM_CAPTION_WIDTH, ITEM_OPACITY,       ITEM_CAPTION_OPACITY};
 constexpr DockItem markItems[] = {ITEM_MARKS, ITEM_NUMBER, ITEM_CAPTION_NUMBER};
 constexpr DockItem eraserItems[] = {ITEM_ERASEALL, ITEM_CAPTION_ERASEALL};
 
@@ -83,9 +82,7 @@ const DockItem* DockItemsOfTool(int tool, int& count) {
     }
 }
 
-int DockWidthForTool(int tool, int dpi) {
-    return ScaleToDpi(dockWidths[tool >= 1 && tool <= TOOLS ? tool : 0], dpi);
-}
+int DockWidthForTool(int tool, int dpi) { return ScaleToDpi(dockWidths[tool >= 1 && tool <= TOOLS ? tool : 0], dpi); }
 
 int DockHeight(int dpi) { return ScaleToDpi(DOCK_HEIGHT, dpi); }
 

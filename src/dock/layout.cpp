@@ -18,15 +18,14 @@ constexpr int AUTOHIDE_TICK_MS = 300;
 constexpr int AUTOHIDE_AFTER_MS = 4000;
 
 static void HideToolControls() {
-    for (HWND control : {hwndcolor, hwndPenSize, hwndShapeWidth, hwndOpacity, hwndFilled, hwndMarks, hwndNumber,
-                         hwndEraseAll})
+    for (HWND control :
+         {hwndcolor, hwndPenSize, hwndShapeWidth, hwndOpacity, hwndFilled, hwndMarks, hwndNumber, hwndEraseAll})
         ShowWindow(control, SW_HIDE);
     for (HWND caption : dockCaptions) ShowWindow(caption, SW_HIDE);
 }
 
 static void SetDockWidth(int width) {
-    SetWindowPos(hwndDock, nullptr, 0, 0, width, DockHeight(overlayDpi),
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(hwndDock, nullptr, 0, 0, width, DockHeight(overlayDpi), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 static void MoveControl(HWND control, int x, int y) {

@@ -22,8 +22,7 @@ constexpr int SWATCH_WIDTH = 70;
 constexpr int SWATCH_HEIGHT = 28;
 
 void SubclassSwatch(HWND swatch) {
-    const LONG_PTR previous =
-        SetWindowLongPtrA(swatch, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SwatchWndProc));
+    const LONG_PTR previous = SetWindowLongPtrA(swatch, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SwatchWndProc));
     if (!staticProc) staticProc = reinterpret_cast<WNDPROC>(previous);
 }
 

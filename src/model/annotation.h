@@ -27,19 +27,19 @@ constexpr int MAX_TEXT_LENGTH = 1999;  // characters of text a shape can hold
 constexpr int HIGHLIGHT_HEIGHT_PER_WIDTH = 7;
 
 struct Annotation {
-    int32_t markIndex = 0;      // ANNOT_MARK: picture 0..11
-    int32_t markNumber = 0;     // number printed on marks 0..2
-    int32_t textColorRow = 0;   // text colour = palette[row * 5 + col]
+    int32_t markIndex = 0;     // ANNOT_MARK: picture 0..11
+    int32_t markNumber = 0;    // number printed on marks 0..2
+    int32_t textColorRow = 0;  // text colour = palette[row * 5 + col]
     int32_t textColorCol = 0;
-    int32_t fontSize = 10;      // points
-    int32_t fontIndex = -1;     // face 0..7; -1: the record has no text
-    std::string text;           // ANSI, lines separated by CR LF
+    int32_t fontSize = 10;   // points
+    int32_t fontIndex = -1;  // face 0..7; -1: the record has no text
+    std::string text;        // ANSI, lines separated by CR LF
     int32_t filled = 0;
-    uint32_t color = 0;         // COLORREF 0x00BBGGRR
+    uint32_t color = 0;  // COLORREF 0x00BBGGRR
     int32_t x = 0, y = 0, cx = 0, cy = 0;
     uint8_t kind = 0;
     int16_t lineWidth = 0;
-    int16_t opacity = 0;        // 1..5, alpha = 51 * opacity
+    int16_t opacity = 0;  // 1..5, alpha = 51 * opacity
     std::vector<Point32> points;
 
     bool operator==(const Annotation&) const = default;

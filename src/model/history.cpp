@@ -64,8 +64,7 @@ static void MoveBy(Annotation& record, const HistoryEntry& e, int sign) {
     record.y += sign * e.dy;
 }
 
-static void SetText(Annotation& record, const std::string& text, int32_t row, int32_t col,
-                    int32_t size, int32_t face) {
+static void SetText(Annotation& record, const std::string& text, int32_t row, int32_t col, int32_t size, int32_t face) {
     ++annotationsVersion;  // the list's own operations count every other change
     record.text = text;
     record.textColorRow = row;
@@ -98,8 +97,7 @@ bool Undo() {
     }
     case HISTORY_TEXT:
         if (!Exists(e.index)) return false;
-        SetText(annotations[e.index], e.oldText, e.oldTextColorRow, e.oldTextColorCol, e.oldFontSize,
-                e.oldFontIndex);
+        SetText(annotations[e.index], e.oldText, e.oldTextColorRow, e.oldTextColorCol, e.oldFontSize, e.oldFontIndex);
         break;
     default:
         return false;
@@ -124,8 +122,8 @@ bool Redo() {
         break;
     case HISTORY_TEXT:
         if (!Exists(e.index)) return false;
-        SetText(annotations[e.index], e.item.text, e.item.textColorRow, e.item.textColorCol,
-                e.item.fontSize, e.item.fontIndex);
+        SetText(annotations[e.index], e.item.text, e.item.textColorRow, e.item.textColorCol, e.item.fontSize,
+                e.item.fontIndex);
         break;
     default:
         return false;

@@ -10,11 +10,8 @@ bool FoundInMode(const Annotation& record, bool eraseMode) {
 }
 
 static Box32 Inflate(Box32 b, int64_t margin) {
-    auto clamp32 = [](int64_t v) {
-        return static_cast<int32_t>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX));
-    };
-    return {clamp32(b.left - margin), clamp32(b.top - margin), clamp32(b.right + margin),
-            clamp32(b.bottom + margin)};
+    auto clamp32 = [](int64_t v) { return static_cast<int32_t>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX)); };
+    return {clamp32(b.left - margin), clamp32(b.top - margin), clamp32(b.right + margin), clamp32(b.bottom + margin)};
 }
 
 static Box32 PointsBox(const std::vector<Point32>& points) {
@@ -132,8 +129,7 @@ bool BoxIsEmpty(Box32 b) { return b.left > b.right || b.top > b.bottom; }
 Box32 UnionOfBoxes(Box32 a, Box32 b) {
     if (BoxIsEmpty(a)) return b;
     if (BoxIsEmpty(b)) return a;
-    return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
-            std::max(a.bottom, b.bottom)};
+    return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right), std::max(a.bottom, b.bottom)};
 }
 
 bool BoxesMeet(Box32 a, Box32 b) {

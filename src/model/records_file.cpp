@@ -41,8 +41,23 @@ constexpr int MAX_FONT_SIZE = 1000;
 
 // The numeric fields of a record line, in file order.
 enum Field {
-    KIND, X, Y, CX, CY, COLOR, LINE_WIDTH, OPACITY, FILLED, MARK_INDEX, MARK_NUMBER,
-    TEXT_ROW, TEXT_COL, FONT_SIZE, FONT_INDEX, POINT_COUNT, FIELD_COUNT
+    KIND,
+    X,
+    Y,
+    CX,
+    CY,
+    COLOR,
+    LINE_WIDTH,
+    OPACITY,
+    FILLED,
+    MARK_INDEX,
+    MARK_NUMBER,
+    TEXT_ROW,
+    TEXT_COL,
+    FONT_SIZE,
+    FONT_INDEX,
+    POINT_COUNT,
+    FIELD_COUNT
 };
 
 struct Range {
@@ -51,28 +66,29 @@ struct Range {
 constexpr int64_t ANY_MIN = INT32_MIN;
 constexpr int64_t ANY_MAX = INT32_MAX;
 constexpr Range fieldRanges[FIELD_COUNT] = {
-    {ANNOT_PEN, ANNOT_MARK},       // kind
-    {ANY_MIN, ANY_MAX},            // x
-    {ANY_MIN, ANY_MAX},            // y
-    {ANY_MIN, ANY_MAX},            // cx
-    {ANY_MIN, ANY_MAX},            // cy
-    {0, 0xFFFFFF},                 // color, a COLORREF
-    {0, MAX_LINE_WIDTH},           // lineWidth (0: a mark, which has none)
-    {0, MAX_OPACITY},              // opacity (0: a mark)
-    {0, 1},                        // filled
-    {0, MARK_COUNT - 1},           // markIndex
-    {ANY_MIN, ANY_MAX},            // markNumber
-    {0, 1},                        // textColorRow
-    {0, PALETTE_COLUMNS - 1},      // textColorCol
-    {1, MAX_FONT_SIZE},            // fontSize
-    {-1, FONT_FACE_COUNT - 1},     // fontIndex
-    {0, ANY_MAX},                  // pointCount, checked against the kind and the line
+    {ANNOT_PEN, ANNOT_MARK},    // kind
+    {ANY_MIN, ANY_MAX},         // x
+    {ANY_MIN, ANY_MAX},         // y
+    {ANY_MIN, ANY_MAX},         // cx
+    {ANY_MIN, ANY_MAX},         // cy
+    {0, 0xFFFFFF},              // color, a COLORREF
+    {0, MAX_LINE_WIDTH},        // lineWidth (0: a mark, which has none)
+    {0, MAX_OPACITY},           // opacity (0: a mark)
+    {0, 1},                     // filled
+    {0, MARK_COUNT - 1},        // markIndex
+    {ANY_MIN, ANY_MAX},         // markNumber
+    {0, 1},                     // textColorRow
+    {0, PALETTE_COLUMNS - 1},   // textColorCol
+    {1, MAX_FONT_SIZE},         // fontSize
+    {-1, FONT_FACE_COUNT - 1},  // fontIndex
+    {0, ANY_MAX},               // pointCount, checked against the kind and the line
 };
 
 std::array<int64_t, FIELD_COUNT> FieldsOf(const Annotation& a) {
-    return {a.kind,         a.x,           a.y,        a.cx,        a.cy,     a.color,
-            a.lineWidth,    a.opacity,     a.filled,   a.markIndex, a.markNumber,
-            a.textColorRow, a.textColorCol, a.fontSize, a.fontIndex, static_cast<int64_t>(a.points.size())};
+    return {a.kind,         a.x,         a.y,          a.cx,
+            a.cy,           a.color,     a.lineWidth,  a.opacity,
+            a.filled,       a.markIndex, a.markNumber, a.textColorRow,
+            a.textColorCol, a.fontSize,  a.fontIndex,  static_cast<int64_t>(a.points.size())};
 }
 
 void SetFields(Annotation& a, const std::array<int64_t, FIELD_COUNT>& f) {

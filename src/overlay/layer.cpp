@@ -72,8 +72,7 @@ void PresentArea(Box32 area) {
 // Whether the layer holds the list as it is, or as it was `changes` list
 // operations ago, over the present background.
 static bool LayerIsCurrent(uint64_t changes = 0) {
-    return layerCurrent && layerVersion + changes == annotationsVersion &&
-           layerWhiteboard == opts[IDOPTS_WHITEBOARD];
+    return layerCurrent && layerVersion + changes == annotationsVersion && layerWhiteboard == opts[IDOPTS_WHITEBOARD];
 }
 
 static void MarkLayerCurrent(Box32 changed) {

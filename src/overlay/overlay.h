@@ -31,34 +31,34 @@ void OnPointerUp();
 LRESULT OnPaint(HWND hwnd);
 void FillBackground(HDC target);
 void FillBackgroundArea(HDC target, const RECT& area);
-void Present();                                     // all of hdcBack to the screen
-void PresentArea(Box32 area);                       // part of hdcBack to the screen
+void Present();                // all of hdcBack to the screen
+void PresentArea(Box32 area);  // part of hdcBack to the screen
 void CopyBaseToBack();
-void DrawPenSegment(POINT from, POINT to);          // onto hdcBack over the layer, then shown
+void DrawPenSegment(POINT from, POINT to);                  // onto hdcBack over the layer, then shown
 void DrawToolPreview(int tool, POINT press, POINT cursor);  // onto hdcBack over the layer, then shown
-void RepaintOverlayNow();                           // invalidate without erase + UpdateWindow
-void ResumeHeldPaint();  // the repaint held back during a gesture, asked for again at its end
-Box32 ScreenBox(const RECT& r);                     // a GDI rectangle as inclusive bounds
+void RepaintOverlayNow();                                   // invalidate without erase + UpdateWindow
+void ResumeHeldPaint();          // the repaint held back during a gesture, asked for again at its end
+Box32 ScreenBox(const RECT& r);  // a GDI rectangle as inclusive bounds
 
 // The committed layer: hdcBase holds the background with every committed
 // record drawn on it (while a grabbed record is dragged, every record but
 // that one). Callers bring it up to date before they change the list and
 // repair what they changed afterwards; then ShowChanges puts the changed
 // area on the screen.
-void SyncLayer();                     // redraws it whole if it no longer matches the list
-void ForgetLayer();                   // its surface or background was replaced
-void RepairLayer(Box32 area);         // the change painted nothing outside `area`
-void DrawLastOnLayer(bool keepUnder); // the record just appended, drawn once on top
-bool LayerCanTakeBackLast();          // the layer under the last record is kept...
-void TakeBackLastFromLayer();         // ...and, once that record is removed, put back
-void LiftOffLayer(int position);      // the grabbed record leaves the layer while it is dragged
-void SettleLayer();                   // a lifted record goes back to its place
-void LayHeldOnTop();                  // the dragged record, now last in the list, goes on top
+void SyncLayer();                      // redraws it whole if it no longer matches the list
+void ForgetLayer();                    // its surface or background was replaced
+void RepairLayer(Box32 area);          // the change painted nothing outside `area`
+void DrawLastOnLayer(bool keepUnder);  // the record just appended, drawn once on top
+bool LayerCanTakeBackLast();           // the layer under the last record is kept...
+void TakeBackLastFromLayer();          // ...and, once that record is removed, put back
+void LiftOffLayer(int position);       // the grabbed record leaves the layer while it is dragged
+void SettleLayer();                    // a lifted record goes back to its place
+void LayHeldOnTop();                   // the dragged record, now last in the list, goes on top
 // Frames of a gesture: hdcBack gets the layer back over the area the
 // gesture drew last and over `next`; the caller draws inside `next` and
 // presents the returned area.
 Box32 BeginGestureFrame(Box32 next);
-void NoteGestureDrawing(Box32 area);  // drawn onto hdcBack over the layer, to be undone later
+void NoteGestureDrawing(Box32 area);        // drawn onto hdcBack over the layer, to be undone later
 void ShowChanges(Box32 alsoShow = NO_BOX);  // every difference between hdcBack and the layer, shown
 
 // Text entry in filled shapes.

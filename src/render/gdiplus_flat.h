@@ -10,7 +10,7 @@ using namespace Gdiplus::DllExports;
 
 // Each owner is declared before the graphics object that draws with it, so
 // that it outlives every use and is deleted exactly once.
-template <typename T, GpStatus (WINGDIPAPI* Release)(T*)>
+template <typename T, GpStatus(WINGDIPAPI* Release)(T*)>
 class GdipOwner {
 public:
     GdipOwner() = default;

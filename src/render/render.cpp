@@ -56,9 +56,9 @@ void DrawRecordText(HDC dc, const Annotation& r) {
     const int inset = r.kind == ANNOT_ELLIPSE ? ELLIPSE_TEXT_INSET : TEXT_INSET;
     RECT box{r.x + inset, r.y + inset, r.x + r.cx - inset, r.y + r.cy - inset};
     if (box.right <= box.left || box.bottom <= box.top) return;  // no room: everything would be clipped
-    FontOwner font(CreateFontA(FontHeightForPoints(r.fontSize), 0, 0, 0, TEXT_WEIGHT, FALSE, FALSE, FALSE,
-                               ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                               DEFAULT_PITCH, FaceOf(r.fontIndex)));
+    FontOwner font(CreateFontA(FontHeightForPoints(r.fontSize), 0, 0, 0, TEXT_WEIGHT, FALSE, FALSE, FALSE, ANSI_CHARSET,
+                               OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
+                               FaceOf(r.fontIndex)));
     SelectGuard selected(dc, font.get());
     TextStateGuard state(dc, PaletteColor(r.textColorRow, r.textColorCol));
     DrawTextA(dc, r.text.c_str(), -1, &box, TEXT_FORMAT);
@@ -166,8 +166,7 @@ void DrawHighlightBand(HDC dc, COLORREF color, int x, int y, int width, int heig
     StretchBlt(dc, x, y, width, height, hdcHighlightStrip, 0, 0, STRIP_WIDTH, STRIP_HEIGHT, SRCAND);
 }
 
-void DrawRoundRect(HDC dc, int x, int y, int width, int height, int diameter, GpPen* pen, GpBrush* brush,
-                   bool fill) {
+void DrawRoundRect(HDC dc, int x, int y, int width, int height, int diameter, GpPen* pen, GpBrush* brush, bool fill) {
     int d = diameter;
     if (width < 23 || height < 23) d = 5;
     if (width < 15 || height < 15) d = 3;
@@ -196,7 +195,7 @@ void DrawMark(HDC dc, RECT box, int markIndex, int number) {
         if (GdipCreateFromHDC(dc, graphics.out()) == Ok)
             GdipDrawImageRectI(graphics.get(), image, box.left, box.top, width, height);
     }
-    if (markIndex > 2) return;  // only the first three marks are numbered
+    if (markIndex > 2) return;              // only the first three marks are numbered
     if (width <= 0 || height <= 0) return;  // the number would be clipped to nothing
     char digits[16];
     std::snprintf(digits, sizeof digits, "%d", number);

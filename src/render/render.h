@@ -13,8 +13,7 @@ void RenderAnnotations(HDC dc, int onlyIndex, int skipIndex);
 
 // A rounded rectangle: filled with `brush` when `fill`, else outlined with
 // `pen`. The corner diameter shrinks to 5 and 3 for small boxes.
-void DrawRoundRect(HDC dc, int x, int y, int width, int height, int diameter, GpPen* pen, GpBrush* brush,
-                   bool fill);
+void DrawRoundRect(HDC dc, int x, int y, int width, int height, int diameter, GpPen* pen, GpBrush* brush, bool fill);
 
 // Mark picture `markIndex` stretched into `box` and, for marks 0..2, `number`
 // centred on it. Careful: box.left and box.top are the corner, while

@@ -171,8 +171,6 @@ uint32_t PaletteColor(int32_t row, int32_t col) {
     return palette[row * PALETTE_COLUMNS + col];
 }
 
-uint32_t CurrentInkColor() {
-    return PaletteColor(OptValue(IDOPTS_PENCOLORROW), OptValue(IDOPTS_PENCOLORCOL));
-}
+uint32_t CurrentInkColor() { return PaletteColor(OptValue(IDOPTS_PENCOLORROW), OptValue(IDOPTS_PENCOLORCOL)); }
 
 uint32_t CurrentHighlightColor() { return highlightPalette[OptValue(IDOPTS_HLCOLOR)]; }

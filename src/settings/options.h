@@ -87,9 +87,9 @@ extern const OptionInfo optionTable[];
 extern const int optionTableSize;
 
 extern int32_t opts[OPTS_COUNT];
-extern uint32_t palette[PALETTE_SIZE];                    // COLORREF 0x00BBGGRR
+extern uint32_t palette[PALETTE_SIZE];                     // COLORREF 0x00BBGGRR
 extern uint32_t highlightPalette[HIGHLIGHT_PALETTE_SIZE];  // COLORREF 0x00BBGGRR
-extern std::string lastPath;                              // folder last used for snapshots
+extern std::string lastPath;                               // folder last used for snapshots
 
 // The table row of an index, or nullptr for an index without a name.
 const OptionInfo* FindOptionInfo(int index);

@@ -13,7 +13,8 @@
 #include "settings/keys.h"
 #include "settings/settings_win.h"
 
-static const char* const MSG_HOTKEY_TAKEN = "The shortcut key to Hide/Show Quillcast is already taken. Please change it.";
+static const char* const MSG_HOTKEY_TAKEN =
+    "The shortcut key to Hide/Show Quillcast is already taken. Please change it.";
 static const char* const TITLE_HOTKEY_TAKEN = "Tablorix";
 static const char* const RUN_KEY = "Software\\Microsoft\\Windows\\CurrentVersion\\Run\\";
 static const char* const RUN_VALUE_NAME = "Quillcast";
@@ -47,8 +48,7 @@ static int32_t Checked(int id) { return IsDlgButtonChecked(hwndOptions, id) == B
 void ShowOptionsDialog() {
     // Centred on the overlay's monitor, in screen coordinates.
     const int x = overlayOrigin.x + ScreenWidth() / 2 - optionsDlgWidth / 2;
-    SetWindowPos(hwndOptions, HWND_TOPMOST, x, overlayOrigin.y + OPTIONS_DIALOG_TOP, 0, 0,
-                 SWP_NOSIZE | SWP_SHOWWINDOW);
+    SetWindowPos(hwndOptions, HWND_TOPMOST, x, overlayOrigin.y + OPTIONS_DIALOG_TOP, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
 }
 
 void ReadOptionsDialog() {

@@ -126,7 +126,8 @@ static std::vector<SnapshotRecord> HistoryMenuRecords() {
         if (!group) continue;
         const int count = GetMenuItemCount(group);
         for (int i = 0; i < count; ++i)
-            records.push_back({static_cast<uint32_t>(MenuItemData(group, i)), MenuItemText(group, static_cast<UINT>(i), TRUE)});
+            records.push_back(
+                {static_cast<uint32_t>(MenuItemData(group, i)), MenuItemText(group, static_cast<UINT>(i), TRUE)});
     }
     return records;
 }

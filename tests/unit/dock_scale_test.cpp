@@ -36,8 +36,8 @@ TEST(DockScale, LayoutAtEveryScale) {
             ASSERT_GT(count, 0);
             for (int i = 0; i < count; ++i) {
                 const DockBox b = DockItemBox(items[i], dpi), base = DockItemBox(items[i], BASE_DPI);
-                const bool list = items[i] == ITEM_PENSIZE || items[i] == ITEM_SHAPEWIDTH ||
-                                  items[i] == ITEM_OPACITY || items[i] == ITEM_MARKS;
+                const bool list = items[i] == ITEM_PENSIZE || items[i] == ITEM_SHAPEWIDTH || items[i] == ITEM_OPACITY ||
+                                  items[i] == ITEM_MARKS;
                 EXPECT_LE(std::abs(b.x - base.x * dpi / 96.0), 0.5);
                 EXPECT_LE(std::abs(b.x + b.width - (base.x + base.width) * dpi / 96.0), 0.5);
                 EXPECT_LE(b.x + b.width, DockWidthForTool(tool, dpi)) << "item " << items[i] << " tool " << tool;

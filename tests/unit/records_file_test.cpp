@@ -18,10 +18,22 @@ TEST(RecordsFile, WhatIsWrittenReadsBackTheSame) {
         for (Annotation& a : drawing.records) {
             const auto kind = static_cast<uint8_t>(pick(ANNOT_PEN, ANNOT_MARK));
             const int n = kind == ANNOT_PEN ? pick(0, 40) : kind == ANNOT_HIGHLIGHTER || kind == ANNOT_MARK ? 0 : 2;
-            a = {.markIndex = pick(0, 11), .markNumber = any(), .textColorRow = pick(0, 1), .textColorCol = pick(0, 4),
-                 .fontSize = pick(1, 1000), .fontIndex = pick(-1, 7), .text = std::string(pick(0, 2500), ' '),
-                 .filled = pick(0, 1), .color = uint32_t(pick(0, 0xFFFFFF)), .x = any(), .y = any(), .cx = any(),
-                 .cy = any(), .kind = kind, .lineWidth = int16_t(pick(0, 7)), .opacity = int16_t(pick(0, 5)),
+            a = {.markIndex = pick(0, 11),
+                 .markNumber = any(),
+                 .textColorRow = pick(0, 1),
+                 .textColorCol = pick(0, 4),
+                 .fontSize = pick(1, 1000),
+                 .fontIndex = pick(-1, 7),
+                 .text = std::string(pick(0, 2500), ' '),
+                 .filled = pick(0, 1),
+                 .color = uint32_t(pick(0, 0xFFFFFF)),
+                 .x = any(),
+                 .y = any(),
+                 .cx = any(),
+                 .cy = any(),
+                 .kind = kind,
+                 .lineWidth = int16_t(pick(0, 7)),
+                 .opacity = int16_t(pick(0, 5)),
                  .points = std::vector<Point32>(n)};
             for (Point32& p : a.points) p = {any(), any()};
             for (char& c : a.text) c = static_cast<char>(pick(0, 255));

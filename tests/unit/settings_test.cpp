@@ -10,11 +10,12 @@ static std::vector<int32_t> Table() { return {std::begin(opts), std::end(opts)};
 TEST(Settings, FirstRunFileIsExactlyTheDefaults) {
     SetOptionTableDefaults();
     lastPath.clear();
-    EXPECT_EQ(FormatSettings(),
-              "0=0\n7=1\n8=0\n9=0\n10=0\n11=0\n12=5\n13=3\n14=1\n16=10\n17=2\n18=2366701\n19=32511\n21=62207\n22=48896\n"
-              "23=12870402\n24=16777215\n25=0\n26=153999\n27=9974127\n28=14726254\n39=0\n40=14\n42=0\n43=0\n44=4647423\n"
-              "45=3403363\n46=2921727\n47=11949567\n48=16496976\n49=0\n50=0\n53=0\n54=1\n55=122\n56=0\n1009=1\n1010=1\n"
-              "1052=1\n1055=1\n1064=0\n1066=1\n<LastPath>=\n");
+    EXPECT_EQ(
+        FormatSettings(),
+        "0=0\n7=1\n8=0\n9=0\n10=0\n11=0\n12=5\n13=3\n14=1\n16=10\n17=2\n18=2366701\n19=32511\n21=62207\n22=48896\n"
+        "23=12870402\n24=16777215\n25=0\n26=153999\n27=9974127\n28=14726254\n39=0\n40=14\n42=0\n43=0\n44=4647423\n"
+        "45=3403363\n46=2921727\n47=11949567\n48=16496976\n49=0\n50=0\n53=0\n54=1\n55=122\n56=0\n1009=1\n1010=1\n"
+        "1052=1\n1055=1\n1064=0\n1066=1\n<LastPath>=\n");
 }
 
 // Any valid table and any folder, however long or odd, read back unchanged.
@@ -39,9 +40,14 @@ TEST(Settings, WrittenTablesReadBackUnchanged) {
 
 TEST(Settings, OddLinesReadLikeAtoiAndOthersChangeNothing) {
     const std::tuple<std::string, int, int32_t> rows[] = {
-        {"7=3\r\n7=5\r\n", IDOPTS_TOOL, 5}, {"40=26", IDOPTS_FONTSIZE, 26}, {"  40 = +48junk\n", IDOPTS_FONTSIZE, 48},
-        {"43=abc\n", IDOPTS_RESERVED43, 0}, {"x=8\n", IDOPTS_RESERVED0, 8}, {"42=-99999999999999\n", 42, INT32_MIN},
-        {"42=99999999999999999999\n", 42, INT32_MAX}, {"\n\r\n" + std::string(20000, ' ') + "12=2\n\n", IDOPTS_OPACITY, 2}};
+        {"7=3\r\n7=5\r\n", IDOPTS_TOOL, 5},
+        {"40=26", IDOPTS_FONTSIZE, 26},
+        {"  40 = +48junk\n", IDOPTS_FONTSIZE, 48},
+        {"43=abc\n", IDOPTS_RESERVED43, 0},
+        {"x=8\n", IDOPTS_RESERVED0, 8},
+        {"42=-99999999999999\n", 42, INT32_MIN},
+        {"42=99999999999999999999\n", 42, INT32_MAX},
+        {"\n\r\n" + std::string(20000, ' ') + "12=2\n\n", IDOPTS_OPACITY, 2}};
     for (const auto& [text, index, value] : rows) {
         SetOptionTableDefaults();
         ParseSettings(text);
@@ -56,10 +62,10 @@ TEST(Settings, OddLinesReadLikeAtoiAndOthersChangeNothing) {
 // Every option that selects an entry of a list or table: values outside the
 // list behave as the default, its first and last entries as themselves.
 TEST(Settings, OutOfRangeValuesBehaveAsTheDefault) {
-    const int ranges[][3] = {{IDOPTS_TOOL, 1, 8},      {IDOPTS_PENCOLORROW, 0, 1}, {IDOPTS_PENCOLORCOL, 0, 4},
+    const int ranges[][3] = {{IDOPTS_TOOL, 1, 8},         {IDOPTS_PENCOLORROW, 0, 1},  {IDOPTS_PENCOLORCOL, 0, 4},
                              {IDOPTS_TEXTCOLORROW, 0, 1}, {IDOPTS_TEXTCOLORCOL, 0, 4}, {IDOPTS_HLCOLOR, 0, 4},
-                             {IDOPTS_OPACITY, 1, 5},   {IDOPTS_PENWIDTH, 1, 5},    {IDOPTS_SHAPEWIDTH, 1, 7},
-                             {IDOPTS_FONT, 0, 7},      {IDOPTS_MARK, 0, 11},       {IDOPTS_FILL, 0, 1}};
+                             {IDOPTS_OPACITY, 1, 5},      {IDOPTS_PENWIDTH, 1, 5},     {IDOPTS_SHAPEWIDTH, 1, 7},
+                             {IDOPTS_FONT, 0, 7},         {IDOPTS_MARK, 0, 11},        {IDOPTS_FILL, 0, 1}};
     SetOptionTableDefaults();
     for (const auto& [index, lo, hi] : ranges) {
         const int32_t fallback = opts[index];
@@ -72,12 +78,23 @@ TEST(Settings, OutOfRangeValuesBehaveAsTheDefault) {
     EXPECT_EQ(std::vector({CurrentInkColor(), CurrentHighlightColor(), PaletteColor(7, -3)}),
               std::vector({palette[0], highlightPalette[0], palette[0]}));
     ParseSettings("8=1\n9=2\n11=4\n");
-    EXPECT_EQ(std::vector({CurrentInkColor(), CurrentHighlightColor()}), std::vector({palette[7], highlightPalette[4]}));
+    EXPECT_EQ(std::vector({CurrentInkColor(), CurrentHighlightColor()}),
+              std::vector({palette[7], highlightPalette[4]}));
 }
 
 TEST(Settings, KeyNamesAndCodesBothWays) {
-    for (const auto& [name, code] : {std::pair{"A", 65}, {"Z", 90}, {"F1", 112}, {"F11", 122}, {"F13", 124}, {"", 0},
-                                     {"F0", 0}, {"F14", 0}, {"F01", 0}, {"FX", 0}, {"AB", 0}, {"F123", 0}})
+    for (const auto& [name, code] : {std::pair{"A", 65},
+                                     {"Z", 90},
+                                     {"F1", 112},
+                                     {"F11", 122},
+                                     {"F13", 124},
+                                     {"", 0},
+                                     {"F0", 0},
+                                     {"F14", 0},
+                                     {"F01", 0},
+                                     {"FX", 0},
+                                     {"AB", 0},
+                                     {"F123", 0}})
         EXPECT_EQ(KeyNameToCode(name), code) << name;
     std::string name;
     for (int i = 0; i < KEY_LIST_SIZE; ++i)

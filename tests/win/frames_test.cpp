@@ -74,22 +74,38 @@ TEST(Frames, EveryStepShowsExactlyTheListDrawnFromScratch) {
     for (int step = 0; step < 400; ++step) {
         const int action = pick(rng);
         switch (action) {
-        case 0: Gesture(In(TOOL_PEN, TOOL_MARK)); break;
-        case 1: TypeInto(); break;
-        case 2: Gesture(TOOL_ERASER); break;
-        case 3: UndoStep(); break;
-        case 4: RedoStep(); break;
-        case 5: EraseAll(); break;
-        case 6: ToggleWhiteboard(); break;
+        case 0:
+            Gesture(In(TOOL_PEN, TOOL_MARK));
+            break;
+        case 1:
+            TypeInto();
+            break;
+        case 2:
+            Gesture(TOOL_ERASER);
+            break;
+        case 3:
+            UndoStep();
+            break;
+        case 4:
+            RedoStep();
+            break;
+        case 5:
+            EraseAll();
+            break;
+        case 6:
+            ToggleWhiteboard();
+            break;
         case 7:
             SaveSnapshotTo(file);
             LoadBackgroundImage(file);
             break;
-        default: ShowOverlay(); break;
+        default:
+            ShowOverlay();
+            break;
         }
         PumpMessages();
-        ASSERT_EQ(FirstDifference(), "") << "step " << step << " action " << action << " tool "
-                                          << opts[IDOPTS_TOOL] << " records " << AnnotationCount();
+        ASSERT_EQ(FirstDifference(), "") << "step " << step << " action " << action << " tool " << opts[IDOPTS_TOOL]
+                                         << " records " << AnnotationCount();
     }
 }
 
@@ -101,12 +117,23 @@ TEST(Frames, EveryRecordPaintsOnlyInsideItsBounds) {
     for (int i = 0; i < 700; ++i) {
         const auto kind = static_cast<uint8_t>(In(ANNOT_PEN, ANNOT_MARK));
         const bool mark = kind == ANNOT_MARK, text = In(0, 3) == 0;
-        Annotation r{.markIndex = In(0, MARK_COUNT - 1), .markNumber = In(0, 99), .fontSize = In(8, 40),
-                     .fontIndex = text ? In(0, 7) : -1, .text = text ? "Some words\r\nWWW wrap" : "",
-                     .filled = In(0, 1), .color = uint32_t(In(0, 0xFFFFFF)), .x = In(220, 300), .y = In(220, 300),
-                     .cx = mark ? 32 : In(0, 1) ? In(0, 5) : In(0, 120), .cy = mark ? 32 : In(0, 5) * In(0, 24),
-                     .kind = kind, .lineWidth = int16_t(kind <= ANNOT_HIGHLIGHTER ? In(1, 5) : In(1, 7)),
-                     .opacity = int16_t(In(1, 5)), .points = {}};
+        Annotation r{.markIndex = In(0, MARK_COUNT - 1),
+                     .markNumber = In(0, 99),
+                     .fontSize = In(8, 40),
+                     .fontIndex = text ? In(0, 7) : -1,
+                     .text = text ? "Some words\r\nWWW wrap" : "",
+                     .filled = In(0, 1),
+                     .color = uint32_t(In(0, 0xFFFFFF)),
+                     .x = In(220, 300),
+                     .y = In(220, 300),
+                     .cx = mark       ? 32
+                           : In(0, 1) ? In(0, 5)
+                                      : In(0, 120),
+                     .cy = mark ? 32 : In(0, 5) * In(0, 24),
+                     .kind = kind,
+                     .lineWidth = int16_t(kind <= ANNOT_HIGHLIGHTER ? In(1, 5) : In(1, 7)),
+                     .opacity = int16_t(In(1, 5)),
+                     .points = {}};
         for (int n = kind == ANNOT_PEN ? In(1, 8) : kind == ANNOT_ARROW ? 2 : 0; n > 0; --n)
             r.points.push_back({r.x + In(-2, 2) * In(0, 30), r.y + In(-2, 2) * In(0, 30)});
         ClearAnnotations();

@@ -23,12 +23,14 @@ inline void UseTool(int tool) { SendMessageA(hwndTools, TB_CHECKBUTTON, tool - 1
 // Chooses a tool as a click on its dock button does: the dock's controls
 // reach the options too.
 inline void ClickTool(int tool) {
-    UseTool(tool), SendMessageA(hwndDock, WM_COMMAND, MAKEWPARAM(tool - 1, BN_CLICKED), reinterpret_cast<LPARAM>(hwndTools));
+    UseTool(tool),
+        SendMessageA(hwndDock, WM_COMMAND, MAKEWPARAM(tool - 1, BN_CLICKED), reinterpret_cast<LPARAM>(hwndTools));
 }
 
 // The user picks item `index` of a list of the dock or the text bar.
 inline void Choose(HWND list, int index) {
-    SendMessageA(list, CB_SETCURSEL, index, 0), SendMessageA(GetParent(list), WM_COMMAND, CBN_SELCHANGE << 16, LPARAM(list));
+    SendMessageA(list, CB_SETCURSEL, index, 0),
+        SendMessageA(GetParent(list), WM_COMMAND, CBN_SELCHANGE << 16, LPARAM(list));
 }
 
 inline void MoveTo(int x, int y) { SendMessageA(hwndOverlay, WM_MOUSEMOVE, 0, MAKELPARAM(x, y)); }

@@ -17,7 +17,8 @@ TEST_F(SnapshotTest, HistoryIsGroupedByAgeAndWrittenBackGrouped) {
     ASSERT_TRUE(SaveSnapshotTo(saved));
     std::vector<std::pair<int, std::string>> shown;
     for (int g = 0; g < HISTORY_GROUP_COUNT; ++g) {
-        EXPECT_EQ(GetSubMenu(snapshotMenu, 3 + g), g == 0 || g == 1 || g == 4 || g == 7 ? historyGroupMenus[g] : nullptr);
+        EXPECT_EQ(GetSubMenu(snapshotMenu, 3 + g),
+                  g == 0 || g == 1 || g == 4 || g == 7 ? historyGroupMenus[g] : nullptr);
         for (int i = 0; i < GetMenuItemCount(historyGroupMenus[g]); ++i)
             shown.push_back({g, SnapshotMenuText(GetMenuItemID(historyGroupMenus[g], i))});
     }

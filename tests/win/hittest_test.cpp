@@ -35,13 +35,16 @@ TEST_F(HitTest, EachKindIsHitWhereItIsDrawnAndInItsModes) {
     AppendAnnotation(MakePenRecord({{400, 400}, {500, 400}, {500, 500}}));
     AppendAnnotation(MakeHighlighterRecord({600, 300}, {700, 300}));
     AppendAnnotation(MakeMarkRecord({700, 500}, 32, 32, 1));
-    const struct { Point32 p; int select, erase; } cases[] = {
-        {{110, 200}, 0, 0},  // inside an unfilled outline: the record below
-        {{100, 200}, 1, 1},  {{401, 101}, 2, 2},  // outline; corner of a filled rounded box
-        {{200, 400}, 3, 3},  {{200, 403}, 3, 3},  // on the arrow, within (2w+1)/2 of its line
-        {{200, 405}, 0, 0},  {{290, 405}, 3, 3},  // beside the shaft; beside it but inside the head
-        {{450, 401}, 0, 4},  {{500, 400}, 0, 4},  // strokes, bands and marks only in erase mode,
-        {{650, 310}, 0, 5},  {{700, 500}, 0, 6},  // a stroke along its straight segments
+    const struct {
+        Point32 p;
+        int select, erase;
+    } cases[] = {
+        {{110, 200}, 0, 0},                        // inside an unfilled outline: the record below
+        {{100, 200}, 1, 1},   {{401, 101}, 2, 2},  // outline; corner of a filled rounded box
+        {{200, 400}, 3, 3},   {{200, 403}, 3, 3},  // on the arrow, within (2w+1)/2 of its line
+        {{200, 405}, 0, 0},   {{290, 405}, 3, 3},  // beside the shaft; beside it but inside the head
+        {{450, 401}, 0, 4},   {{500, 400}, 0, 4},  // strokes, bands and marks only in erase mode,
+        {{650, 310}, 0, 5},   {{700, 500}, 0, 6},  // a stroke along its straight segments
         {{950, 750}, -1, -1},
     };
     for (const auto& c : cases) {
@@ -69,8 +72,8 @@ TEST_F(HitTest, BoundsShortcutNeverRejectsAHit) {
         for (int i = 0; i < 60; ++i) {
             // Points cluster around each vertex so that many of them hit.
             const Point32 v = vertices[i / 2 % 3];
-            const Point32 p = i % 2 ? Point32{coord(-40, 340), coord(-40, 340)}
-                                    : Point32{v.x + coord(-25, 25), v.y + coord(-25, 25)};
+            const Point32 p =
+                i % 2 ? Point32{coord(-40, 340), coord(-40, 340)} : Point32{v.x + coord(-25, 25), v.y + coord(-25, 25)};
             for (bool erase : {false, true}) {
                 const bool exact = HitTestRecord(r, p, erase);
                 hits += exact;

@@ -48,8 +48,9 @@ TEST(SettingsFile, MissingSavedFailedLoadedAndDamagedFiles) {
     EXPECT_EQ(recordedMessages.size() == 2 ? recordedMessages[0].text + "|" + recordedMessages[1].text : "",
               "fileOptions could not be found.|Could not write options file.");
     // Loaded values show in the dock and the dialog; every load starts with the dock at the top.
-    ASSERT_TRUE(WriteFileReplacing(settingsPath, "7=6\n13=2\n17=7\n12=1\n53=4\n49=1\n39=3\n40=72\n1052=0\n56=1\n"
-                                                 "1055=0\n1064=1\n55=65\n"));
+    ASSERT_TRUE(WriteFileReplacing(settingsPath,
+                                   "7=6\n13=2\n17=7\n12=1\n53=4\n49=1\n39=3\n40=72\n1052=0\n56=1\n"
+                                   "1055=0\n1064=1\n55=65\n"));
     LoadSettings();
     EXPECT_EQ(Shown(), (std::vector<LRESULT>{5, 1, 6, 0, 4, 3, 8}));  // 8: "72", the last size
     EXPECT_TRUE(SendMessageA(hwndFilled, BM_GETCHECK, 0, 0) && IsDlgButtonChecked(hwndOptions, IDC_HOTKEYCTRL) &&
@@ -113,10 +114,11 @@ TEST(Options, DialogAppliesSavesRestoresAndReportsTakenKeys) {
                      RRF_RT_REG_SZ, nullptr, data, &size);
         EXPECT_EQ(data, run ? exeDir + "\\Quillcast.exe" : "");
     }
-    for (bool on : {true, false}) EXPECT_FALSE(SetRunValue(HKEY_CURRENT_USER, "Software\\NoSuchKey", "Quillcast", on, "x"));
+    for (bool on : {true, false})
+        EXPECT_FALSE(SetRunValue(HKEY_CURRENT_USER, "Software\\NoSuchKey", "Quillcast", on, "x"));
     EXPECT_TRUE(recordedMessages.empty());
     ShowOptionsDialog();
-    ASSERT_FALSE(KeyIsFree(MOD_ALT, VK_F11));  // the saved key
+    ASSERT_FALSE(KeyIsFree(MOD_ALT, VK_F11));                      // the saved key
     ASSERT_TRUE(RegisterHotKey(nullptr, 0xBFFE, MOD_ALT, VK_F8));  // held by another owner
     ChooseKey("F8");
     Click(IDC_OK);
@@ -134,5 +136,6 @@ TEST(Options, DialogAppliesSavesRestoresAndReportsTakenKeys) {
     EXPECT_TRUE(KeyIsFree(MOD_ALT, VK_F7));
     Sleep(300);  // the window manager's focus change after the dialog hides settles before later tests
     PumpMessages();
-    EXPECT_EQ(recordedMessages.size() == 2 ? recordedMessages[1].text : "", "The shortcut key to Hide/Show Quillcast is already taken. Please change it.");
+    EXPECT_EQ(recordedMessages.size() == 2 ? recordedMessages[1].text : "",
+              "The shortcut key to Hide/Show Quillcast is already taken. Please change it.");
 }

@@ -13,8 +13,10 @@ int PumpFor(DWORD ms) {
     int paints = 0;
     MSG msg;
     for (const DWORD start = GetTickCount(); GetTickCount() - start < ms;)
-        if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) Sleep(1);
-        else paints += msg.message == WM_PAINT && msg.hwnd == hwndOverlay, DispatchMessageA(&msg);
+        if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+            Sleep(1);
+        else
+            paints += msg.message == WM_PAINT && msg.hwnd == hwndOverlay, DispatchMessageA(&msg);
     return paints;
 }
 
@@ -23,12 +25,14 @@ TEST(Paint, HeldRepaintPenSegmentAndPreviewsThatEqualTheirRecords) {
     opts[IDOPTS_OPACITY] = 5, opts[IDOPTS_PENWIDTH] = 5, opts[IDOPTS_SHAPEWIDTH] = 3;
     AppendAnnotation(MakeShapeRecord(ANNOT_RECT, {100, 100}, {160, 160}));
     FillRect(hdcOverlay, &rectScreen, brushBlack), buttonDown = true, InvalidateRect(hwndOverlay, nullptr, FALSE);
-    EXPECT_TRUE(PumpFor(300) <= 2 && PixelRgb(hdcOverlay, 5, 5) == 0);  // no busy WM_PAINT loop while the button is down
+    EXPECT_TRUE(PumpFor(300) <= 2 &&
+                PixelRgb(hdcOverlay, 5, 5) == 0);                 // no busy WM_PAINT loop while the button is down
     SendMessageA(hwndOverlay, WM_LBUTTONUP, 0, 0), PumpFor(300);  // the release repaints
     const unsigned ink = PixelRgbOf(CurrentInkColor());
     EXPECT_TRUE(PixelRgb(hdcOverlay, 5, 5) == 0xFFFFFF && PixelRgb(hdcOverlay, 130, 130) == ink);
     CopyBaseToBack(), DrawPenSegment({100, 300}, {200, 300});  // 5 px wide, with round caps, onto the frame
-    EXPECT_TRUE(PixelRgb(hdcBack, 150, 301) == ink && PixelRgb(hdcBack, 98, 300) == ink && PixelRgb(hdcBack, 150, 305) == 0xFFFFFF);
+    EXPECT_TRUE(PixelRgb(hdcBack, 150, 301) == ink && PixelRgb(hdcBack, 98, 300) == ink &&
+                PixelRgb(hdcBack, 150, 305) == 0xFFFFFF);
     // The preview of every tool, filled or not, dragged three ways, is crossed
     // out (XOR) by the record it becomes, leaving nothing.
     const Point32 p{400, 300};
@@ -41,7 +45,8 @@ TEST(Paint, HeldRepaintPenSegmentAndPreviewsThatEqualTheirRecords) {
                 BitBlt(preview.dc(), 0, 0, 300, 250, hdcBack, 150, 150, SRCCOPY);
                 const int drawn = preview.CountNot(0xFFFFFF, 0, 0, 300, 250);
                 ClearAnnotations(), CopyBaseToBack();
-                AppendAnnotation(tool == TOOL_HIGHLIGHTER ? MakeHighlighterRecord(p, c) : MakeShapeRecord(uint8_t(tool), p, c));
+                AppendAnnotation(tool == TOOL_HIGHLIGHTER ? MakeHighlighterRecord(p, c)
+                                                          : MakeShapeRecord(uint8_t(tool), p, c));
                 RenderAnnotations(hdcBack, -1, -1);
                 BitBlt(preview.dc(), 0, 0, 300, 250, hdcBack, 150, 150, SRCINVERT);
                 EXPECT_TRUE(preview.CountNot(0, 0, 0, 300, 250) == 0 && (drawn > 0 || c.x == p.x))

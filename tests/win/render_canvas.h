@@ -55,7 +55,8 @@ public:
         GdiFlush();
         GpBitmap* bitmap = nullptr;
         CLSID png;
-        GdipCreateBitmapFromScan0(width_, height_, width_ * 4, PixelFormat32bppRGB, reinterpret_cast<BYTE*>(bits_), &bitmap);
+        GdipCreateBitmapFromScan0(width_, height_, width_ * 4, PixelFormat32bppRGB, reinterpret_cast<BYTE*>(bits_),
+                                  &bitmap);
         ImageOwner owner(bitmap);
         return bitmap && GetEncoderClsid(L"image/png", &png) >= 0 &&
                GdipSaveImageToFile(bitmap, WidePath(path).c_str(), &png, nullptr) == Ok;

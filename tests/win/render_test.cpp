@@ -50,33 +50,39 @@ struct Scene {
 std::vector<Scene> Scenes() {
     const COLORREF red = RGB(237, 28, 36), blue = RGB(0, 90, 220), green = RGB(20, 160, 60);
     return {
-        {"shapes", false,
+        {"shapes",
+         false,
          {Box(ANNOT_RECT, 10, 10, 90, 60, red, 2, 2, 1), Box(ANNOT_RECT, 110, 10, 90, 60, blue, 5, 4, 0),
           Box(ANNOT_ROUNDRECT, 210, 10, 90, 60, green, 3, 3, 1), Box(ANNOT_ROUNDRECT, 10, 85, 90, 12, red, 5, 1, 1),
           Box(ANNOT_ROUNDRECT, 10, 105, 90, 20, blue, 5, 2, 0), Box(ANNOT_ELLIPSE, 110, 85, 90, 60, blue, 4, 2, 1),
-          Box(ANNOT_ELLIPSE, 210, 85, 90, 60, red, 5, 5, 0),
-          Line(ANNOT_ARROW, {{20, 170}, {150, 160}}, red, 1), Line(ANNOT_ARROW, {{20, 220}, {150, 190}}, blue, 3),
+          Box(ANNOT_ELLIPSE, 210, 85, 90, 60, red, 5, 5, 0), Line(ANNOT_ARROW, {{20, 170}, {150, 160}}, red, 1),
+          Line(ANNOT_ARROW, {{20, 220}, {150, 190}}, blue, 3),
           Line(ANNOT_PEN, {{170, 230}, {200, 160}, {250, 210}, {300, 165}}, green, 3),
           Line(ANNOT_PEN, {{60, 40}, {260, 120}}, blue, 7)}},  // a later stroke lies over earlier shapes
-        {"text_and_marks", false,
-         {WithText(Box(ANNOT_RECT, 10, 10, 140, 110, RGB(255, 240, 160), 5, 1, 1), "Wrapped words in a box that "
-                   "is far too small for all of them", 4, 12, 1, 1),
-          WithText(Box(ANNOT_ELLIPSE, 160, 10, 150, 110, RGB(200, 230, 255), 5, 2, 1), "Inset\r\nellipse", 5, 14, 0,
-                   3),
+        {"text_and_marks",
+         false,
+         {WithText(Box(ANNOT_RECT, 10, 10, 140, 110, RGB(255, 240, 160), 5, 1, 1),
+                   "Wrapped words in a box that "
+                   "is far too small for all of them",
+                   4, 12, 1, 1),
+          WithText(Box(ANNOT_ELLIPSE, 160, 10, 150, 110, RGB(200, 230, 255), 5, 2, 1), "Inset\r\nellipse", 5, 14, 0, 3),
           Mark(0, 7, 20, 140, 40), Mark(1, 12, 80, 140, 40), Mark(2, 345, 140, 140, 40), Mark(3, 9, 200, 140, 40),
           Mark(11, 1, 260, 140, 48)}},
-        {"highlighter_over_picture", true,
+        {"highlighter_over_picture",
+         true,
          {Box(ANNOT_HIGHLIGHTER, 140, 195, 170, 21, RGB(255, 233, 70), 1, 3, 1),
           Box(ANNOT_HIGHLIGHTER, 60, 120, 220, 35, RGB(120, 255, 120), 1, 5, 1),
           Box(ANNOT_RECT, 150, 60, 120, 100, blue, 2, 2, 1), Box(ANNOT_ELLIPSE, 30, 150, 100, 70, red, 3, 3, 1)}},
         // Records a damaged drawing could hold: faces and colours outside their
         // tables fall back to the first entry, a mark outside the twelve, an
         // unknown kind and strokes or arrows without points draw nothing.
-        {"damaged", false,
+        {"damaged",
+         false,
          {WithText(Box(ANNOT_RECT, 10, 10, 200, 60, WHITE, 5, 1, 1), "Fallback face", 42, 14, 7, -3),
           WithText(Box(ANNOT_RECT, 10, 90, 200, 60, WHITE, 5, 1, 1), "no face: no text", -1, 14, 0, 0),
-          WithText(Box(ANNOT_ELLIPSE, 230, 10, 20, 20, WHITE, 5, 1, 1), "too small", 0, 14, 0, 0), Mark(77, 3, 230, 90, 40),
-          Box(0, 20, 170, 60, 60, red, 5, 3, 1), Line(ANNOT_ARROW, {}, red, 3), Line(ANNOT_PEN, {{150, 200}}, red, 5)}},
+          WithText(Box(ANNOT_ELLIPSE, 230, 10, 20, 20, WHITE, 5, 1, 1), "too small", 0, 14, 0, 0),
+          Mark(77, 3, 230, 90, 40), Box(0, 20, 170, 60, 60, red, 5, 3, 1), Line(ANNOT_ARROW, {}, red, 3),
+          Line(ANNOT_PEN, {{150, 200}}, red, 5)}},
     };
 }
 
@@ -104,8 +110,8 @@ TEST_F(Render, ScenesMatchTheirReferencePictures) {
         if (scene.picture) PaintPicture(c);
         annotations = scene.records;
         RenderAnnotations(c.dc(), -1, -1);
-        EXPECT_EQ(DifferencesFromReference(c, scene.name), 0) << scene.name << " (see " << scene.name
-                                                               << ".actual.png in the test's folder)";
+        EXPECT_EQ(DifferencesFromReference(c, scene.name), 0)
+            << scene.name << " (see " << scene.name << ".actual.png in the test's folder)";
     }
 }
 

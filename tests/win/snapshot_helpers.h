@@ -14,7 +14,9 @@
 #include "snapshots/snapshots_win.h"
 #include "win_env.h"
 
-inline bool FileExists(const std::string& p) { return GetFileAttributesW(WidePath(p).c_str()) != INVALID_FILE_ATTRIBUTES; }
+inline bool FileExists(const std::string& p) {
+    return GetFileAttributesW(WidePath(p).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
 inline std::string ReadFileBytes(const std::string& path) {
     std::string data;
     ReadWholeFile(path, data);

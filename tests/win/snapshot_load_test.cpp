@@ -29,7 +29,8 @@ TEST_F(SnapshotTest, LoadedPicturesReplaceTheDrawing) {
     ASSERT_TRUE(WritePicture(folder + "wide.png", 2 * w, h / 2, [&](int x, int) { return x < w ? 0xFF0000u : 0xFFu; }));
     LoadBackgroundImage(folder + "wide.png");
     for (int y : {0, h / 2 - 1})
-        for (int x : {0, w / 2 - 3, w / 2 + 3, w - 1}) EXPECT_EQ(SurfacePixel(hdcCapture, x, y), x < w / 2 ? 0xFF0000u : 0xFFu);
+        for (int x : {0, w / 2 - 3, w / 2 + 3, w - 1})
+            EXPECT_EQ(SurfacePixel(hdcCapture, x, y), x < w / 2 ? 0xFF0000u : 0xFFu);
     EXPECT_EQ(SurfacePixel(hdcCapture, 10, h / 2), 0u);  // black below
     ASSERT_TRUE(WriteFileReplacing(folder + "not a picture.png", "these bytes are no picture"));
     const std::vector<uint32_t> before = SurfacePicture(hdcCapture);
@@ -52,13 +53,16 @@ static BOOL CALLBACK CancelDialog(HWND window, LPARAM) {
     PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
     return FALSE;
 }
-static void CALLBACK LookForDialog(HWND, UINT, UINT_PTR, DWORD) { EnumThreadWindows(GetCurrentThreadId(), CancelDialog, 0); }
+static void CALLBACK LookForDialog(HWND, UINT, UINT_PTR, DWORD) {
+    EnumThreadWindows(GetCurrentThreadId(), CancelDialog, 0);
+}
 
 TEST_F(SnapshotTest, F2AndF3OpenTheDialogsAndCancellingChangesNothing) {
     const UINT_PTR timer = SetTimer(nullptr, 0, 300, LookForDialog);
     opts[IDOPTS_WHITEBOARD] = 1;
     for (WPARAM key : {VK_F2, VK_F3}) SendMessageA(hwndOverlay, WM_KEYDOWN, key, 1);
     KillTimer(nullptr, timer);
-    EXPECT_EQ(dialogsSeen, (std::vector<std::string>{"Save a snapshot of the current screen (overlay)", "Load a snapshot (overlay)"}));
+    EXPECT_EQ(dialogsSeen, (std::vector<std::string>{"Save a snapshot of the current screen (overlay)",
+                                                     "Load a snapshot (overlay)"}));
     EXPECT_TRUE(opts[IDOPTS_WHITEBOARD] == 1 && GetMenuItemCount(historyGroupMenus[0]) == 0);
 }

@@ -5,8 +5,10 @@
 // the format its name asks for, listed on top of today under its real name.
 TEST_F(SnapshotTest, SavedFilesHoldTheComposedPictureInTheFormatTheirNameAsks) {
     ASSERT_TRUE(WritePicture(folder + "pattern.png", ScreenWidth(), ScreenHeight(), Pattern));
-    const std::pair<const char*, const char*> cases[] = {{"s.PNG", "\x89PNG"}, {"s.BMP", "BM"}, {"no extension", "\x89PNG"},
-        {"s.png", "\x89PNG"}, {"s.bmp", "BM"}, {"s.jpeg", "\xFF\xD8\xFF"}, {"s.JPEG", "\xFF\xD8\xFF"}};
+    const std::pair<const char*, const char*> cases[] = {
+        {"s.PNG", "\x89PNG"},      {"s.BMP", "BM"}, {"no extension", "\x89PNG"},
+        {"s.png", "\x89PNG"},      {"s.bmp", "BM"}, {"s.jpeg", "\xFF\xD8\xFF"},
+        {"s.JPEG", "\xFF\xD8\xFF"}};
     for (const auto& [name, signature] : cases) {
         const std::string path = folder + name + (name[0] == 'n' ? ".png" : "");
         DeleteFileA(path.c_str());
@@ -37,14 +39,16 @@ TEST_F(SnapshotTest, RefusedOrFailedSavesAreToldAndNotListed) {
     const std::string kept = folder + "kept.png";
     ASSERT_TRUE(WriteFileReplacing(kept, "earlier contents"));
     HANDLE lock = CreateFileA(kept.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    for (const std::string& path : {folder + "s.jpg", folder + "s.Png", folder + "s.bmpx", folder + "none\\s.png", kept}) {
+    for (const std::string& path :
+         {folder + "s.jpg", folder + "s.Png", folder + "s.bmpx", folder + "none\\s.png", kept}) {
         recordedMessages.clear();
         if (path != kept) DeleteFileA(path.c_str());
         EXPECT_FALSE(SaveSnapshotTo(path)) << path;
         EXPECT_EQ(FileExists(path), path == kept) << path;
         ASSERT_EQ(recordedMessages.size(), 1u) << path;
         EXPECT_TRUE(recordedMessages[0].text.find("not saved") != std::string::npos &&
-                    recordedMessages[0].text.find(path) != std::string::npos) << recordedMessages[0].text;
+                    recordedMessages[0].text.find(path) != std::string::npos)
+            << recordedMessages[0].text;
     }
     CloseHandle(lock);
     EXPECT_EQ(ReadFileBytes(kept), "earlier contents");

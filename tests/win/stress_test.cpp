@@ -24,9 +24,11 @@ void Round(const char* name, const std::vector<Annotation>& records, const std::
     for (const Annotation& r : records) AppendAnnotation(r), RecordAdd(AnnotationCount() - 1);
     RenderAnnotations(hdcBase, -1, -1);
     t[1] = GetTickCount();
-    while (Undo()) {}
+    while (Undo()) {
+    }
     EXPECT_TRUE(annotations.empty());
-    while (Redo()) {}
+    while (Redo()) {
+    }
     EXPECT_EQ(annotations.size(), records.size());
     t[2] = GetTickCount();
     EXPECT_TRUE(SaveSnapshotTo(path));

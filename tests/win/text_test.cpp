@@ -13,9 +13,12 @@ void DoubleClick(int x, int y, int jitter = 0) {  // the last release `jitter` p
     Press(x, y), Release(), SendMessageA(hwndOverlay, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(x, y));
     MoveTo(x + jitter, y), Release();
 }
-void Type(const char* keys) { for (; *keys; ++keys) SendMessageA(textEdit, WM_CHAR, static_cast<unsigned char>(*keys), 1); }
+void Type(const char* keys) {
+    for (; *keys; ++keys) SendMessageA(textEdit, WM_CHAR, static_cast<unsigned char>(*keys), 1);
+}
 void ChooseText(int size, int face, int row, int col) {  // in the text bar, and the text colour
-    Choose(hwndFontSize, size), Choose(hwndFontFace, face), opts[IDOPTS_TEXTCOLORROW] = row, opts[IDOPTS_TEXTCOLORCOL] = col;
+    Choose(hwndFontSize, size), Choose(hwndFontFace, face), opts[IDOPTS_TEXTCOLORROW] = row,
+                                                            opts[IDOPTS_TEXTCOLORCOL] = col;
 }
 void Fresh() { FreshDrawing(TOOL_RECT), opts[IDOPTS_FONT] = 0, opts[IDOPTS_FONTSIZE] = 14, MakeTextFont(); }
 
@@ -27,13 +30,16 @@ TEST(Text, OnlyFilledShapesOpenAndAJitteryDoubleClickCommitsNothing) {
     opts[IDOPTS_FILL] = 0, Drag(100, 100, 300, 200), UseTool(TOOL_PEN), Drag(400, 150, 600, 150);
     UseTool(TOOL_HIGHLIGHTER), Drag(100, 400, 300, 400), AppendAnnotation(MakeMarkRecord({700, 150}, 40, 40, 1));
     opts[IDOPTS_FILL] = 1, UseTool(TOOL_ARROW), Drag(200, 700, 400, 600), UseTool(TOOL_RECT);
-    for (POINT p : {POINT{100, 150}, POINT{200, 150}, POINT{500, 150}, POINT{200, 403}, POINT{700, 150}, POINT{220, 610}, POINT{900, 300}})
+    for (POINT p : {POINT{100, 150}, POINT{200, 150}, POINT{500, 150}, POINT{200, 403}, POINT{700, 150},
+                    POINT{220, 610}, POINT{900, 300}})
         DoubleClick(p.x, p.y, 3);
-    EXPECT_TRUE(shapeText == -1 && !Visible(textEdit) && !Visible(textBar) && AnnotationCount() == 5 && history.size() == 4);
+    EXPECT_TRUE(shapeText == -1 && !Visible(textEdit) && !Visible(textBar) && AnnotationCount() == 5 &&
+                history.size() == 4);
     DoubleClick(300, 650, 3);  // with the current text settings, unrecorded
     const RECT edit = WindowRect(textEdit);
-    EXPECT_EQ((Ints{shapeText, edit.left, edit.top, edit.right, edit.bottom, annotations[4].fontIndex, annotations[4].fontSize,
-                    int(history.size()), GetFocus() == textEdit}), (Ints{4, 204, 604, 396, 696, 0, 14, 4, 1}));
+    EXPECT_EQ((Ints{shapeText, edit.left, edit.top, edit.right, edit.bottom, annotations[4].fontIndex,
+                    annotations[4].fontSize, int(history.size()), GetFocus() == textEdit}),
+              (Ints{4, 204, 604, 396, 696, 0, 14, 4, 1}));
 }
 
 TEST(Text, EachOpeningRecordsOneStepThatUndoRestoresAndTextKeepsItsOwnLook) {
@@ -41,15 +47,18 @@ TEST(Text, EachOpeningRecordsOneStepThatUndoRestoresAndTextKeepsItsOwnLook) {
     Drag(100, 100, 500, 300), Drag(600, 100, 900, 300), DoubleClick(700, 200), ClickAway();  // no typing: still a step
     EXPECT_TRUE(history.size() == 3 && history[2].type == HISTORY_TEXT && history[2].index == 1);
     DoubleClick(200, 200), ChooseText(SIZE_20, 1, 0, 2), Type("old"), ClickAway();
-    DoubleClick(200, 200), ChooseText(SIZE_48, 3, 1, 1), SendMessageA(textEdit, EM_SETSEL, 3, 3), Type("\rnew"), ClickAway();
+    DoubleClick(200, 200), ChooseText(SIZE_48, 3, 1, 1), SendMessageA(textEdit, EM_SETSEL, 3, 3), Type("\rnew"),
+        ClickAway();
     const Annotation& r = annotations[0];
-    EXPECT_EQ((Ints{r.text == "old\r\nnew", r.fontSize, r.fontIndex, r.textColorRow, r.textColorCol}), (Ints{1, 48, 3, 1, 1}));
+    EXPECT_EQ((Ints{r.text == "old\r\nnew", r.fontSize, r.fontIndex, r.textColorRow, r.textColorCol}),
+              (Ints{1, 48, 3, 1, 1}));
     ASSERT_TRUE(Undo());
     EXPECT_EQ((Ints{r.text == "old", r.fontSize, r.fontIndex, r.textColorRow, r.textColorCol}), (Ints{1, 20, 1, 0, 2}));
     ChooseText(SIZE_8, 0, 0, 1), DoubleClick(200, 200);  // the bar and the edit take the record's own look
-    EXPECT_EQ((Ints{GetWindowTextLengthA(textEdit), int(SendMessageA(hwndFontSize, CB_GETCURSEL, 0, 0)),
-                    int(SendMessageA(hwndFontFace, CB_GETCURSEL, 0, 0)), opts[IDOPTS_FONTSIZE], opts[IDOPTS_TEXTCOLORCOL]}),
-              (Ints{3, SIZE_20, 1, 20, 2}));
+    EXPECT_EQ(
+        (Ints{GetWindowTextLengthA(textEdit), int(SendMessageA(hwndFontSize, CB_GETCURSEL, 0, 0)),
+              int(SendMessageA(hwndFontFace, CB_GETCURSEL, 0, 0)), opts[IDOPTS_FONTSIZE], opts[IDOPTS_TEXTCOLORCOL]}),
+        (Ints{3, SIZE_20, 1, 20, 2}));
     ClickAway();  // a commit after an undo starts a new history
     EXPECT_EQ((Ints{undoneCount, int(history.size()), history.back().type}), (Ints{0, 1, HISTORY_TEXT}));
 }
@@ -61,9 +70,11 @@ TEST(Text, TypedLinesGrowTheBoxLongTextIsCutAndClosingWithoutCommitKeepsTheRecor
     const int cy = annotations[0].cy;
     Type("\rsecond\rthird");
     const int grown = annotations[0].cy, editHeight = WindowRect(textEdit).bottom - WindowRect(textEdit).top;
-    EXPECT_TRUE(annotations[0].y == 100 && annotations[0].cx == 300 && grown > cy && editHeight == grown - 2 * textMargin);
+    EXPECT_TRUE(annotations[0].y == 100 && annotations[0].cx == 300 && grown > cy &&
+                editHeight == grown - 2 * textMargin);
     SendMessageA(textEdit, EM_SETSEL, 5, -1), SendMessageA(textEdit, WM_CLEAR, 0, 0), ClickAway(), Undo();
-    EXPECT_TRUE(annotations[0].cy == grown && history.size() == 2 && undoneCount == 1);  // and the undo keeps the height
+    EXPECT_TRUE(annotations[0].cy == grown && history.size() == 2 &&
+                undoneCount == 1);  // and the undo keeps the height
     Drag(100, 200, 900, 700);
     for (int length : {1999, 2000, 5000}) {
         DoubleClick(500, 400), SetWindowTextA(textEdit, std::string(length, 'a').c_str()), ClickAway();
