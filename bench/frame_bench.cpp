@@ -15,16 +15,21 @@
 #include <string>
 #include <vector>
 
-#include "app/app.h"
+#include "canvas/canvas.h"
+#include "core/options.h"
+#include "features/showing.h"
+#include "render/marks.h"
+#include "win/program.h"
+#include "win/text.h"
 #include "app/startup.h"
 #include "dock/dock.h"
-#include "model/annotation.h"
-#include "model/history.h"
-#include "model/hittest_win.h"
+#include "core/annotation.h"
+#include "core/history.h"
+#include "render/hittest.h"
 #include "overlay/overlay.h"
 #include "render/render.h"
-#include "snapshots/snapshots.h"
-#include "snapshots/snapshots_win.h"
+#include "features/snapshots.h"
+#include "render/pictures.h"
 
 namespace {
 

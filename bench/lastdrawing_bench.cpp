@@ -8,10 +8,15 @@
 #include <cstdio>
 #include <random>
 
-#include "app/app.h"
+#include "canvas/canvas.h"
+#include "core/options.h"
+#include "features/showing.h"
+#include "render/marks.h"
+#include "win/program.h"
+#include "win/text.h"
 #include "app/startup.h"
-#include "model/annotation.h"
-#include "snapshots/last_drawing_win.h"
+#include "core/annotation.h"
+#include "features/last_drawing.h"
 
 namespace {
 

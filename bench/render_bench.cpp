@@ -7,10 +7,15 @@
 #include <cstdio>
 #include <random>
 
-#include "app/app.h"
+#include "canvas/canvas.h"
+#include "core/options.h"
+#include "features/showing.h"
+#include "render/marks.h"
+#include "win/program.h"
+#include "win/text.h"
 #include "app/startup.h"
 #include "dock/dock.h"
-#include "model/annotation.h"
+#include "core/annotation.h"
 #include "render/render.h"
 
 namespace {

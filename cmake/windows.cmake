@@ -6,12 +6,6 @@ add_link_options(-static -static-libgcc -static-libstdc++)
 
 set(QC_WIN_LIBS gdiplus comctl32 comdlg32 shell32 shlwapi advapi32 ole32 gdi32 user32 kernel32)
 
-file(GLOB QC_WIN_SOURCES CONFIGURE_DEPENDS
-  src/model/*_win.cpp src/settings/*_win.cpp src/snapshots/*_win.cpp
-  src/app/*.cpp src/render/*.cpp src/overlay/*.cpp src/dock/*.cpp)
-list(FILTER QC_WIN_SOURCES EXCLUDE REGEX "src/app/main\\.cpp$")
-list(REMOVE_ITEM QC_WIN_SOURCES ${QC_CORE_SOURCES})  # platform-free files among the Win32 ones
-
 add_library(qc_core STATIC ${QC_CORE_SOURCES})
 target_include_directories(qc_core PUBLIC src)
 
@@ -19,9 +13,19 @@ target_include_directories(qc_core PUBLIC src)
 set(QC_GENERATED ${CMAKE_BINARY_DIR}/generated)
 configure_file(src/resources/version.h.in ${QC_GENERATED}/version.h @ONLY)
 
-add_library(qc_win STATIC ${QC_WIN_SOURCES})
-target_include_directories(qc_win PUBLIC src src/resources ${QC_GENERATED})
-target_link_libraries(qc_win PUBLIC qc_core ${QC_WIN_LIBS})
+# The floors above core, bottom to top. Each is a static library that links
+# only the floors below it, so a call upward does not link.
+set(QC_FLOORS win canvas render dock overlay features app)
+set(QC_BELOW qc_core)
+foreach(floor ${QC_FLOORS})
+  file(GLOB sources CONFIGURE_DEPENDS src/${floor}/*.cpp)
+  list(FILTER sources EXCLUDE REGEX "src/app/main\\.cpp$")
+  add_library(qc_${floor} STATIC ${sources})
+  target_link_libraries(qc_${floor} PUBLIC ${QC_BELOW})
+  set(QC_BELOW qc_${floor})
+endforeach()
+target_include_directories(qc_win PUBLIC src/resources ${QC_GENERATED})
+target_link_libraries(qc_win PUBLIC ${QC_WIN_LIBS})
 
 set(QC_RC ${CMAKE_SOURCE_DIR}/src/resources/quillcast.rc)
 set(QC_RC_SOURCES)
@@ -33,7 +37,7 @@ endif()
 enable_language(RC)
 
 add_executable(Quillcast WIN32 src/app/main.cpp ${QC_RC_SOURCES})
-target_link_libraries(Quillcast PRIVATE qc_win)
+target_link_libraries(Quillcast PRIVATE qc_app)
 
 # The files that lie beside the exe: mark pictures, fonts, tray icon.
 file(GLOB QC_ASSETS CONFIGURE_DEPENDS
@@ -53,7 +57,7 @@ add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM
 include(GoogleTest)
 file(GLOB QC_WIN_TESTS CONFIGURE_DEPENDS tests/win/*.cpp)
 add_executable(wintests ${QC_WIN_TESTS} ${QC_RC_SOURCES})
-target_link_libraries(wintests PRIVATE qc_win gtest)
+target_link_libraries(wintests PRIVATE qc_app gtest)
 # Reference pictures are read from the source tree (Wine maps / to Z:).
 target_compile_definitions(wintests PRIVATE QC_SOURCE_DIR="Z:${CMAKE_SOURCE_DIR}")
 add_dependencies(wintests Quillcast)
@@ -83,7 +87,7 @@ file(GLOB QC_BENCHES CONFIGURE_DEPENDS bench/*.cpp)
 foreach(src ${QC_BENCHES})
   get_filename_component(name ${src} NAME_WE)
   add_executable(${name} ${src} ${QC_RC_SOURCES})
-  target_link_libraries(${name} PRIVATE qc_win)
+  target_link_libraries(${name} PRIVATE qc_app)
   add_dependencies(${name} Quillcast)
 endforeach()
 

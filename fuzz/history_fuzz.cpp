@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "snapshots/history.h"
+#include "core/history_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);

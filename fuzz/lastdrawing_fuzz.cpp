@@ -3,8 +3,8 @@
 // and what is written back must read back to the same drawing.
 #include <cstdlib>
 
-#include "model/records_file.h"
-#include "settings/options.h"
+#include "core/records_file.h"
+#include "core/options.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     DrawingRecords drawing;

@@ -3,7 +3,7 @@
 // applied history entry names a record that exists, undoing everything gives
 // the list as it was when the history last began, and redoing the applied
 // steps gives the list as it is.
-#include "model/history.h"
+#include "core/history.h"
 
 static std::vector<Annotation> atStart;  // the list when the history was last emptied
 

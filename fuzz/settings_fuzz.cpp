@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "settings/options.h"
+#include "core/options.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     SetOptionTableDefaults();

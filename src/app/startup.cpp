@@ -1,26 +1,33 @@
 // Start-up: every long-lived object of the program is made here once, in a
 // fixed order, and kept until the process ends.
-#include "app/app.h"
+#include "core/options.h"
+#include "app/startup.h"
 
 #include <commctrl.h>
-#include <shlobj.h>
-#include <shlwapi.h>
 
 #include <cstdio>
-#include <vector>
 
-#include "app/message.h"
-#include "app/startup.h"
-#include "app/tray.h"
+#include "app/commands.h"
+#include "app/overlay_proc.h"
+#include "canvas/canvas.h"
+#include "core/dock_scale.h"
 #include "dock/dock.h"
-#include "dock/dock_scale.h"
+#include "features/last_drawing.h"
+#include "features/options_dialog.h"
+#include "features/settings.h"
+#include "features/snapshots.h"
+#include "features/tray.h"
 #include "overlay/overlay.h"
-#include "render/gdiplus_flat.h"
+#include "render/marks.h"
+#include "render/render.h"
 #include "resource.h"
-#include "settings/options_dialog_win.h"
-#include "settings/settings_win.h"
-#include "snapshots/last_drawing_win.h"
-#include "snapshots/snapshots.h"
+#include "win/gdiplus_flat.h"
+#include "win/message.h"
+#include "win/program.h"
+#include "win/ui.h"
+
+constexpr UINT_PTR OVERLAY_TIMER_ID = 1111;
+constexpr UINT OVERLAY_TIMER_MS = 300;
 
 static ULONG_PTR gdiplusToken;
 void StartGdiplus() {
@@ -57,7 +64,7 @@ void RegisterWindowClasses() {
 void ReadScreenRect() { ReadScreenRectAtPointer(); }
 
 void CreateDialogs() {
-    hwndOptions = CreateDialogParamA(hInst, MAKEINTRESOURCEA(IDD_OPTIONS), nullptr, OptionsDlgProc, 0);
+    CreateOptionsDialog();
     hwndShortcuts = CreateDialogParamA(hInst, MAKEINTRESOURCEA(IDD_SHORTCUTS), hwndOptions, ShortcutsDlgProc, 0);
 }
 
@@ -65,6 +72,7 @@ void CreateOverlayWindow() {
     hwndOverlay = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, OVERLAY_CLASS, OVERLAY_TITLE, WS_CLIPCHILDREN,
                                   overlayOrigin.x, overlayOrigin.y, ScreenWidth(), ScreenHeight(), nullptr, nullptr,
                                   hInst, nullptr);
+    messageOwner = hwndOverlay;
     overlayDpi = DpiOfWindow(hwndOverlay);      // the dock is built at this scale
     if (overlayDpi != BASE_DPI) LoadCursors();  // loaded before the scale was known
 }
@@ -73,11 +81,7 @@ void CreateSurfaces() {
     hdcOverlay = GetDC(hwndOverlay);
     hdcBack = CreateCompatibleDC(hdcOverlay);
     hdcBase = CreateCompatibleDC(hdcOverlay);
-    hdcHighlightStrip = CreateCompatibleDC(hdcOverlay);
-    HBITMAP strip = static_cast<HBITMAP>(
-        LoadImageA(hInst, MAKEINTRESOURCEA(IDB_HIGHLIGHT_STRIP), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-    if (!strip) strip = CreateCompatibleBitmap(hdcOverlay, 1, 50);  // the strip's pixels are repainted before use
-    SelectObject(hdcHighlightStrip, strip);
+    CreateHighlightStrip(hdcOverlay);
     SizeScreenSurfaces(ScreenWidth(), ScreenHeight());
 }
 
@@ -95,38 +99,15 @@ void MakeOverlayFrameless() {
 
 void CreateCaptureSurface() {
     hdcCapture = CreateCompatibleDC(nullptr);
-    hdcLastPicture = CreateCompatibleDC(nullptr);
-    SizeCaptureSurface(ScreenWidth(), ScreenHeight());
+    ReplacePicture(hdcCapture, MakeDib(nullptr, ScreenWidth(), ScreenHeight(), 32, nullptr));
+    CreateLastDrawingSurface();
 }
 
 void ShowFirstPicture() {
     CaptureScreen();
+    ForgetLayer();
     ShowWindow(hwndOverlay, SW_SHOW);
     BitBlt(hdcOverlay, 0, 0, ScreenWidth(), ScreenHeight(), hdcCapture, 0, 0, SRCCOPY);
-}
-
-static std::string FolderPath(int csidl) {
-    char path[MAX_PATH] = "";
-    SHGetFolderPathA(nullptr, csidl | CSIDL_FLAG_CREATE, nullptr, SHGFP_TYPE_CURRENT, path);
-    return path;
-}
-
-void BuildPaths() {
-    std::vector<char> module(MAX_PATH);
-    for (;;) {  // a module path may be longer than MAX_PATH
-        const DWORD n = GetModuleFileNameA(nullptr, module.data(), static_cast<DWORD>(module.size()));
-        if (n < module.size()) break;
-        module.resize(module.size() * 2);
-    }
-    std::vector<char> longPath(module.size() + MAX_PATH);
-    if (!GetLongPathNameA(module.data(), longPath.data(), static_cast<DWORD>(longPath.size())))
-        std::copy(module.begin(), module.end(), longPath.begin());
-    PathRemoveFileSpecA(longPath.data());
-    exeDir = longPath.data();
-    dataDir = FolderPath(CSIDL_APPDATA) + "\\Quillcast\\";
-    snapshotDir = FolderPath(CSIDL_PERSONAL) + "\\Quillcast Snapshots\\";
-    settingsPath = dataDir + "Settings.dat";
-    historyPath = dataDir + "History.dat";
 }
 
 void HandleFirstRun() {
@@ -137,34 +118,6 @@ void HandleFirstRun() {
     CreateDirectoryA(dataDir.c_str(), nullptr);
     CreateDirectoryA(snapshotDir.c_str(), nullptr);
     SaveSettings();
-}
-
-// The three handwriting faces. Each is registered through a font resource
-// file in the data folder; where that road fails, the font file itself is
-// registered for this process only, which serves the text tool equally.
-void InstallPrivateFonts() {
-    fontResPath1 = dataDir + "cursive1.FOT";
-    fontResPath2 = dataDir + "cursive2.FOT";
-    fontResPath3 = dataDir + "jot2.FOT";
-    static const char* const names[3] = {"lib.ttf", "whisper.ttf", "andrew.ttf"};
-    const std::string ttf[3] = {exeDir + "\\" + names[0], exeDir + "\\" + names[1], exeDir + "\\" + names[2]};
-    const std::string* fot[3] = {&fontResPath1, &fontResPath2, &fontResPath3};
-    const DWORD hidden[3] = {1, 1, 0};
-    for (int i = 0; i < 3; ++i) CreateScalableFontResourceA(hidden[i], fot[i]->c_str(), ttf[i].c_str(), nullptr);
-    for (int i = 0; i < 3; ++i) {
-        if (GetFileAttributesA(ttf[i].c_str()) == INVALID_FILE_ATTRIBUTES) {
-            NoteUnloaded(names[i]);
-            continue;
-        }
-        if (AddFontResourceA(fot[i]->c_str()) == 0 && AddFontResourceExA(ttf[i].c_str(), FR_PRIVATE, nullptr) == 0)
-            NoteUnloaded(names[i]);
-    }
-}
-
-void RemovePrivateFonts() {
-    RemoveFontResourceA(fontResPath1.c_str());
-    RemoveFontResourceA(fontResPath2.c_str());
-    RemoveFontResourceA(fontResPath3.c_str());
 }
 
 bool StartUp(HINSTANCE instance) {
@@ -208,9 +161,6 @@ bool StartUp(HINSTANCE instance) {
     RelayoutDock();
     LoadMarkImages();
     SetTimer(hwndOverlay, OVERLAY_TIMER_ID, OVERLAY_TIMER_MS, nullptr);
-    RECT dlg;
-    GetWindowRect(hwndOptions, &dlg);
-    optionsDlgWidth = dlg.right - dlg.left;
     SetDlgItemTextA(hwndOptions, IDC_VERSION, VERSION_TEXT);
     // Activated last, so that keys act at once: the steps since the overlay
     // was shown can have brought other windows forward.

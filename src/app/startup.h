@@ -9,7 +9,6 @@
 
 constexpr const char* OVERLAY_TITLE = "Quillcast Mainwindow";
 constexpr const char* OVERLAY_CLASS = "ClassIsTheAnnot";
-constexpr const char* DOCK_CLASS = "ClassIsTheAnnotDock";
 constexpr const char* VERSION_TEXT = QC_VERSION_TEXT;
 
 // Creates every long-lived object in the fixed start-up order and shows the
@@ -22,7 +21,6 @@ int RunMessageLoop();
 
 // The individual steps, in the order StartUp calls them.
 void StartGdiplus();
-void LoadCursors();
 bool AnotherInstanceRuns();
 void CreateBrushes();
 void RegisterWindowClasses();
@@ -34,12 +32,4 @@ void CreateTextEdit();
 void MakeOverlayFrameless();
 void CreateCaptureSurface();
 void ShowFirstPicture();
-void BuildPaths();
 void HandleFirstRun();
-void LoadMarkImages();
-// Names of files beside the exe that could not be loaded (marks, fonts),
-// told to the user once start-up is done.
-void NoteUnloaded(const char* name);
-const std::string& UnloadedFiles();
-void InstallPrivateFonts();
-void RemovePrivateFonts();

@@ -6,16 +6,18 @@
 
 #include <iterator>
 
-#include "app/app.h"
-#include "app/startup.h"
-#include "dock/dock_scale.h"
+#include "canvas/canvas.h"
+#include "core/commands.h"
+#include "core/options.h"
+#include "core/dock_scale.h"
 #include "render/render.h"
+#include "win/program.h"
 #include "resource.h"
 
 HWND hwndDock, textBar, hwndTools, hwndMenuBar, hwndcolor, hwndPenSize, hwndShapeWidth, hwndOpacity, hwndFilled,
     hwndMarks, hwndNumber, hwndEraseAll, hwndcolor2, hwndFontFace, hwndFontSize, textEdit;
 HDC hdcTextEdit;
-HFONT fontMarkLarge, fontMarkSmall, fontCaption, fontText;
+HFONT fontCaption, fontText;
 int textMargin = 4;
 int markerNumber = 1;
 int dockHideTimer;
@@ -214,8 +216,7 @@ static HFONT MakeDockFont(const char* face, int points) {
 }
 
 static void MakeDockFonts() {
-    fontMarkLarge = MakeDockFont("Arial Bold", 10);
-    fontMarkSmall = MakeDockFont("Arial Bold", 8);
+    MakeMarkFonts();
     fontCaption = MakeDockFont("Segoe UI", 7);
 }
 
@@ -230,11 +231,11 @@ static void SetListRowHeights() {
 }
 
 static void SetDockFonts() {
-    const HFONT previous[] = {fontMarkLarge, fontMarkSmall, fontCaption};
+    const HFONT previous = fontCaption;
     MakeDockFonts();
     for (HWND list : {hwndPenSize, hwndShapeWidth, hwndOpacity})
         SendMessageA(list, WM_SETFONT, reinterpret_cast<WPARAM>(fontMarkSmall), TRUE);
-    for (HFONT font : previous) DeleteObject(font);
+    DeleteObject(previous);
 }
 
 void RescaleDock() {
@@ -264,14 +265,14 @@ void FillDockOptionsMenu() {
     const std::string whiteboard = "Whiteboard Mode On/Off" + std::string(10, ' ') + "'W'";
     const std::string restore = "Restore Last Drawing" + std::string(16, ' ') + "'Ctrl+L'";
     const std::string hide = "Hide Overscribbler" + std::string(11, ' ') + "'Esc'";
-    AppendMenuA(dockMenu, MF_STRING, DOCK_MENU_EDGE, dockEdge.c_str());
-    AppendMenuA(dockMenu, MF_STRING, DOCK_MENU_WHITEBOARD, whiteboard.c_str());
-    AppendMenuA(dockMenu, MF_STRING | MF_GRAYED, IDM_RESTORE_LAST_DRAWING, restore.c_str());
-    AppendMenuA(dockMenu, MF_STRING, DOCK_MENU_OPTIONS, "All Options...");
-    AppendMenuA(dockMenu, MF_SEPARATOR, DOCK_MENU_SEPARATOR, nullptr);
-    AppendMenuA(dockMenu, MF_STRING, DOCK_MENU_HIDE, hide.c_str());
-    AppendMenuA(dockMenu, MF_STRING, DOCK_MENU_EXIT, "Exit Overscribbler");
-    SetMenuDefaultItem(dockMenu, DOCK_MENU_OPTIONS, FALSE);
+    AppendMenuA(dockMenu, MF_STRING, CMD_DOCK_EDGE, dockEdge.c_str());
+    AppendMenuA(dockMenu, MF_STRING, CMD_WHITEBOARD, whiteboard.c_str());
+    AppendMenuA(dockMenu, MF_STRING | MF_GRAYED, CMD_RESTORE_LAST_DRAWING, restore.c_str());
+    AppendMenuA(dockMenu, MF_STRING, CMD_OPTIONS, "All Options...");
+    AppendMenuA(dockMenu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(dockMenu, MF_STRING, CMD_HIDE, hide.c_str());
+    AppendMenuA(dockMenu, MF_STRING, CMD_EXIT, "Exit Overscribbler");
+    SetMenuDefaultItem(dockMenu, CMD_OPTIONS, FALSE);
 }
 
 void CreateDock() {

@@ -6,6 +6,8 @@
 
 #include <string>
 
+constexpr const char* DOCK_CLASS = "ClassIsTheAnnotDock";
+
 extern HWND hwndDock;
 extern HWND textBar;
 extern HWND hwndTools;
@@ -24,8 +26,6 @@ extern HWND hwndFontSize;
 extern HWND textEdit;
 extern HDC hdcTextEdit;
 
-extern HFONT fontMarkLarge;  // "Arial Bold" 10 pt: numbers on marks 0 and 1
-extern HFONT fontMarkSmall;  // "Arial Bold" 8 pt: number on mark 2, width lists
 extern HFONT fontCaption;    // "Segoe UI" 7 pt
 extern HFONT fontText;       // text typed into filled shapes
 
@@ -34,6 +34,19 @@ extern int markerNumber;   // number of the next numbered mark
 extern int dockHideTimer;  // ms the pointer has been away from the dock
 
 void CreateDock();
+// The width and opacity lists' items; once, at start-up.
+void FillDockLists();
+// Shows the option table in the dock's and the text bar's controls.
+void ShowOptionsInDock();
+void ShowFontSizeInTextBar();
+
+// The commands' effects on the dock's controls, each read back into the
+// options at once.
+void DockChooseTool(int tool);
+void DockStepWidth(int step);
+void DockStepOpacity(int step);
+void DockToggleFill();
+void ShowDockWithNewColor();
 void RelayoutDock();
 void ApplyDockControls();
 void MakeTextFont();
@@ -55,27 +68,18 @@ extern HMENU snapshotMenu;  // the dock's Snapshots menu, with the history group
 
 LRESULT CALLBACK DockWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
-// Command ids of the Options menu, in menu order.
-enum DockMenuId : UINT {
-    DOCK_MENU_EDGE = 1,
-    DOCK_MENU_WHITEBOARD = 2,
-    DOCK_MENU_OPTIONS = 3,  // the default item
-    DOCK_MENU_SEPARATOR = 4,
-    DOCK_MENU_HIDE = 5,
-    DOCK_MENU_EXIT = 6,
-};
 // Button ids of the menu toolbar.
 constexpr int MENU_BUTTON_OPTIONS = 0;
 constexpr int MENU_BUTTON_SNAPSHOTS = 1;
 
-// Appends the items of the Options menu (ids 1..6 and "Restore Last Drawing",
-// greyed until there is a last drawing; "All Options..." bold).
-// Does nothing when the menu already holds items.
+// Appends the items of the Options menu (their ids are command ids;
+// "Restore Last Drawing" greyed until there is a last drawing; "All
+// Options..." bold). Does nothing when the menu already holds items.
 void FillDockOptionsMenu();
 
-// What the two menus do with a chosen id (0: nothing was chosen).
-void RunDockMenuChoice(UINT id);
-void RunSnapshotMenuChoice(UINT id);
+// The dock does not act on the program itself: a chosen menu item or the
+// "Erase All" button is sent to the overlay, the dock's parent, as
+// WM_COMMAND with the item's id in the low word and no control.
 
 // markerNumber from the number edit's text: the decimal value of the digits
 // at its start, at most three of them (0 when it starts with none).

@@ -2,17 +2,18 @@
 // next number on it, and each row of the font face list previews its face.
 #include <vector>
 
-#include "app/app.h"
+#include "render/marks.h"
+#include "core/options.h"
+#include "canvas/canvas.h"
 #include "dock/dock.h"
-#include "dock/dock_scale.h"
-#include "render/gdi_owner.h"
+#include "core/dock_scale.h"
+#include "win/gdi_owner.h"
 #include "render/render.h"
 
 constexpr COLORREF CAPTION_RED = 0x0000FF;
 constexpr COLORREF SELECTED_BLUE = 0xFF0000;
 constexpr COLORREF BLACK = 0x000000;
 constexpr COLORREF WHITE = 0xFFFFFF;
-constexpr int NUMBERED_MARKS = 3;
 constexpr int HANDWRITING_FACES = 4;
 
 static int S(int value) { return ScaleToDpi(value, overlayDpi); }

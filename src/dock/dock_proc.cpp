@@ -5,17 +5,11 @@
 
 #include <vector>
 
-#include "app/app.h"
+#include "canvas/canvas.h"
+#include "core/commands.h"
+#include "core/dock_scale.h"
 #include "dock/dock.h"
-#include "dock/dock_scale.h"
-#include "model/annotation.h"
-#include "model/history.h"
-#include "overlay/overlay.h"
-#include "render/render.h"
-#include "settings/options_dialog_win.h"
-#include "resource.h"
-#include "snapshots/last_drawing_win.h"
-#include "snapshots/snapshots.h"
+#include "win/ui.h"
 
 constexpr int MARKER_DIGITS = 3;
 // The Snapshots button's left edge within the menu toolbar, at 100 %.
@@ -34,39 +28,9 @@ static void OnNumberChanged() {
     markerNumber = ParseMarkerNumber(text.data());
 }
 
-void RunDockMenuChoice(UINT id) {
-    switch (id) {
-    case DOCK_MENU_EDGE:
-        ToggleDockEdge();
-        break;
-    case DOCK_MENU_WHITEBOARD:
-        ToggleWhiteboard();
-        break;
-    case IDM_RESTORE_LAST_DRAWING:
-        RestoreLastDrawing();
-        break;
-    case DOCK_MENU_OPTIONS:
-        ShowOptionsDialog();
-        break;
-    case DOCK_MENU_HIDE:
-        HideOverlay();
-        break;
-    case DOCK_MENU_EXIT:
-        exitRequested = 1;
-        break;
-    default:
-        break;
-    }
-}
-
-// A history entry's text is the path of its picture: any text with a period
-// in it is loaded as the background.
-void RunSnapshotMenuChoice(UINT id) {
-    if (id == 0) return;
-    const std::string text = SnapshotMenuText(id);
-    if (text.find('.') != std::string::npos) LoadBackgroundImage(text);
-    if (id == SNAPSHOT_MENU_TAKE) SaveSnapshot();
-    if (id == SNAPSHOT_MENU_LOAD) LoadSnapshotDialog();
+// The overlay carries out what was chosen; 0 (nothing chosen) sends nothing.
+static void SendCommandToOverlay(UINT id) {
+    if (id != 0) SendMessageA(hwndOverlay, WM_COMMAND, MAKEWPARAM(id, 0), 0);
 }
 
 static UINT OpenMenuAt(HMENU menu, int x, int y) { return OpenPopupMenu(menu, x, y, hwndDock); }
@@ -74,9 +38,9 @@ static UINT OpenMenuAt(HMENU menu, int x, int y) { return OpenPopupMenu(menu, x,
 static void OnMenuButton(int button) {
     RECT bar;
     GetWindowRect(hwndMenuBar, &bar);
-    if (button == MENU_BUTTON_OPTIONS) RunDockMenuChoice(OpenMenuAt(dockMenu, bar.left, bar.bottom));
+    if (button == MENU_BUTTON_OPTIONS) SendCommandToOverlay(OpenMenuAt(dockMenu, bar.left, bar.bottom));
     if (button == MENU_BUTTON_SNAPSHOTS)
-        RunSnapshotMenuChoice(
+        SendCommandToOverlay(
             OpenMenuAt(snapshotMenu, bar.left + ScaleToDpi(SNAPSHOT_MENU_OFFSET, overlayDpi), bar.bottom));
 }
 
@@ -93,7 +57,7 @@ static void OnCommand(WPARAM wParam, LPARAM lParam) {
     }
     if (code == BN_CLICKED) {
         ApplyDockControls();
-        if (sender == hwndEraseAll) EraseAll();
+        if (sender == hwndEraseAll) SendCommandToOverlay(CMD_ERASE_ALL);
         SetFocus(hwndOverlay);
     }
     if (sender == hwndMenuBar) OnMenuButton(LOWORD(wParam));

@@ -6,14 +6,14 @@
 #include <initializer_list>
 #include <vector>
 
-#include "app/app.h"
+#include "core/options.h"
+#include "canvas/canvas.h"
 #include "dock/dock.h"
-#include "dock/dock_scale.h"
+#include "core/dock_scale.h"
 #include "render/render.h"
 
 constexpr int TEXT_MARGIN_ELLIPSE = 18;
 constexpr int TEXT_MARGIN_OTHER = 4;
-constexpr int NUMBERED_MARKS = 3;
 constexpr int AUTOHIDE_TICK_MS = 300;
 constexpr int AUTOHIDE_AFTER_MS = 4000;
 

@@ -6,9 +6,10 @@
 
 #include <algorithm>
 
-#include "app/app.h"
+#include "core/options.h"
+#include "canvas/canvas.h"
 #include "dock/dock.h"
-#include "render/gdi_owner.h"
+#include "win/gdi_owner.h"
 
 int swatchHoverCol = -1, swatchHoverRow = -1;
 int swatch2HoverCol = -1, swatch2HoverRow = -1;

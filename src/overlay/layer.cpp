@@ -9,8 +9,9 @@
 // size of the screen.
 #include <algorithm>
 
-#include "app/app.h"
-#include "model/hitbounds.h"
+#include "core/options.h"
+#include "canvas/canvas.h"
+#include "core/hitbounds.h"
 #include "overlay/overlay.h"
 #include "render/render.h"
 

@@ -5,22 +5,18 @@
 
 #include <vector>
 
-#include "model/annotation.h"
-#include "model/hitbounds.h"
+#include "core/annotation.h"
+#include "core/hitbounds.h"
 
-LRESULT CALLBACK OverlayWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-
-// Gesture state.
-extern POINT ptPress;
-extern POINT ptCursor;
+// Whether the left button went down on the overlay and is still down.
 extern bool buttonDown;
-extern bool dragged;
-extern bool firstPoint;
-extern int shapeHeld;
+// The record whose text is being typed; -1 when the text edit is closed.
 extern int shapeText;
-extern POINT ptHeldOrigin;
-extern POINT ptHeldOriginEnd;
-extern std::vector<Point32> strokePoints;
+
+// The program's own cursors, at the overlay's scale; loaded at start-up and
+// again when the scale changes.
+extern HCURSOR cursorEraser, cursorMark, cursorHighlight[5], cursorArrow;
+void LoadCursors();
 
 // Pointer input.
 void OnPointerDown(LPARAM lParam);
@@ -69,13 +65,11 @@ void OnDoubleClick(LPARAM lParam);
 LRESULT OnEditCommand(WPARAM wParam, LPARAM lParam);
 LRESULT OnCtlColorEdit(HDC dc, HWND control);
 
-// Empties the drawing and its history (Ctrl+E, "Erase All"): cannot be undone.
-void EraseAll();
+// Empties the drawing and its history: this cannot be undone.
+void ClearDrawing();
 // Ctrl+Z and Ctrl+Y: one step of the history back or forward.
 void UndoStep();
 void RedoStep();
 
-// Keys, wheel, hotkey.
-void OnKeyDown(WPARAM key);
+// The wheel steps the colour of the current tool.
 void OnMouseWheel(WPARAM wParam);
-void OnHotkey(WPARAM wParam, LPARAM lParam);

@@ -2,7 +2,8 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "app/app.h"
+#include "core/options.h"
+#include "canvas/canvas.h"
 #include "overlay/overlay.h"
 #include "render/render.h"
 

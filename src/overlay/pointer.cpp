@@ -4,23 +4,27 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/app.h"
+#include "core/options.h"
+#include "canvas/canvas.h"
 #include "dock/dock.h"
-#include "model/history.h"
-#include "model/hittest_win.h"
+#include "core/history.h"
+#include "render/hittest.h"
 #include "overlay/overlay.h"
+#include "render/marks.h"
 #include "render/render.h"
 
-POINT ptPress;
-POINT ptCursor;
 bool buttonDown;
-bool dragged;
-bool firstPoint;
-int shapeHeld = -1;
-int shapeText = -1;
-POINT ptHeldOrigin;
-POINT ptHeldOriginEnd;
-std::vector<Point32> strokePoints;
+
+// The gesture in progress: where it began, where the pointer is, whether it
+// has moved, the record it holds and the points of a stroke.
+static POINT ptPress;
+static POINT ptCursor;
+static bool dragged;
+static bool firstPoint;
+static int shapeHeld = -1;
+static POINT ptHeldOrigin;
+static POINT ptHeldOriginEnd;
+static std::vector<Point32> strokePoints;
 
 // A release only belongs to a gesture whose press reached the overlay; one
 // that was pressed elsewhere (over the dock, say) must not commit anything.

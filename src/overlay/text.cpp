@@ -6,23 +6,25 @@
 #include <string>
 #include <vector>
 
-#include "app/app.h"
+#include "core/options.h"
+#include "canvas/canvas.h"
 #include "dock/dock.h"
-#include "dock/dock_scale.h"
-#include "model/history.h"
-#include "model/hittest_win.h"
+#include "core/dock_scale.h"
+#include "core/history.h"
+#include "render/hittest.h"
 #include "overlay/overlay.h"
-#include "render/gdi_owner.h"
+#include "win/gdi_owner.h"
 #include "render/render.h"
-#include "settings/settings_win.h"
+#include "win/ui.h"
 
-constexpr int FONT_SIZE_ITEMS_SCANNED = 100;
 constexpr int LINE_PROBE_WIDTH = 50;  // width of the rectangle "W" is measured in
 
 // The background of the edit: the shape's own colour. One brush is kept and
 // replaced when the colour changes, so repeated repaints make no new objects.
 static HBRUSH brushTextBack;
 static COLORREF brushTextBackColor;
+
+int shapeText = -1;
 
 static bool EditIsOpen() { return shapeText >= 0 && shapeText < AnnotationCount(); }
 
@@ -55,7 +57,7 @@ static void LoadRecordText(const Annotation& r) {
     ZeroEditMargins();
     SendMessageA(textEdit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(r.text.c_str()));
     SendMessageA(hwndFontFace, CB_SETCURSEL, OptValue(IDOPTS_FONT), 0);
-    findCombo(hwndFontSize, std::to_string(opts[IDOPTS_FONTSIZE]).c_str(), FONT_SIZE_ITEMS_SCANNED);
+    ShowFontSizeInTextBar();
     RepaintNow(textEdit);
     RepaintNow(hwndcolor2);
 }

@@ -7,14 +7,42 @@
 #include <cstdio>
 #include <vector>
 
-#include "app/app.h"
-#include "dock/dock.h"
-#include "model/annotation.h"
-#include "render/gdi_owner.h"
-#include "settings/options.h"
+#include "canvas/canvas.h"
+#include "core/annotation.h"
+#include "render/marks.h"
+#include "resource.h"
+#include "win/gdi_owner.h"
+#include "win/program.h"
+#include "core/options.h"
 
 const char fontFaceTable[8][FONT_FACE_SLOT] = {"LibbyScript", "WhisperWrite", "Comic Sans MS", "AndrewScript",
                                                "Arial",       "Tahoma",       "Verdana",       "Georgia"};
+
+HDC hdcHighlightStrip;
+HFONT fontMarkLarge, fontMarkSmall;
+
+static HFONT MakeMarkFont(int points) {
+    return CreateFontA(FontHeightForPoints(points), 0, 0, 0, 100, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, "Arial Bold");
+}
+
+void MakeMarkFonts() {
+    const HFONT previous[] = {fontMarkLarge, fontMarkSmall};
+    fontMarkLarge = MakeMarkFont(10);
+    fontMarkSmall = MakeMarkFont(8);
+    for (HFONT font : previous)
+        if (font) DeleteObject(font);
+}
+
+// The strip's pixels are repainted before each use; its picture is only a
+// start.
+void CreateHighlightStrip(HDC reference) {
+    hdcHighlightStrip = CreateCompatibleDC(reference);
+    HBITMAP strip = static_cast<HBITMAP>(
+        LoadImageA(hInst, MAKEINTRESOURCEA(IDB_HIGHLIGHT_STRIP), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    if (!strip) strip = CreateCompatibleBitmap(reference, 1, 50);
+    SelectObject(hdcHighlightStrip, strip);
+}
 
 int FontHeightForPoints(int points) { return -MulDiv(points, overlayDpi, 72); }
 

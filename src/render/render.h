@@ -1,7 +1,12 @@
 // The annotation renderer: the only code that turns records into pixels.
 #pragma once
 
-#include "render/gdiplus_flat.h"
+#include "win/gdiplus_flat.h"
+
+// 1 x 50 surface the highlighter colour is painted into before it is
+// stretched over a band; made once at start-up.
+extern HDC hdcHighlightStrip;
+void CreateHighlightStrip(HDC reference);
 
 constexpr int FONT_FACE_SLOT = 30;
 extern const char fontFaceTable[8][FONT_FACE_SLOT];
@@ -20,6 +25,11 @@ void DrawRoundRect(HDC dc, int x, int y, int width, int height, int diameter, Gp
 // box.right and box.bottom hold the WIDTH and HEIGHT, not the far edges.
 // An index outside 0..11 draws nothing.
 void DrawMark(HDC dc, RECT box, int markIndex, int number);
+
+extern HFONT fontMarkLarge;  // "Arial Bold" 10 pt: numbers on marks 0 and 1
+extern HFONT fontMarkSmall;  // "Arial Bold" 8 pt: number on mark 2, width lists
+// Makes both at the overlay's scale; the fonts they replace are deleted.
+void MakeMarkFonts();
 
 // Height of a font of `points` on the overlay's monitor: -MulDiv(points, overlayDpi, 72).
 int FontHeightForPoints(int points);

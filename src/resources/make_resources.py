@@ -223,51 +223,6 @@ def menu_button(word):
     return img
 
 
-# --- the shortcuts picture ------------------------------------------------------
-
-SHORTCUTS = [
-    [("Hide Quillcast", "ESC"), ("Dock Top/Bottom", "'B'"), ("Whiteboard On/Off", "'W'"),
-     ("Save Snapshot", "F2"), ("Load Snapshot", "F3")],
-    [("Pen", "'P'"), ("Highlighter", "'H'"), ("Rectangle", "'R'"), ("Round Rectangle", "'D'"),
-     ("Oval", "'O'"), ("Arrow", "'A'"), ("Stamp", "'S'"), ("Eraser", "'E'")],
-    [("Erase All", "CTRL+ 'E'"), ("Toggle Fill", "'F'")],
-    [("Increase Size", "up arrow"), ("Decrease Size", "down arrow"),
-     ("Increase Opacity", "right arrow"), ("Decrease Opacity", "left arrow"),
-     ("Change color", "scroll wheel")],
-]
-
-
-def shortcuts_picture():
-    """239 x 383: actions on the left, their keys on the right.
-
-    The shortcuts dialog is 211 dialog units high, which in the usual 8-point
-    dialog font is about 340 pixels, so the list ends well above that and the
-    rest of the picture is plain paper.
-    """
-    w, h = 239, 383
-    img = Image.new("RGB", (w, h), WHITE)
-    d = ImageDraw.Draw(img)
-    regular = font("DejaVuSans.ttf", 11)
-    bold = font("DejaVuSans-Bold.ttf", 11)
-    row_h, gap, top = 15, 6, 8
-    key_x = 140
-    y = top
-    stripe = False
-    for gi, group in enumerate(SHORTCUTS):
-        if gi:
-            y += gap
-            d.line([(10, y - gap // 2 - 1), (w - 11, y - gap // 2 - 1)], fill=(200, 210, 232))
-        for action, key in group:
-            if stripe:
-                d.rectangle([6, y, w - 7, y + row_h - 1], fill=(240, 244, 252))
-            stripe = not stripe
-            base = y + 11                                  # text baseline in the row
-            d.text((12, base), action, font=regular, fill=(30, 30, 36), anchor="ls")
-            d.text((key_x, base), key, font=bold, fill=CAPTION_INK, anchor="ls")
-            y += row_h
-    return img
-
-
 # --- cursors (32 x 32 with alpha) --------------------------------------------
 
 BLACK = (0, 0, 0, 255)
@@ -382,7 +337,6 @@ def main():
                        os.path.join(BITMAPS, "menu_%s%s.bmp" % (word.lower(), suffix)))
     # The highlighter strip is repainted before every use; white is as good as any.
     save_bmp24(Image.new("RGB", (1, 50), WHITE), os.path.join(BITMAPS, "highlight_strip.bmp"))
-    save_bmp24(shortcuts_picture(), os.path.join(BITMAPS, "shortcuts.bmp"))
 
     write_icon_file(os.path.join(HERE, "quillcast.ico"), [highlighter_icon(n) for n in ICON_SIZES])
 

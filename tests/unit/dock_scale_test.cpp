@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "dock/dock_scale.h"
+#include "core/dock_scale.h"
 
 namespace {
 

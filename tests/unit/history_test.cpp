@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "snapshots/history.h"
-#include "snapshots/snapshot_file.h"
+#include "core/history_file.h"
+#include "core/snapshot_file.h"
 
 TEST(HistoryDates, CalendarOfTheSystemFileTime) {
     EXPECT_EQ(DayNumber({1970, 1, 1}), 11644473600 / 86400);  // days since 1601-01-01

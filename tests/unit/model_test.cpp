@@ -2,9 +2,9 @@
 
 #include <random>
 
-#include "model/history.h"
-#include "model/hitbounds.h"
-#include "settings/options.h"
+#include "core/history.h"
+#include "core/hitbounds.h"
+#include "core/options.h"
 
 using Box = std::vector<int>;
 static Box BoxOf(const Annotation& a) { return {a.x, a.y, a.cx, a.cy}; }

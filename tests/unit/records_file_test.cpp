@@ -2,7 +2,7 @@
 
 #include <random>
 
-#include "model/records_file.h"
+#include "core/records_file.h"
 
 namespace {
 

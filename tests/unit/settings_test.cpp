@@ -2,8 +2,8 @@
 
 #include <random>
 
-#include "settings/keys.h"
-#include "settings/options.h"
+#include "core/keys.h"
+#include "core/options.h"
 
 static std::vector<int32_t> Table() { return {std::begin(opts), std::end(opts)}; }
 

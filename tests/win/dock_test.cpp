@@ -70,10 +70,10 @@ TEST(Dock, ControlsMenuEdgeAndAutohideAct) {
     Undo(), ClickButton(hwndEraseAll);
     EXPECT_TRUE(annotations.empty() && history.empty() && undoneCount == 0 && !Redo() && !Undo());
     const int top = opts[IDOPTS_DOCKTOP], whiteboard = opts[IDOPTS_WHITEBOARD], bottom = ScreenHeight() - 52;
-    RunDockMenuChoice(DOCK_MENU_EDGE), RunDockMenuChoice(DOCK_MENU_WHITEBOARD), RunDockMenuChoice(0);
+    RunCommand(CMD_DOCK_EDGE), RunCommand(CMD_WHITEBOARD), RunCommand(CMD_NONE);
     const RECT flipped = WindowRect(hwndDock);
     EXPECT_TRUE(opts[IDOPTS_DOCKTOP] == 1 - top && opts[IDOPTS_WHITEBOARD] != whiteboard && Visible(hwndOverlay));
-    RunDockMenuChoice(DOCK_MENU_EDGE);
+    RunCommand(CMD_DOCK_EDGE);
     const RECT back = WindowRect(hwndDock);
     EXPECT_TRUE(opts[IDOPTS_DOCKTOP] == top && flipped.top == (top ? bottom : 0) && back.top == (top ? 0 : bottom) &&
                 back.left == flipped.left);
@@ -85,7 +85,7 @@ TEST(Dock, ControlsMenuEdgeAndAutohideAct) {
     EXPECT_FALSE(IsWindowVisible(hwndDock));
     SetCursorPos(back.left + 100, back.top + 20), DockAutohideTick();  // back over it: shown at once
     EXPECT_TRUE(IsWindowVisible(hwndDock) && dockHideTimer == 0);
-    RunDockMenuChoice(DOCK_MENU_HIDE), RunDockMenuChoice(DOCK_MENU_EXIT);
+    RunCommand(CMD_HIDE), RunCommand(CMD_EXIT);
     EXPECT_TRUE(!IsWindowVisible(hwndOverlay) && !IsWindowVisible(hwndDock) && exitRequested == 1);
     exitRequested = 0, opts[IDOPTS_AUTOHIDE] = 0;
 }

@@ -7,10 +7,10 @@
 #include <random>
 
 #include "gestures.h"
-#include "render/gdi_owner.h"
+#include "win/gdi_owner.h"
 #include "render/render.h"
 #include "render_canvas.h"
-#include "snapshots/snapshots.h"
+#include "features/snapshots.h"
 
 namespace {
 

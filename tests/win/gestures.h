@@ -7,12 +7,18 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "app/app.h"
+#include "canvas/canvas.h"
+#include "app/commands.h"
+#include "features/options_dialog.h"
+#include "features/showing.h"
+#include "render/marks.h"
+#include "win/program.h"
+#include "win/ui.h"
 #include "dock/dock.h"
-#include "model/annotation.h"
-#include "model/history.h"
+#include "core/annotation.h"
+#include "core/history.h"
 #include "overlay/overlay.h"
-#include "settings/options.h"
+#include "core/options.h"
 #include "win_env.h"
 
 using Ints = std::vector<int>;  // several values checked at once

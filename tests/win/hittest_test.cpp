@@ -2,11 +2,12 @@
 
 #include <random>
 
-#include "model/annotation.h"
-#include "model/history.h"
-#include "model/hitbounds.h"
-#include "model/hittest_win.h"
-#include "settings/options.h"
+#include "core/annotation.h"
+#include "canvas/canvas.h"
+#include "core/history.h"
+#include "core/hitbounds.h"
+#include "render/hittest.h"
+#include "core/options.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 // Every road that discards a drawing in-process keeps it: the records file
 // holds its records, and Restore brings back its records and its picture.
-#include "model/records_file.h"
+#include "core/records_file.h"
 #include "overlay/overlay.h"
 #include "snapshot_helpers.h"
-#include "snapshots/last_drawing_win.h"
+#include "features/last_drawing.h"
 
 namespace {
 

@@ -6,12 +6,18 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "app/app.h"
+#include "canvas/canvas.h"
+#include "app/commands.h"
+#include "core/options.h"
+#include "features/showing.h"
+#include "win/files.h"
+#include "win/program.h"
+#include "win/ui.h"
 #include "dock/dock.h"
 #include "resource.h"
-#include "settings/keys.h"
-#include "settings/options_dialog_win.h"
-#include "settings/settings_win.h"
+#include "core/keys.h"
+#include "features/options_dialog.h"
+#include "features/settings.h"
 #include "win_env.h"
 
 static std::string SettingsFile() {

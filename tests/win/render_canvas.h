@@ -12,8 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "render/gdiplus_flat.h"
-#include "snapshots/snapshots_win.h"
+#include "win/gdiplus_flat.h"
+#include "render/pictures.h"
+#include "win/text.h"
 
 // A COLORREF as 0x00RRGGBB.
 inline uint32_t PixelRgbOf(COLORREF c) { return (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c); }

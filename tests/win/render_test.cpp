@@ -6,8 +6,11 @@
 // hundreds.
 #include <gtest/gtest.h>
 
-#include "app/app.h"
-#include "model/annotation.h"
+#include "canvas/canvas.h"
+#include "core/options.h"
+#include "render/marks.h"
+#include "win/program.h"
+#include "core/annotation.h"
 #include "render/render.h"
 #include "render_canvas.h"
 #include "win_env.h"

@@ -6,12 +6,19 @@
 
 #include <functional>
 
-#include "app/app.h"
+#include "canvas/canvas.h"
+#include "app/commands.h"
+#include "core/options.h"
+#include "features/showing.h"
+#include "win/files.h"
+#include "win/text.h"
+#include "win/program.h"
+#include "win/ui.h"
 #include "dock/dock.h"
-#include "model/history.h"
-#include "settings/settings_win.h"
-#include "snapshots/snapshots.h"
-#include "snapshots/snapshots_win.h"
+#include "core/history.h"
+#include "features/settings.h"
+#include "features/snapshots.h"
+#include "render/pictures.h"
 #include "win_env.h"
 
 inline bool FileExists(const std::string& p) {

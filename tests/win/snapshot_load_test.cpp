@@ -17,7 +17,7 @@ TEST_F(SnapshotTest, LoadedPicturesReplaceTheDrawing) {
     RebuildHistoryMenus(("20240101" + folder + "small.png\r\n").c_str());
     DrawSomethingOnWhiteboard();
     ShowWindow(hwndOverlay, SW_SHOW);
-    RunSnapshotMenuChoice(GetMenuItemID(historyGroupMenus[7], 0));
+    SendMessageA(hwndOverlay, WM_COMMAND, GetMenuItemID(historyGroupMenus[7], 0), 0);
     PumpMessages();
     EXPECT_EQ(PixelRgb(hdcBack, 100, 50), Pattern(100, 50));
     EXPECT_TRUE(opts[IDOPTS_WHITEBOARD] == 0 && annotations.empty() && history.empty());

@@ -5,7 +5,7 @@
 
 #include <psapi.h>
 
-#include "model/hittest_win.h"
+#include "render/hittest.h"
 #include "render/render.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "app/message.h"
+#include "win/message.h"
 #include "app/startup.h"
 #include "win_env.h"
 

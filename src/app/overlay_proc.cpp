@@ -1,0 +1,94 @@
+// The overlay's window procedure: each message goes to one small handler.
+#include "app/overlay_proc.h"
+
+#include "app/commands.h"
+#include "canvas/canvas.h"
+#include "core/options.h"
+#include "dock/dock.h"
+#include "features/last_drawing.h"
+#include "features/settings.h"
+#include "features/showing.h"
+#include "features/snapshots.h"
+#include "features/tray.h"
+#include "overlay/overlay.h"
+
+static void OnDestroy() {
+    KeepDrawingAsLast();
+    SaveHistory();
+    SaveSettings();
+    PostQuitMessage(0);
+}
+
+static bool CtrlHeld() { return (GetAsyncKeyState(VK_CONTROL) & 0x8000) != 0; }
+
+// Auto-repeat messages act again each time.
+static void OnKeyDown(WPARAM key) { RunCommand(CommandForKey(static_cast<unsigned>(key), CtrlHeld())); }
+
+// There is one registered hotkey, so only its modifiers are compared.
+static void OnHotkey(LPARAM lParam) {
+    if (static_cast<int32_t>(LOWORD(lParam)) == opts[OPT_MODSHOW]) RunCommand(CMD_SHOW_HIDE);
+}
+
+// Commands come from the dock's menus and its "Erase All" button with no
+// control named; notifications of the text edit name it. A history entry of
+// the snapshot menu loads its picture; an empty age group does nothing.
+static LRESULT OnCommand(WPARAM wParam, LPARAM lParam) {
+    if (lParam != 0) return OnEditCommand(wParam, lParam);
+    const UINT id = LOWORD(wParam);
+    if (id >= HISTORY_FIRST_ITEM_ID)
+        LoadHistoryEntry(id);
+    else
+        RunCommand(id);
+    return 0;
+}
+
+LRESULT CALLBACK OverlayWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case WM_DESTROY:
+        OnDestroy();
+        return 0;
+    case WM_ENDSESSION:  // the session ends without destroying the windows
+        if (wParam) KeepDrawingAsLast();
+        return 0;
+    case WM_PAINT:
+        return OnPaint(hwnd);
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_KEYDOWN:
+        OnKeyDown(wParam);
+        return 0;
+    case WM_COMMAND:
+        return OnCommand(wParam, lParam);
+    case WM_TIMER:
+        DockAutohideTick();
+        return 0;
+    case WM_CTLCOLOREDIT:
+        return OnCtlColorEdit(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_MOUSEMOVE:
+        OnPointerMove(lParam);
+        return 0;
+    case WM_LBUTTONDOWN:
+        OnPointerDown(lParam);
+        return 0;
+    case WM_LBUTTONUP:
+        OnPointerUp();
+        return 0;
+    case WM_MOUSEWHEEL:
+        OnMouseWheel(wParam);
+        return 0;
+    case WM_LBUTTONDBLCLK:
+        OnDoubleClick(lParam);
+        return 0;
+    case WM_HOTKEY:
+        OnHotkey(lParam);
+        return 0;
+    case WM_DPICHANGED:  // the suggested rectangle is not used: the overlay keeps covering its monitor
+        ApplyOverlayDpi(HIWORD(wParam));
+        return 0;
+    case TRAY_CALLBACK_MESSAGE:
+        RunCommand(OnTrayNotification(lParam));
+        return 0;
+    default:
+        return DefWindowProcA(hwnd, msg, wParam, lParam);
+    }
+}

@@ -1,0 +1,9 @@
+// The overlay's window procedure and the shortcut list's dialog procedure.
+#pragma once
+
+#include <windows.h>
+
+LRESULT CALLBACK OverlayWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
+// The shortcut list: every command with keys, drawn from the command table.
+INT_PTR CALLBACK ShortcutsDlgProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam);

@@ -1,0 +1,61 @@
+// The overlay's window and its drawing surfaces: one full-screen window over
+// one monitor, and the screen-sized pictures behind it. All of it is made
+// once at start-up (and the surfaces again when the monitor's size changes).
+#pragma once
+
+#include <windows.h>
+#include <windowsx.h>
+
+extern HWND hwndOverlay;
+extern HDC hdcOverlay;
+// The overlay covers one monitor: rectScreen is that monitor's rectangle
+// moved to (0, 0), so right and bottom are its width and height, and
+// overlayOrigin is its top-left corner in screen coordinates (negative for a
+// monitor left of or above the primary one). Records, hit tests and every
+// surface work in overlay coordinates; the pointer and the screen picture
+// are in screen coordinates and go through the conversion below.
+extern RECT rectScreen;
+extern POINT overlayOrigin;
+extern int overlayDpi;  // dots per inch of the overlay's monitor; 96 at 100 %
+extern HDC hdcCapture;  // frozen screen picture, 32 bpp
+extern HDC hdcBack;     // composition buffer
+extern HDC hdcBase;     // 24 bpp gesture base and snapshot source
+extern BYTE* baseBits;  // pixel rows of hdcBase, bottom row first
+extern HBRUSH brushBlack;
+extern HBRUSH brushWhiteboard;
+
+inline int ScreenWidth() { return rectScreen.right; }
+inline int ScreenHeight() { return rectScreen.bottom; }
+
+// Where the pointer was when a mouse message of the overlay was made, in
+// overlay coordinates (the overlay's client area is the drawing). Not where
+// it is now: a press handled late on a busy machine must still start the
+// gesture where the button went down.
+inline POINT OverlayPointOf(LPARAM lParam) { return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
+
+// Takes the rectangle of the monitor under the pointer (the primary monitor
+// when none is) into rectScreen and overlayOrigin; true when its size
+// differs from the previous one.
+bool ReadScreenRectAtPointer();
+// The monitor under the pointer becomes the overlay's; its surfaces are made
+// anew when its size differs (true then). Showing calls this before it
+// takes the picture, so that the picture is taken before the overlay moves.
+bool ChoosePointerMonitor();
+
+// Gives every screen-sized surface a new picture of that size; the earlier
+// pictures are deleted. Start-up and a move to a monitor of another size
+// both come through here. Whoever keeps a drawing on hdcBase draws it anew.
+void SizeScreenSurfaces(int width, int height);
+
+// A bottom-up DIB section of the given depth; its pixel pointer goes to
+// `bits` when asked for.
+HBITMAP MakeDib(HDC reference, int width, int height, WORD bitCount, BYTE** bits);
+// Selects the new picture and deletes the one it replaces.
+void ReplacePicture(HDC dc, HBITMAP picture);
+
+// The frozen picture of the overlay's monitor, taken into hdcCapture.
+void CaptureScreen();
+
+// Makes the shown overlay the active window with the keyboard focus, so
+// that keys and the first press act at once.
+void ActivateOverlay();

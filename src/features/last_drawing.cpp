@@ -1,0 +1,157 @@
+// The last drawing: kept in memory (hdcLastPicture and its records) and in
+// the data folder, and swapped with the current drawing on request.
+//
+// The files are written when a drawing with records is discarded, when the
+// overlay is hidden with one, and when a restore puts one aside; never while
+// drawing. The picture is written first and the records last, each file
+// replaced as a whole.
+#include "features/last_drawing.h"
+
+#include <utility>
+
+#include "canvas/canvas.h"
+#include "core/annotation.h"
+#include "core/commands.h"
+#include "core/history.h"
+#include "core/options.h"
+#include "core/records_file.h"
+#include "dock/dock.h"
+#include "features/tray.h"
+#include "overlay/overlay.h"
+#include "render/pictures.h"
+#include "win/files.h"
+#include "win/message.h"
+#include "win/program.h"
+
+HDC hdcLastPicture;
+
+static const char* const MESSAGE_TITLE = "Restore Last Drawing";
+static const char* const MESSAGE_DAMAGED =
+    "The last drawing cannot be restored: its files in the data folder are damaged or incomplete.";
+static const char* const MESSAGE_NOT_WRITTEN = "The last drawing could not be written to the data folder.";
+
+// NONE: nothing to restore. IN_MEMORY: lastDrawing and hdcLastPicture hold
+// it. ON_DISK: an earlier run left it in the data folder; it is read when
+// it is restored.
+enum class LastState { NONE, IN_MEMORY, ON_DISK };
+static LastState lastState = LastState::NONE;
+static DrawingRecords lastDrawing;
+// The files hold the current drawing (written when the overlay was hidden;
+// nothing can change it until the overlay is shown again), so discarding
+// it needs no second write.
+static bool filesHoldCurrent = false;
+
+std::string LastDrawingPicturePath() { return dataDir + "LastDrawing.png"; }
+std::string LastDrawingRecordsPath() { return dataDir + "LastDrawing.dat"; }
+
+bool HasLastDrawing() { return lastState != LastState::NONE; }
+
+static void UpdateRestoreItems() {
+    const UINT state = MF_BYCOMMAND | (HasLastDrawing() ? MF_ENABLED : MF_GRAYED);
+    EnableMenuItem(trayMenu, CMD_RESTORE_LAST_DRAWING, state);
+    EnableMenuItem(dockMenu, CMD_RESTORE_LAST_DRAWING, state);
+}
+
+void FindLastDrawingOnDisk() {
+    // One file without the other still counts: restoring then tells the
+    // user that the drawing is damaged rather than doing nothing silently.
+    const bool found = FileExists(LastDrawingRecordsPath()) || FileExists(LastDrawingPicturePath());
+    lastState = found ? LastState::ON_DISK : LastState::NONE;
+    UpdateRestoreItems();
+}
+
+static DrawingRecords CurrentDrawing() { return {opts[IDOPTS_WHITEBOARD] == 1, annotations}; }
+
+// The picture goes through hdcBase to the snapshot encoder as PNG, then the
+// records follow with the picture's size: a crash between the two writes
+// leaves records that do not match the picture, which restoring reports
+// instead of showing one drawing's records on another's picture.
+static void WriteLastDrawingFiles(HDC picture, DrawingRecords drawing) {
+    BitBlt(hdcBase, 0, 0, ScreenWidth(), ScreenHeight(), picture, 0, 0, SRCCOPY);
+    GdiFlush();
+    std::string why;
+    bool written = WriteBasePicture(LastDrawingPicturePath(), "image/png", why);
+    ForgetLayer();  // hdcBase, the committed layer, lent its pixels to the picture
+    drawing.pictureBytes = FileBytes(LastDrawingPicturePath());
+    written = written && WriteFileReplacing(LastDrawingRecordsPath(), FormatRecordsFile(drawing));
+    if (!written) ShowUserMessage(MESSAGE_NOT_WRITTEN, MESSAGE_TITLE);
+}
+
+void CreateLastDrawingSurface() {
+    hdcLastPicture = CreateCompatibleDC(nullptr);
+    SizeLastDrawingPicture();
+}
+
+// A last drawing kept in memory at the old size is read back from its files
+// when it is restored, placed as a loaded snapshot is.
+void SizeLastDrawingPicture() {
+    ReplacePicture(hdcLastPicture, MakeDib(nullptr, ScreenWidth(), ScreenHeight(), 32, nullptr));
+    if (lastState == LastState::IN_MEMORY) lastState = LastState::ON_DISK;
+}
+
+void KeepDrawingAsLast() {
+    if (annotations.empty()) {
+        filesHoldCurrent = false;
+        return;
+    }
+    BitBlt(hdcLastPicture, 0, 0, ScreenWidth(), ScreenHeight(), hdcCapture, 0, 0, SRCCOPY);
+    lastDrawing = CurrentDrawing();
+    lastState = LastState::IN_MEMORY;
+    if (!filesHoldCurrent) WriteLastDrawingFiles(hdcLastPicture, lastDrawing);
+    filesHoldCurrent = false;
+    UpdateRestoreItems();
+}
+
+void SaveDrawingWhileHidden() {
+    if (annotations.empty() || filesHoldCurrent) return;
+    WriteLastDrawingFiles(hdcCapture, CurrentDrawing());
+    filesHoldCurrent = true;
+}
+
+// Reads the drawing an earlier run left; the picture is placed as a loaded
+// snapshot is, so a changed screen size still shows it.
+static bool ReadLastDrawingFiles() {
+    std::string text;
+    DrawingRecords drawing;
+    if (!ReadWholeFile(LastDrawingRecordsPath(), text) || !ParseRecordsFile(text, drawing)) return false;
+    if (FileBytes(LastDrawingPicturePath()) != drawing.pictureBytes) return false;
+    FillRect(hdcLastPicture, &rectScreen, brushBlack);
+    if (!DrawPictureFile(LastDrawingPicturePath(), hdcLastPicture)) return false;
+    lastDrawing = std::move(drawing);
+    lastState = LastState::IN_MEMORY;
+    return true;
+}
+
+// Exchanges the bitmaps selected into two surfaces; no pixel is copied. A
+// bitmap can be selected into one device context at a time, so one side
+// holds a placeholder for a moment.
+static void SwapSurfacePictures(HDC a, HDC b) {
+    static const HBITMAP placeholder = CreateBitmap(1, 1, 1, 1, nullptr);
+    HGDIOBJ pictureOfA = SelectObject(a, placeholder);
+    HGDIOBJ pictureOfB = SelectObject(b, pictureOfA);
+    SelectObject(a, pictureOfB);
+}
+
+void RestoreLastDrawing() {
+    if (lastState == LastState::ON_DISK && !ReadLastDrawingFiles()) {
+        lastState = LastState::NONE;
+        UpdateRestoreItems();
+        ShowUserMessage(MESSAGE_DAMAGED, MESSAGE_TITLE);
+        return;
+    }
+    if (lastState != LastState::IN_MEMORY) return;
+    CloseTextEditWithoutCommit();
+    SwapSurfacePictures(hdcCapture, hdcLastPicture);
+    ForgetLayer();  // another picture and other records under the overlay
+    DrawingRecords outgoing{opts[IDOPTS_WHITEBOARD] == 1, std::move(annotations)};
+    annotations = std::move(lastDrawing.records);
+    opts[IDOPTS_WHITEBOARD] = lastDrawing.whiteboard ? 1 : 0;
+    lastDrawing = std::move(outgoing);
+    ClearHistory();
+    // The drawing put aside is the one to keep now. An empty one is not
+    // written: the files keep the drawing just restored, which is then the
+    // one a crash would lose.
+    if (!lastDrawing.records.empty()) WriteLastDrawingFiles(hdcLastPicture, lastDrawing);
+    filesHoldCurrent = false;
+    RepaintOverlayNow();
+}

@@ -1,0 +1,46 @@
+// The last drawing: the latest drawing with records that was discarded (by
+// showing the overlay again, erasing all, loading a picture or ending the
+// program), kept in memory and in the data folder (LastDrawing.png for its
+// picture, LastDrawing.dat for its records) so that one command brings it
+// back, also after a restart.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+// The last drawing's picture, a screen-size 32-bpp surface like hdcCapture;
+// made at start-up with it.
+extern HDC hdcLastPicture;
+
+// The surface that holds the last drawing's picture, as large as the
+// screen. Once, at start-up, after the capture surface.
+void CreateLastDrawingSurface();
+// Makes that surface anew at the screen's size after a move to a monitor
+// of another size.
+void SizeLastDrawingPicture();
+
+// Looks for a last drawing left in the data folder by an earlier run and
+// sets the menu items accordingly. Once, at start-up, after the menus.
+void FindLastDrawingOnDisk();
+
+bool HasLastDrawing();
+
+
+// Called before the current drawing is discarded: when it holds records, it
+// becomes the last drawing and is written to the data folder.
+void KeepDrawingAsLast();
+
+// Called when the overlay has been hidden: a drawing with records is
+// written to the data folder, so that a crash while hidden loses nothing.
+void SaveDrawingWhileHidden();
+
+// Swaps the current drawing with the last drawing: picture, white board and
+// records come back, the undo history starts empty, and the drawing that
+// was on screen becomes the last drawing. Nothing to restore: nothing
+// happens. A damaged file in the data folder restores nothing and is
+// reported.
+void RestoreLastDrawing();
+
+std::string LastDrawingPicturePath();
+std::string LastDrawingRecordsPath();

@@ -1,0 +1,188 @@
+// The options dialog, the shortcuts dialog, the show/hide hotkey and the
+// Run value. Both dialogs are modeless, made once at start-up and only shown
+// and hidden; every button of the options dialog applies the dock's edge and
+// autohide at once, while OK alone saves.
+#include "features/options_dialog.h"
+
+#include <vector>
+
+#include "canvas/canvas.h"
+#include "core/keys.h"
+#include "core/options.h"
+#include "dock/dock.h"
+#include "features/settings.h"
+#include "resource.h"
+#include "win/message.h"
+#include "win/program.h"
+#include "win/ui.h"
+
+HWND hwndOptions;
+HWND hwndShortcuts;
+static int optionsDlgWidth;
+
+static const char* const MSG_HOTKEY_TAKEN =
+    "The shortcut key to Hide/Show Quillcast is already taken. Please change it.";
+static const char* const TITLE_HOTKEY_TAKEN = "Tablorix";
+static const char* const RUN_KEY = "Software\\Microsoft\\Windows\\CurrentVersion\\Run\\";
+static const char* const RUN_VALUE_NAME = "Quillcast";
+static const char* const RUN_EXE_NAME = "\\Quillcast.exe";
+constexpr int OPTIONS_DIALOG_TOP = 10;
+constexpr UINT HOTKEY_MOD_ALT = 1;   // MOD_ALT
+constexpr UINT HOTKEY_MOD_CTRL = 2;  // MOD_CONTROL
+
+// Each name is inserted at the end, so the list keeps this order although
+// the combo box sorts what is added to it.
+void FillKeyList(HWND combo) {
+    for (int i = 0; i < KEY_LIST_SIZE; ++i)
+        SendMessageA(combo, CB_INSERTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(KeyListName(i).c_str()));
+}
+
+// Only the selected item counts; text typed into the list's edit field is
+// never read. No selection gives an empty name.
+static std::string SelectedKeyName() {
+    const HWND list = GetDlgItem(hwndOptions, IDC_HOTKEYLIST);
+    const LRESULT index = SendMessageA(list, CB_GETCURSEL, 0, 0);
+    if (index == CB_ERR) return {};
+    const LRESULT length = SendMessageA(list, CB_GETLBTEXTLEN, index, 0);
+    if (length == CB_ERR) return {};
+    std::vector<char> name(static_cast<size_t>(length) + 1, '\0');
+    if (SendMessageA(list, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(name.data())) == CB_ERR) return {};
+    return name.data();
+}
+
+static int32_t Checked(int id) { return IsDlgButtonChecked(hwndOptions, id) == BST_CHECKED ? 1 : 0; }
+
+void ShowOptionsDialog() {
+    // Centred on the overlay's monitor, in screen coordinates.
+    const int x = overlayOrigin.x + ScreenWidth() / 2 - optionsDlgWidth / 2;
+    SetWindowPos(hwndOptions, HWND_TOPMOST, x, overlayOrigin.y + OPTIONS_DIALOG_TOP, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+}
+
+void ReadOptionsDialog() {
+    opts[OPT_KEYSHOW] = KeyNameToCode(SelectedKeyName());
+    opts[IDOPTS_HOTKEYCTRL] = Checked(IDC_HOTKEYCTRL);
+    opts[IDOPTS_HOTKEYALT] = Checked(IDC_HOTKEYALT);
+    opts[IDOPTS_DOCKTOP] = Checked(IDC_DOCKTOP);
+    opts[IDOPTS_AUTOHIDE] = Checked(IDC_AUTOHIDE);
+    opts[IDOPTS_RUNATSTART] = Checked(IDC_RUNATSTART);
+    if (opts[IDOPTS_AUTOHIDE] == 0) ShowWindow(hwndDock, SW_SHOW);
+    // Flipped and flipped back: the dock lands on the edge the radio
+    // buttons name, and IDOPTS_DOCKTOP keeps their value.
+    ToggleDockEdge();
+    ToggleDockEdge();
+}
+
+// A name outside the key table gives code 0, which names no key: that is a
+// failure, never a registration of key 0.
+bool RegisterShowHotkey() {
+    const std::string name = SelectedKeyName();
+    opts[OPT_MODSHOW] = 0;
+    if (Checked(IDC_HOTKEYCTRL)) opts[OPT_MODSHOW] = HOTKEY_MOD_CTRL;
+    if (Checked(IDC_HOTKEYALT)) opts[OPT_MODSHOW] |= HOTKEY_MOD_ALT;
+    opts[OPT_KEYSHOW] = KeyNameToCode(name);
+    if (opts[OPT_KEYSHOW] == 0) return false;
+    return RegisterHotKey(hwndOverlay, HOTKEY_ID, static_cast<UINT>(opts[OPT_MODSHOW]),
+                          static_cast<UINT>(opts[OPT_KEYSHOW])) != FALSE;
+}
+
+std::string RunAtStartupCommand() { return exeDir + RUN_EXE_NAME; }
+
+bool SetRunValue(HKEY root, const char* subKey, const char* valueName, bool run, const std::string& command) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(root, subKey, 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS) return false;
+    LSTATUS status;
+    if (run)
+        status = RegSetValueExA(key, valueName, 0, REG_SZ, reinterpret_cast<const BYTE*>(command.c_str()),
+                                static_cast<DWORD>(command.size() + 1));
+    else
+        status = RegDeleteValueA(key, valueName);
+    RegCloseKey(key);
+    return status == ERROR_SUCCESS;
+}
+
+// Without administrator rights the write is refused; the program then
+// simply does not start with Windows.
+void ApplyRunAtStartup() {
+    SetRunValue(HKEY_LOCAL_MACHINE, RUN_KEY, RUN_VALUE_NAME, opts[IDOPTS_RUNATSTART] == 1, RunAtStartupCommand());
+}
+
+// A failed registration leaves the dialog open with the user's choice, and
+// the program without a hotkey until a later OK succeeds.
+static void OnOptionsOk(HWND dlg) {
+    ReadOptionsDialog();
+    UnregisterHotKey(hwndOverlay, HOTKEY_ID);
+    if (!RegisterShowHotkey()) {
+        ShowUserMessage(MSG_HOTKEY_TAKEN, TITLE_HOTKEY_TAKEN);
+        return;
+    }
+    SaveSettings();
+    ShowWindow(dlg, SW_HIDE);
+    ApplyRunAtStartup();
+}
+
+// The hotkey registration is not touched: the file's options and controls
+// come back, the dock returns to its place.
+static void OnOptionsCancel(HWND dlg) {
+    LoadSettings();
+    ShowWindow(dlg, SW_HIDE);
+}
+
+static void ShowShortcuts() {
+    ShowWindow(hwndShortcuts, SW_SHOW);
+    SetForegroundWindow(hwndShortcuts);
+}
+
+static void OnOptionsCommand(HWND dlg, WPARAM wParam) {
+    if (HIWORD(wParam) != BN_CLICKED) return;  // list selections wait for a button
+    ReadOptionsDialog();
+    switch (LOWORD(wParam)) {
+    case IDC_OK:
+        OnOptionsOk(dlg);
+        break;
+    case IDC_CANCEL:
+        OnOptionsCancel(dlg);
+        break;
+    case IDC_VIEWSHORTCUTS:
+        ShowShortcuts();
+        break;
+    default:
+        break;
+    }
+}
+
+INT_PTR CALLBACK OptionsDlgProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM) {
+    switch (msg) {
+    case WM_COMMAND:
+        OnOptionsCommand(dlg, wParam);
+        break;
+    case WM_CLOSE:
+        ShowWindow(dlg, SW_HIDE);  // nothing is saved or reloaded
+        break;
+    default:
+        break;
+    }
+    return FALSE;
+}
+
+static void CheckDialogButton(int id, bool checked) {
+    CheckDlgButton(hwndOptions, id, checked ? BST_CHECKED : BST_UNCHECKED);
+}
+
+void ShowOptionsInDialog() {
+    std::string keyName;
+    KeyCodeToName(opts[OPT_KEYSHOW], keyName);
+    findCombo(GetDlgItem(hwndOptions, IDC_HOTKEYLIST), keyName.c_str());
+    CheckDialogButton(IDC_HOTKEYCTRL, opts[IDOPTS_HOTKEYCTRL] == 1);
+    CheckDialogButton(IDC_HOTKEYALT, opts[IDOPTS_HOTKEYALT] == 1);
+    CheckDialogButton(IDC_RUNATSTART, opts[IDOPTS_RUNATSTART] == 1);
+    CheckRadioButton(hwndOptions, IDC_DOCKTOP, IDC_DOCKBOTTOM, opts[IDOPTS_DOCKTOP] == 1 ? IDC_DOCKTOP : IDC_DOCKBOTTOM);
+    CheckRadioButton(hwndOptions, IDC_ALWAYSSHOW, IDC_AUTOHIDE,
+                     opts[IDOPTS_AUTOHIDE] == 1 ? IDC_AUTOHIDE : IDC_ALWAYSSHOW);
+}
+
+void CreateOptionsDialog() {
+    hwndOptions = CreateDialogParamA(hInst, MAKEINTRESOURCEA(IDD_OPTIONS), nullptr, OptionsDlgProc, 0);
+    RECT dlg;
+    GetWindowRect(hwndOptions, &dlg);
+    optionsDlgWidth = dlg.right - dlg.left;
+}

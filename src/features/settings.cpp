@@ -1,0 +1,41 @@
+// Settings.dat on disk, and the step that shows loaded options in the dock,
+// the text bar and the options dialog.
+#include "features/settings.h"
+
+#include "core/options.h"
+#include "core/text_file.h"
+#include "dock/dock.h"
+#include "features/options_dialog.h"
+#include "win/files.h"
+#include "win/message.h"
+#include "win/program.h"
+
+static const char* const MSG_NO_OPTIONS_FILE = "fileOptions could not be found.";
+static const char* const MSG_WRITE_FAILED = "Could not write options file.";
+static const char* const TITLE_WRITE_FAILED = "Zephrine Error";
+
+void SetDefaults() {
+    SetOptionTableDefaults();
+    FillDockLists();
+}
+
+// Every start and every cancel of the options dialog puts the dock at the
+// top and the whiteboard off.
+void LoadSettings() {
+    std::string text;
+    if (!ReadWholeFile(settingsPath, text)) {
+        ShowUserMessage(MSG_NO_OPTIONS_FILE, "");
+        return;
+    }
+    ParseSettings(text);
+    opts[IDOPTS_DOCKTOP] = 1;
+    opts[IDOPTS_WHITEBOARD] = 0;
+    ShowOptionsInDock();
+    ShowOptionsInDialog();
+}
+
+bool SaveSettings() {
+    if (WriteFileReplacing(settingsPath, WithCrLf(FormatSettings()))) return true;
+    ShowUserMessage(MSG_WRITE_FAILED, TITLE_WRITE_FAILED);
+    return false;
+}

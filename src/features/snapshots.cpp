@@ -1,0 +1,186 @@
+// Saving the annotated picture as a PNG, JPEG or BMP file, and loading a
+// picture file as the background in place of the frozen screen.
+#include "features/snapshots.h"
+
+#include <commdlg.h>
+
+#include <cstring>
+#include <vector>
+
+#include "canvas/canvas.h"
+#include "core/annotation.h"
+#include "core/history.h"
+#include "core/options.h"
+#include "core/snapshot_file.h"
+#include "features/last_drawing.h"
+#include "overlay/overlay.h"
+#include "render/pictures.h"
+#include "win/message.h"
+#include "win/text.h"
+
+// Pairs of description and pattern, each ended by NUL, the list by a second NUL.
+static const char SNAPSHOT_FILTER[] = "PNG\0*.png\0JPEG\0*.jpeg\0BMP\0*.bmp\0";
+static const char* const SAVE_TITLE = "Save a snapshot of the current screen";
+static const char* const LOAD_TITLE = "Load a snapshot";
+static const char* const DEFAULT_EXTENSION = "png";
+static const char* const NOT_SAVED_TITLE = "Snapshot not saved";
+static const char* const NOT_LOADED_TITLE = "Picture not loaded";
+// Room for far longer names than MAX_PATH: a chosen name that did not fit
+// would be dropped by the dialog without a word.
+constexpr DWORD FILE_NAME_BUFFER = 4096;
+
+// Shows the common save or open dialog over the overlay; the chosen path, or
+// an empty string when the user cancelled.
+static std::string AskSnapshotFileName(bool save) {
+    std::vector<char> file(FILE_NAME_BUFFER, '\0');
+    OPENFILENAMEA ofn{};
+    ofn.lStructSize = sizeof ofn;
+    ofn.hwndOwner = hwndOverlay;
+    ofn.lpstrFilter = SNAPSHOT_FILTER;
+    ofn.nFilterIndex = 1;
+    ofn.lpstrFile = file.data();
+    ofn.nMaxFile = FILE_NAME_BUFFER;
+    ofn.lpstrInitialDir = lastPath.c_str();
+    ofn.lpstrTitle = save ? SAVE_TITLE : LOAD_TITLE;
+    ofn.Flags = OFN_EXPLORER | (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
+    ofn.lpstrDefExt = DEFAULT_EXTENSION;
+    const BOOL chosen = save ? GetSaveFileNameA(&ofn) : GetOpenFileNameA(&ofn);
+    return chosen ? std::string(file.data()) : std::string();
+}
+
+// The picture the overlay shows, without the dock: the committed layer,
+// hdcBase, with every annotation on the background. Text being typed is
+// written into its shape first, so that it is part of the picture.
+static void ComposeSnapshotPicture() {
+    if (shapeText != -1) CommitTextEdit();
+    SettleLayer();
+    SyncLayer();
+    GdiFlush();
+}
+
+static void TellNotSaved(const std::string& why, const std::string& path) {
+    const std::string text = "The snapshot was not saved: " + why + "\n\n" + path;
+    ShowUserMessage(text.c_str(), NOT_SAVED_TITLE);
+}
+
+bool SaveSnapshotTo(const std::string& chosenPath) {
+    const std::string path = WithDefaultExtension(chosenPath);
+    ComposeSnapshotPicture();
+    const std::string_view extension = SnapshotExtension(path);
+    const char* mime = EncoderMimeForExtension(extension);
+    if (!mime) {
+        TellNotSaved("the name ends in \"." + std::string(extension) +
+                         "\", which names no picture format. Use .png, .jpeg or .bmp.",
+                     path);
+        return false;
+    }
+    std::string why;
+    if (!WriteBasePicture(path, mime, why)) {
+        TellNotSaved(why, path);
+        return false;
+    }
+    AddHistoryEntry(path);
+    return true;
+}
+
+bool SaveSnapshot() {
+    const std::string path = AskSnapshotFileName(true);
+    if (path.empty()) return false;
+    return SaveSnapshotTo(path);
+}
+
+void LoadSnapshotDialog() {
+    const std::string path = AskSnapshotFileName(false);
+    if (!path.empty()) LoadBackgroundImage(path);
+}
+
+// A file that cannot be read as a picture (deleted, damaged, no picture at
+// all) changes nothing: the drawing and its background stay.
+void LoadBackgroundImage(const std::string& path) {
+    ImageOwner image;
+    if (GdipLoadImageFromFile(WidePath(path).c_str(), image.out()) != Ok || !image) {
+        const std::string text = "The picture could not be opened; the drawing is kept.\n\n" + path;
+        ShowUserMessage(text.c_str(), NOT_LOADED_TITLE);
+        return;
+    }
+    KeepDrawingAsLast();
+    opts[IDOPTS_WHITEBOARD] = 0;
+    FillRect(hdcCapture, &rectScreen, brushBlack);
+    DrawPicture(image.get(), hdcCapture);
+    GdiFlush();
+    ForgetLayer();  // drawn over the old picture
+    // The old drawing belonged to the old picture; it goes, with its undo
+    // steps, and only "Restore Last Drawing" brings it back.
+    CloseTextEditWithoutCommit();
+    ClearHistory();
+    ClearAnnotations();
+    RepaintOverlayNow();
+}
+
+// hdcBase's picture as a packed device-independent bitmap: its own layout,
+// 24 bits per pixel, rows bottom-up and padded to 4 bytes.
+static HGLOBAL BaseAsDib() {
+    BITMAPINFOHEADER header{};
+    header.biSize = sizeof header;
+    header.biWidth = ScreenWidth();
+    header.biHeight = ScreenHeight();
+    header.biPlanes = 1;
+    header.biBitCount = 24;
+    header.biCompression = BI_RGB;
+    header.biSizeImage = ((static_cast<DWORD>(ScreenWidth()) * 3 + 3) & ~3u) * static_cast<DWORD>(ScreenHeight());
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, sizeof header + header.biSizeImage);
+    auto* bytes = memory ? static_cast<BYTE*>(GlobalLock(memory)) : nullptr;
+    if (!bytes) return memory ? GlobalFree(memory) : nullptr;
+    std::memcpy(bytes, &header, sizeof header);
+    std::memcpy(bytes + sizeof header, baseBits, header.biSizeImage);
+    GlobalUnlock(memory);
+    return memory;
+}
+
+// hdcBase's picture as a PNG file in memory; null when it cannot be made.
+static HGLOBAL BaseAsPng() {
+    CLSID encoder;
+    ImageOwner bitmap(BitmapOverBottomUpRows(baseBits, ScreenWidth(), ScreenHeight()));
+    IStream* stream = nullptr;
+    if (GetEncoderClsid(L"image/png", &encoder) < 0 || !bitmap ||
+        CreateStreamOnHGlobal(nullptr, FALSE, &stream) != S_OK)
+        return nullptr;
+    HGLOBAL memory = nullptr;
+    STATSTG stat{};
+    const bool written = GdipSaveImageToStream(bitmap.get(), stream, &encoder, nullptr) == Ok &&
+                         stream->Stat(&stat, STATFLAG_NONAME) == S_OK && GetHGlobalFromStream(stream, &memory) == S_OK;
+    stream->Release();
+    // The stream's memory can be larger than the file: the copy is exact.
+    HGLOBAL exact = written ? GlobalAlloc(GMEM_MOVEABLE, static_cast<SIZE_T>(stat.cbSize.QuadPart)) : nullptr;
+    if (exact) {
+        std::memcpy(GlobalLock(exact), GlobalLock(memory), static_cast<size_t>(stat.cbSize.QuadPart));
+        GlobalUnlock(exact);
+        GlobalUnlock(memory);
+    }
+    if (memory) GlobalFree(memory);
+    return exact;
+}
+
+// The clipboard takes the memory it is given; what it refused is freed.
+static bool PutOnClipboard(UINT format, HGLOBAL memory) {
+    if (memory && SetClipboardData(format, memory)) return true;
+    if (memory) GlobalFree(memory);
+    return false;
+}
+
+bool CopySnapshotToClipboard() {
+    ComposeSnapshotPicture();
+    HGLOBAL dib = BaseAsDib(), png = BaseAsPng();
+    bool copied = false;
+    if (OpenClipboard(hwndOverlay)) {
+        EmptyClipboard();
+        copied = PutOnClipboard(CF_DIB, dib);
+        PutOnClipboard(RegisterClipboardFormatA("PNG"), png);
+        CloseClipboard();
+    } else {
+        if (dib) GlobalFree(dib);
+        if (png) GlobalFree(png);
+    }
+    if (!copied) ShowUserMessage("The picture could not be copied to the clipboard.", "Quillcast");
+    return copied;
+}

@@ -1,0 +1,65 @@
+#include "win/files.h"
+
+#include <windows.h>
+
+#include <cstdio>
+
+#include "win/text.h"
+
+bool ReadWholeFile(const std::string& path, std::string& data) {
+    FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f) return false;
+    data.clear();
+    char chunk[16384];
+    size_t got;
+    while ((got = std::fread(chunk, 1, sizeof chunk, f)) > 0) data.append(chunk, got);
+    const bool ok = !std::ferror(f);
+    std::fclose(f);
+    return ok;
+}
+
+std::wstring CreateTempFileBeside(const std::wstring& target) {
+    static unsigned counter = 0;
+    for (int attempt = 0; attempt < 50; ++attempt) {
+        wchar_t suffix[64];
+        swprintf(suffix, 64, L".%lx-%lx-%x.qc-new", GetCurrentProcessId(), GetTickCount(), ++counter);
+        const std::wstring temp = WithLongPathPrefix(target + suffix);
+        HANDLE f = CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (f != INVALID_HANDLE_VALUE) {
+            CloseHandle(f);
+            return temp;
+        }
+        if (GetLastError() != ERROR_FILE_EXISTS && GetLastError() != ERROR_ALREADY_EXISTS) break;
+    }
+    return {};
+}
+
+bool ReplaceFileThroughTemp(const std::wstring& target, const std::function<bool(const std::wstring& temp)>& write) {
+    const std::wstring temp = CreateTempFileBeside(target);
+    if (temp.empty()) return false;
+    bool ok = write(temp);
+    if (ok) ok = MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    if (!ok) DeleteFileW(temp.c_str());
+    return ok;
+}
+
+static bool WriteWholeFile(const std::wstring& path, const std::string& data) {
+    HANDLE f = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (f == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    bool ok = WriteFile(f, data.data(), static_cast<DWORD>(data.size()), &written, nullptr) && written == data.size();
+    ok = FlushFileBuffers(f) && ok;
+    return CloseHandle(f) && ok;
+}
+
+bool WriteFileReplacing(const std::string& path, const std::string& data) {
+    return ReplaceFileThroughTemp(WidePath(path), [&](const std::wstring& temp) { return WriteWholeFile(temp, data); });
+}
+
+bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+int64_t FileBytes(const std::string& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return -1;
+    return (static_cast<int64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
