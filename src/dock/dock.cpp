@@ -255,8 +255,9 @@ void RescaleDock() {
     RelayoutDock();
     PlaceDock();
     // Every control changed place, size or picture: all are painted afresh.
-    for (HWND bar : {hwndDock, textBar})
-        RedrawWindow(bar, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    for (HWND window : {hwndDock, textBar})
+        RedrawWindow(window, nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
 void FillDockOptionsMenu() {

@@ -26,8 +26,8 @@ extern HWND hwndFontSize;
 extern HWND textEdit;
 extern HDC hdcTextEdit;
 
-extern HFONT fontCaption;    // "Segoe UI" 7 pt
-extern HFONT fontText;       // text typed into filled shapes
+extern HFONT fontCaption;  // "Segoe UI" 7 pt
+extern HFONT fontText;     // text typed into filled shapes
 
 extern int textMargin;     // inset of text inside its shape: 18 for ellipses, else 4
 extern int markerNumber;   // number of the next numbered mark

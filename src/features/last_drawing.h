@@ -26,7 +26,6 @@ void FindLastDrawingOnDisk();
 
 bool HasLastDrawing();
 
-
 // Called before the current drawing is discarded: when it holds records, it
 // becomes the last drawing and is written to the data folder.
 void KeepDrawingAsLast();

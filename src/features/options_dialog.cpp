@@ -175,7 +175,8 @@ void ShowOptionsInDialog() {
     CheckDialogButton(IDC_HOTKEYCTRL, opts[IDOPTS_HOTKEYCTRL] == 1);
     CheckDialogButton(IDC_HOTKEYALT, opts[IDOPTS_HOTKEYALT] == 1);
     CheckDialogButton(IDC_RUNATSTART, opts[IDOPTS_RUNATSTART] == 1);
-    CheckRadioButton(hwndOptions, IDC_DOCKTOP, IDC_DOCKBOTTOM, opts[IDOPTS_DOCKTOP] == 1 ? IDC_DOCKTOP : IDC_DOCKBOTTOM);
+    CheckRadioButton(hwndOptions, IDC_DOCKTOP, IDC_DOCKBOTTOM,
+                     opts[IDOPTS_DOCKTOP] == 1 ? IDC_DOCKTOP : IDC_DOCKBOTTOM);
     CheckRadioButton(hwndOptions, IDC_ALWAYSSHOW, IDC_AUTOHIDE,
                      opts[IDOPTS_AUTOHIDE] == 1 ? IDC_AUTOHIDE : IDC_ALWAYSSHOW);
 }

@@ -27,4 +27,3 @@ void LoadCursors() {
     for (int i = 0; i < 5; ++i) LoadOwnCursor(cursorHighlight[i], IDC_CUR_HL1 + i);
     cursorArrow = LoadCursorA(nullptr, IDC_ARROW);  // the system's, at the system's size
 }
-

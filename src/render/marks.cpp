@@ -84,4 +84,3 @@ void RemovePrivateFonts() {
     RemoveFontResourceA(fontResPath2.c_str());
     RemoveFontResourceA(fontResPath3.c_str());
 }
-

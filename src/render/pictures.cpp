@@ -75,4 +75,3 @@ bool DrawPictureFile(const std::string& path, HDC target) {
     if (GdipLoadImageFromFile(WidePath(path).c_str(), image.out()) != Ok || !image) return false;
     return DrawPicture(image.get(), target);
 }
-

@@ -32,4 +32,3 @@ void BuildPaths() {
     settingsPath = dataDir + "Settings.dat";
     historyPath = dataDir + "History.dat";
 }
-

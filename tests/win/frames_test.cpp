@@ -32,8 +32,8 @@ std::string FirstDifference() {
     BitBlt(want.dc(), 0, 0, w, ScreenHeight(), dc.get(), 0, 0, SRCCOPY);
     for (HWND child : {hwndDock, textEdit, textBar}) {
         const RECT r = WindowRect(child);
-        for (HDC dc : {shown.dc(), want.dc()})
-            if (IsWindowVisible(child)) FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+        for (HDC target : {shown.dc(), want.dc()})
+            if (IsWindowVisible(child)) FillRect(target, &r, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
     }
     const auto a = shown.Pixels(), b = want.Pixels();
     const size_t at = std::mismatch(a.begin(), a.end(), b.begin()).first - a.begin();
