@@ -3,19 +3,15 @@
 # on the clipboard, read back here from the X clipboard as PNG and as BMP.
 source "$(dirname "$0")/e2e_lib.sh"
 
-fresh_user_data
-show_root_picture
-check "the overlay appears" start_to_draw
-drv key 0x52  # R: rectangle
-drv drag 300 300 500 450 10
+first_run start_to_draw
+draw_rectangle
 drv key 0x4F  # O: ellipse
 drv drag 600 200 900 500 10
 drv move 700 700
-sleep 0.5
-import -window root "$WORK/before.png"
+shot before
 drv key 0x43 ctrl
 sleep 1
-import -window root "$WORK/after.png"
+grab after
 check "Ctrl+C changes nothing on screen" test "$(pixels_differ "$WORK/before.png" "$WORK/after.png" 1280x720+0+80)" -eq 0
 targets=$(xclip -selection clipboard -t TARGETS -o 2>/dev/null)
 check "the clipboard offers PNG" grep -q -x image/png <<<"$targets"

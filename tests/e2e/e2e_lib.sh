@@ -1,19 +1,39 @@
+#!/usr/bin/env bash
 # Helpers of the end-to-end tests. They run inside the Wine session that the
-# test command started (DISPLAY and WINEPREFIX set); $1 of each test is the
-# folder holding Quillcast.exe and the driver.
+# test command started (DISPLAY and WINEPREFIX set), or in one of their own
+# (own_session); $1 of each test is the folder holding Quillcast.exe and the
+# driver.
 set -uo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/session.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/drive.sh"
 BIN=${1:?folder of Quillcast.exe}
-WORK=$(mktemp -d "${TMPDIR:-/tmp}/qc-e2e.XXXXXX")
-QC_PID=""
+INK='#ED1C24'  # the first ink colour of a first run
+QC_EXIT=""  # the exit code of the last Quillcast waited for, "timeout" when it did not end
 FAILURES=0
 
-winuser=$(ls "$WINEPREFIX/drive_c/users" | grep -v -x -E 'Public|public' | head -n 1)
-DATA_DIR="$WINEPREFIX/drive_c/users/$winuser/AppData/Roaming/Quillcast"
-SNAP_DIR="$WINEPREFIX/drive_c/users/$winuser/Documents/Quillcast Snapshots"
-SETTINGS="$DATA_DIR/Settings.dat"
-HISTORY="$DATA_DIR/History.dat"
+# A fresh work folder (the last one is removed) and the user's folders and
+# files in the session's prefix.
+session_paths() {
+    [ -n "${WORK:-}" ] && rm -rf "$WORK"
+    WORK=$(mktemp -d "${TMPDIR:-/tmp}/qc-e2e.XXXXXX")
+    winuser=$(find "$WINEPREFIX/drive_c/users" -mindepth 1 -maxdepth 1 -printf '%f\n' | sort |
+        grep -v -x -E 'Public|public' | head -n 1)
+    DATA_DIR="$WINEPREFIX/drive_c/users/$winuser/AppData/Roaming/Quillcast"
+    SNAP_DIR="$WINEPREFIX/drive_c/users/$winuser/Documents/Quillcast Snapshots"
+    # shellcheck disable=SC2034  # for the tests that source this file
+    SETTINGS="$DATA_DIR/Settings.dat" HISTORY="$DATA_DIR/History.dat"
+}
+[ -n "${WINEPREFIX:-}" ] && session_paths
 
-drv() { wine "$BIN/qcdriver.exe" "$@" </dev/null 2>/dev/null | tr -d '\r'; return "${PIPESTATUS[0]}"; }
+# A session of the test's own, stopped when it exits: the session function
+# of scripts/lib/session.sh given (qc_start_session, ...) starts it with the
+# prefix prefix-<name> beside the folder of Quillcast.exe and the arguments
+# that follow; false when it could not start.
+#   own_session <name> <session function> [arguments...]
+own_session() {
+    trap qc_stop_session EXIT
+    "$2" "$(cd "$BIN/.." && pwd)/prefix-$1" "${@:3}" && session_paths
+}
 
 check() {  # check <description> <command...>
     local what=$1
@@ -26,41 +46,32 @@ check() {  # check <description> <command...>
     fi
 }
 
+same() { [ -n "$1" ] && [ "$1" = "$2" ]; }
+
 fresh_user_data() { rm -rf "$DATA_DIR" "$SNAP_DIR"; }
 
-# Starts Quillcast from a folder (default: $BIN) and waits for the overlay.
-start_quillcast() {
-    local dir=${1:-$BIN}
-    (cd "$dir" && exec wine ./Quillcast.exe </dev/null >/dev/null 2>&1) &
-    QC_PID=$!
-    drv wait-window "Quillcast Mainwindow" 30
-}
-# The same, and then waits until the overlay takes the keys and the X server
-# shows it: a loaded machine shows it a moment before it comes to the front,
-# and the window manager maps it a moment later still.
+# Starts Quillcast (start_quillcast) and waits until the overlay takes the
+# keys and the X server shows it: a loaded machine shows it a moment before
+# it comes to the front, and the window manager maps it a moment later still.
 start_to_draw() {
-    start_quillcast "$@" && drv wait-front "Quillcast Mainwindow" 20 || return 1
-    local i
-    for i in $(seq 1 100); do
-        xdotool search --onlyvisible --name '^Quillcast Mainwindow$' >/dev/null 2>&1 && sleep 0.5 && return 0
-        sleep 0.2
-    done
-    return 1
+    start_quillcast "$BIN" && drv wait-front "$OVERLAY" 20 && retry 100 0.2 mapped "$OVERLAY" && sleep 0.5
+}
+mapped() { xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }
+
+# A first run over the root picture: no user data, the overlay checked as it
+# appears.   first_run <start_to_draw|start_quillcast>
+first_run() {
+    fresh_user_data
+    show_root_picture
+    check "the overlay appears" "$1"
 }
 
-# Waits for the Quillcast process started above to end; its exit code goes
-# to QC_EXIT ("timeout" when it did not end).
-QC_EXIT=""
+# A copy of the folder of Quillcast.exe in $WORK/bin, to break files in.
+copy_bin() { mkdir -p "$WORK/bin" && cp -r "$BIN"/. "$WORK/bin/"; }
+
+# Waits for the Quillcast process started above to end (QC_EXIT).
 wait_quillcast() {
-    local i
-    for i in $(seq 1 150); do
-        kill -0 "$QC_PID" 2>/dev/null || break
-        sleep 0.2
-    done
-    if kill -0 "$QC_PID" 2>/dev/null; then
-        QC_EXIT=timeout
-        return 1
-    fi
+    retry 150 0.2 ended "$QC_PID" || { QC_EXIT=timeout; return 1; }
     wait "$QC_PID"
     QC_EXIT=$?
     QC_PID=""
@@ -68,9 +79,30 @@ wait_quillcast() {
 
 stop_quillcast() {
     [ -n "$QC_PID" ] && kill -0 "$QC_PID" 2>/dev/null || return 0
-    drv close "Quillcast Mainwindow"
+    drv close "$OVERLAY"
     wait_quillcast
 }
+
+# A right click on the tray icon, then keys for its menu.
+tray_menu() {
+    drv tray "$OVERLAY" 0x204
+    sleep 1
+    local key
+    for key; do drv key "$key"; done
+}
+# The tray menu's Exit (its fifth item) ends the program with 0.
+exit_from_tray() {
+    tray_menu 0x28 0x28 0x28 0x28 0x0D
+    wait_quillcast
+    check "Exit in the tray menu ends the program (exit $QC_EXIT)" test "$QC_EXIT" = 0
+}
+
+# A screenshot of the whole X screen: $WORK/<name>.png; shot takes it once
+# the screen has settled.
+grab() { import -window root "$WORK/$1.png"; }
+shot() { sleep 0.6; grab "$1"; }
+# A shot checked by a command that is given its file first.
+see() { shot "$1"; check "$2" "$3" "$WORK/$1.png" "${@:4}"; }  # see <name> <description> <command> [args...]
 
 # Number of pixels that differ between two pictures in a region (WxH+X+Y).
 pixels_differ() {
@@ -80,16 +112,16 @@ pixels_differ() {
 }
 
 # Puts a picture on the X root window, so that the screen has something to
-# capture.
+# capture: $WORK/root.png, the size of the screen, drawn by convert with the
+# arguments given (by default a gradient with a red square and a green disc).
 show_root_picture() {
-    local geometry
-    geometry=$(xdpyinfo | awk '/dimensions:/ {print $2}')
-    convert -size "$geometry" gradient:'#2060c0-#f0d040' \
-        -fill '#c03030' -draw 'rectangle 100,200 400,500' \
-        -fill '#30a050' -draw 'circle 900,500 1000,600' "$WORK/root.png"
+    [ $# -gt 0 ] || set -- gradient:'#2060c0-#f0d040' \
+        -fill '#c03030' -draw 'rectangle 100,200 400,500' -fill '#30a050' -draw 'circle 900,500 1000,600'
+    convert -size "$(xdpyinfo | awk '/dimensions:/ {print $2}')" "$@" "$WORK/root.png"
     display -window root "$WORK/root.png"
 }
 
+# The end of a test, its last command: its status is the test's.
 finish() {
     stop_quillcast
     # QC_E2E_KEEP=<folder> keeps the screenshots of a run for a look.
@@ -97,14 +129,15 @@ finish() {
     rm -rf "$WORK"
     if [ "$FAILURES" -eq 0 ]; then
         echo "all checks passed"
-        exit 0
+        return 0
     fi
     echo "$FAILURES check(s) failed"
-    exit 1
+    return 1
 }
 
-# "r,g,b" of one pixel of a picture.
+# "r,g,b" of one pixel of a picture, and whether it is white.
 pixel_at() { convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:; }
+white_at() { [ "$(pixel_at "$1" "$2" "$3")" = "255,255,255" ]; }  # picture x y
 
 # True when some pixel of the box x1..x2, y1..y2 has the colour r,g,b (each
 # channel within 8).
@@ -116,26 +149,25 @@ colour_near() {  # picture x1 x2 y1 y2 r g b
         } END { print n + 0 }')
     [ "$found" -gt 0 ]
 }
-no_colour_near() { ! colour_near "$@"; }
 
-# Clicks on the dock. The dock hides itself while the pointer is away;
-# resting on it brings it back within a timer tick.
-dock_click() {
-    drv move "$1" "$2"
-    sleep 0.7
-    drv click "$1" "$2"
-    sleep 0.3
+# Number of pixels of the first ink in a region of a picture, and whether
+# there are at least <least> of them.
+ink_pixels() {  # picture WxH+X+Y
+    convert "$1" -crop "$2" +repage -fuzz 8% -fill black +opaque "$INK" -fill white -opaque "$INK" \
+        -format '%[fx:int(mean*w*h+0.5)]' info:
 }
-dock_tool() { dock_click $((420 + 25 * $1)) 12; }                       # tool button 0..7
-dock_colour() { dock_click $((652 + 14 * $2)) $((9 + 14 * $1)); }      # swatch row, column
+inked() { [ "$(ink_pixels "$1" "$2")" -ge "$3" ]; }  # picture WxH+X+Y least
+no_ink() { [ "$(ink_pixels "$1" "$2")" -eq 0 ]; }      # picture WxH+X+Y
 
-# F2, a name typed into the real save dialog, Enter.
+# The rectangle most tests draw: R, a drag from 300,300 to 500,450. A picture
+# shows it when its left edge is in the first ink.
+draw_rectangle() { drv key 0x52; drv drag 300 300 500 450 10; }
+rectangle_shown() { colour_near "$1" 297 303 375 375 237 28 36; }
+
+# F2, a name typed into the real save dialog, Enter: both steps checked.
 save_snapshot_as() {
-    drv key 0x71
-    check "F2 opens the save dialog" drv wait-window "Save a snapshot of the current screen" 20
-    sleep 1
-    drv type "$1"
-    drv key 0x0D
-    check "the save dialog closes" drv wait-gone "Save a snapshot of the current screen" 20
+    save_dialog "$1"
+    check "F2 opens the save dialog" test $? -eq 0
+    check "the save dialog closes" drv wait-gone "$SAVE_DIALOG" 20
     sleep 1
 }

@@ -35,7 +35,7 @@ told() {  # title text-fragment
 owned_by_overlay() {
     local box overlay
     box=$(xdotool search --name "^$1\$" | head -n 1)
-    overlay=$(xdotool search --name '^Quillcast Mainwindow$' | head -n 1)
+    overlay=$(xdotool search --name "^$OVERLAY\$" | head -n 1)
     [ -n "$box" ] && [ -n "$overlay" ] && xprop -id "$box" WM_TRANSIENT_FOR | grep -q -i "$(printf '0x%x' "$overlay")\$"
 }
 files_kept() { cmp -s "$SETTINGS" "$WORK/Settings.dat" && cmp -s "$HISTORY" "$WORK/History.dat"; }
@@ -49,15 +49,14 @@ cp "$SETTINGS" "$HISTORY" "$WORK/"
 show_root_picture
 
 for fault in full read-only; do
-    if [ $fault = full ]; then mount_full "$DATA_DIR"; else mount_read_only "$DATA_DIR"; fi
-    if [ $? -ne 0 ]; then
+    if ! "mount_${fault/-/_}" "$DATA_DIR"; then
         echo "skip - the data folder cannot be mounted $fault here"
         unmount_all
         continue
     fi
     start_to_draw
     drv key 0x57  # W: a change the settings would keep
-    drv close "Quillcast Mainwindow"
+    drv close "$OVERLAY"
     check "$fault data folder: the user is told History.dat was not written" told Quillcast "snapshot history"
     check "$fault data folder: the user is told Settings.dat was not written" told "Zephrine Error" "options file"
     wait_quillcast
@@ -67,38 +66,28 @@ done
 
 if mount_full "$SNAP_DIR"; then
     start_to_draw
-    drv key 0x52
-    drv drag 300 300 500 450 10
-    drv key 0x71  # F2
-    drv wait-window "Save a snapshot of the current screen" 20
-    sleep 1
-    drv type "no room"
-    drv key 0x0D
+    draw_rectangle
+    save_dialog "no room"
     check "full snapshot folder: the message box opens" drv wait-window "Snapshot not saved" 20
     check "full snapshot folder: it belongs to the overlay" owned_by_overlay "Snapshot not saved"
     check "full snapshot folder: it says why" told "Snapshot not saved" "could not be written"
     check "full snapshot folder: no file is left behind" test "$(ls -A "$SNAP_DIR")" = filler
-    import -window root "$WORK/kept.png"
-    check "full snapshot folder: the drawing stays" colour_near "$WORK/kept.png" 297 303 375 375 237 28 36
-    check "full snapshot folder: the program runs on" drv is-visible "Quillcast Mainwindow"
+    see kept "full snapshot folder: the drawing stays" rectangle_shown
+    check "full snapshot folder: the program runs on" drv is-visible "$OVERLAY"
     stop_quillcast
     unmount_all
 else
     echo "skip - the snapshot folder cannot be mounted here"
 fi
 
-mkdir -p "$WORK/bin"
-cp -r "$BIN"/. "$WORK/bin/"
+copy_bin
 echo "no picture" >"$WORK/bin/plMarkCheck.png"
 rm -f "$WORK/bin/lib.ttf"
 check "broken mark and missing font: the overlay appears" start_quillcast "$WORK/bin"
 drv wait-window Quillcast 20
 check "the message belongs to the overlay" owned_by_overlay Quillcast
 check "the user is told which files" told Quillcast "lib.ttf, plMarkCheck.png"
-drv key 0x52
-drv drag 300 300 500 450 10
-sleep 0.5
-import -window root "$WORK/drawn.png"
-check "the program runs on and draws" colour_near "$WORK/drawn.png" 297 303 375 375 237 28 36
+draw_rectangle
+see drawn "the program runs on and draws" rectangle_shown
 stop_quillcast
 finish

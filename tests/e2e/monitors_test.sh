@@ -5,31 +5,17 @@
 # hides; shown again from the primary it covers the primary. Needs an X
 # server with two monitors (Xorg with the dummy driver, as root); without
 # one the test says so and is skipped.
-BIN=${1:?folder of Quillcast.exe}
-source "$(dirname "$0")/../../scripts/lib.sh"
-trap qc_stop_session EXIT
-PREFIX="$(cd "$BIN/.." && pwd)/prefix-monitors"
+source "$(dirname "$0")/e2e_lib.sh"
 SKIP=77
-INK='#ED1C24'  # the first ink colour of a first run
 PRIMARY=1280x800 SECOND=1024x768
-
-same() { [ -n "$1" ] && [ "$1" = "$2" ]; }
-
-ink_pixels() {  # picture WxH+X+Y
-    convert "$1" -crop "$2" +repage -fuzz 8% -fill black +opaque "$INK" -fill white -opaque "$INK" \
-        -format '%[fx:int(mean*w*h+0.5)]' info:
-}
 
 # One side: the whole scenario on a fresh two-monitor display.
 run_side() {
     local side=$1
-    if ! qc_start_two_monitor_session "$PREFIX" "$side" "$PRIMARY" "$SECOND"; then
+    if ! own_session monitors qc_start_two_monitor_session "$side" "$PRIMARY" "$SECOND"; then
         echo "SKIP - no two-monitor X server (Xorg with the dummy video driver, run as root) could be started"
         exit $SKIP
     fi
-    local failed=$FAILURES
-    source "$(dirname "$0")/e2e_lib.sh" "$BIN"  # paths of this prefix
-    FAILURES=$failed
     local monitors second sl st sr sb vleft
     monitors=$(drv monitors)
     second=$(sed -n 2p <<<"$monitors")
@@ -48,8 +34,8 @@ run_side() {
     drv move $(((sl + sr) / 2)) $(((st + sb) / 2))
     check "$side: the overlay appears" start_quillcast
     sleep 1
-    check "$side: the overlay covers exactly the second monitor" same "$(drv window-rect 'Quillcast Mainwindow')" "$second"
-    import -window root "$WORK/shot.png"
+    check "$side: the overlay covers exactly the second monitor" same "$(drv window-rect "$OVERLAY")" "$second"
+    grab shot
     local w=$((sr - sl)) h=$((sb - st)) differ
     differ=$(pixels_differ "$WORK/root.png" "$WORK/shot.png" "${w}x$((h - 80))+$((sl - vleft))+80")
     check "$side: its picture is that monitor's ($differ pixels differ)" test "$differ" -lt 100
@@ -58,59 +44,38 @@ run_side() {
     stroke="200x20+$((sl - vleft + 350))+$((y - 10))"
     drv click $((sl + 700)) 650  # gives the overlay the keys
     drv drag $x1 $y $x2 $y
-    sleep 0.5
-    import -window root "$WORK/drawn.png"
-    check "$side: a pen drag draws under the pointer" test "$(ink_pixels "$WORK/drawn.png" "$stroke")" -ge 500
+    see drawn "$side: a pen drag draws under the pointer" inked "$stroke" 500
     drv key 0x5A ctrl  # Ctrl+Z
-    sleep 0.5
-    import -window root "$WORK/undone.png"
-    check "$side: Ctrl+Z takes it back" test "$(ink_pixels "$WORK/undone.png" "$stroke")" -eq 0
+    see undone "$side: Ctrl+Z takes it back" no_ink "$stroke"
     drv drag $x1 $y $x2 $y
-    save_with_f2 "$side second"
+    sleep 0.3
+    save_as "$side second"
     check "$side: F2 saves that monitor's picture (${w}x$h)" \
         test "$(identify -format '%wx%h' "$SNAP_DIR/$side second.png" 2>/dev/null)" = "${w}x$h"
     check "$side: the saved picture holds the stroke" \
-        test "$(ink_pixels "$SNAP_DIR/$side second.png" "200x20+350+$((y - st - 10))")" -ge 500
+        inked "$SNAP_DIR/$side second.png" "200x20+350+$((y - st - 10))" 500
     drv key 0x1B  # Esc
-    check "$side: Esc hides the overlay" drv wait-hidden "Quillcast Mainwindow" 10
+    check "$side: Esc hides the overlay" drv wait-hidden "$OVERLAY" 10
 
     drv move 640 600
     sleep 0.3
     drv key 0x7A alt  # Alt+F11 shows it again, now on the primary
-    check "$side: the hotkey shows the overlay again" drv wait-window "Quillcast Mainwindow" 10
+    check "$side: the hotkey shows the overlay again" drv wait-window "$OVERLAY" 10
     sleep 1
-    check "$side: the overlay now covers the primary" \
-        same "$(drv window-rect 'Quillcast Mainwindow')" "$(sed -n 1p <<<"$monitors")"
+    check "$side: the overlay now covers the primary" same "$(drv window-rect "$OVERLAY")" "$(sed -n 1p <<<"$monitors")"
     drv click 700 650
     drv drag 300 $y 600 $y
-    sleep 0.5
-    import -window root "$WORK/primary.png"
-    check "$side: a pen drag on the primary draws under the pointer" \
-        test "$(ink_pixels "$WORK/primary.png" "200x20+$((350 - vleft))+$((y - 10))")" -ge 500
-    save_with_f2 "$side primary"
+    see primary "$side: a pen drag on the primary draws under the pointer" \
+        inked "200x20+$((350 - vleft))+$((y - 10))" 500
+    sleep 0.3
+    save_as "$side primary"
     check "$side: F2 saves the primary's picture ($PRIMARY)" \
         test "$(identify -format '%wx%h' "$SNAP_DIR/$side primary.png" 2>/dev/null)" = "$PRIMARY"
     stop_quillcast
-    rm -rf "$WORK"
     qc_stop_session
 }
 
-save_with_f2() {
-    sleep 0.3
-    drv key 0x71  # F2
-    if drv wait-window "Save a snapshot of the current screen" 20; then
-        sleep 1
-        drv type "$1"
-        drv key 0x0D
-        drv wait-gone "Save a snapshot of the current screen" 20
-        sleep 1
-    fi
-}
-
-FAILURES=0
 for side in RightOf LeftOf; do
     run_side "$side"
 done
-[ "$FAILURES" -eq 0 ] && echo "all checks passed" && exit 0
-echo "$FAILURES check(s) failed"
-exit 1
+finish

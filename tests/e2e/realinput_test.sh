@@ -5,16 +5,13 @@
 # through the X server, so only this kind of test sees such faults.
 source "$(dirname "$0")/e2e_lib.sh"
 
-INK='#ED1C24'  # the first ink colour of a first run
-ink_pixels() {  # picture WxH+X+Y
-    convert "$1" -crop "$2" +repage -fuzz 8% -fill black +opaque "$INK" -fill white -opaque "$INK" \
-        -format '%[fx:int(mean*w*h+0.5)]' info:
-}
-xkey() { xdotool keydown "$1"; sleep 0.15; xdotool keyup "$1"; sleep 0.4; }
+# Keys one after the other, a click, and a click on the dock, which shows
+# while the pointer rests on it.
+xkey() { local k; for k; do xdotool keydown "$k"; sleep 0.15; xdotool keyup "$k"; sleep 0.4; done; }
 xclick() { xdotool mousemove "$1" "$2"; sleep 0.1; xdotool mousedown 1; sleep 0.15; xdotool mouseup 1; sleep 0.4; }
-xdock() { xdotool mousemove "$1" "$2"; sleep 0.8; xclick "$1" "$2"; }  # the dock shows while the pointer rests on it
-OPTIONS_BUTTON="440 35"
-SNAPSHOTS_BUTTON="520 35"
+xdock() { xdotool mousemove "$1" "$2"; sleep 0.8; xclick "$1" "$2"; }
+OPTIONS_BUTTON=(440 35)
+SNAPSHOTS_BUTTON=(520 35)
 
 # A pen stroke from x=300 to x=600 on row y; passes when its ink is on screen.
 stroke_lands() {
@@ -27,49 +24,38 @@ stroke_lands() {
     sleep 0.15
     xdotool mouseup 1
     xdotool mousemove 900 700
-    for x in 1 2 3 4 5 6; do  # a loaded machine may take a moment to show it
-        sleep 0.5
-        import -window root "$WORK/stroke$y.png"
-        [ "$(ink_pixels "$WORK/stroke$y.png" "300x12+300+$((y - 6))")" -ge 200 ] && return 0
-    done
-    return 1
+    sleep 0.5
+    retry 6 0.5 stroke_shown "$y"  # a loaded machine may take a moment to show it
 }
+stroke_shown() { grab "stroke$1" && inked "$WORK/stroke$1.png" "300x12+300+$(($1 - 6))" 200; }
 
-fresh_user_data
-show_root_picture
-check "the overlay appears" start_to_draw
+first_run start_to_draw
 check "the first stroke draws, before any menu" stroke_lands 200
 # Keys: Wine 8 cannot move the X keyboard focus to a managed window on the
 # program's request; the first press on the overlay (which draws, above)
 # gives it the keys.
 xkey w
-import -window root "$WORK/white.png"
-check "a key acts after the first stroke (W: whiteboard)" test "$(pixel_at "$WORK/white.png" 640 600)" = "255,255,255"
+see white "a key acts after the first stroke (W: whiteboard)" white_at 640 600
 xkey w
 
-xdock $OPTIONS_BUTTON
+xdock "${OPTIONS_BUTTON[@]}"
 xkey Escape
 check "a stroke after Options dismissed with Esc" stroke_lands 260
 
-xdock $SNAPSHOTS_BUTTON
+xdock "${SNAPSHOTS_BUTTON[@]}"
 xclick 900 600
 check "a stroke after Snapshots closed by a click beside it" stroke_lands 320
 
-xdock $OPTIONS_BUTTON
-xkey Down
-xkey Down
-xkey Return  # "Whiteboard Mode On/Off"
-import -window root "$WORK/chosen.png"
-check "the chosen menu item acted" test "$(pixel_at "$WORK/chosen.png" 640 600)" = "255,255,255"
+xdock "${OPTIONS_BUTTON[@]}"
+xkey Down Down Return  # "Whiteboard Mode On/Off"
+see chosen "the chosen menu item acted" white_at 640 600
 check "a stroke after a menu item was chosen" stroke_lands 380
 xkey w
 
-xdock $OPTIONS_BUTTON
-xkey Down
-xkey Down
-xkey Down  # "Restore Last Drawing", greyed: Wine's menus do not skip it
-xkey Down  # "All Options..."
-xkey Return
+xdock "${OPTIONS_BUTTON[@]}"
+# The fourth item, "All Options...": Wine's menus do not skip the third,
+# "Restore Last Drawing", greyed.
+xkey Down Down Down Down Return
 check "All Options... opens the options dialog" drv wait-window "Quillcast Options" 10
 read -r okx oky < <(drv center "Quillcast Options" 1050)
 xclick "${okx:-0}" "${oky:-0}"

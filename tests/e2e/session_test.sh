@@ -8,20 +8,20 @@ source "$(dirname "$0")/e2e_lib.sh"
 # Whether a region (WxH+X+Y) of the screen differs from the start picture.
 changed() { test "$(pixels_differ "$WORK/start.png" "$1" "$2")" -gt "${3:-15}"; }
 unchanged() { test "$(pixels_differ "$WORK/start.png" "$1" "$2")" -lt 5; }
-shot() { drv move 640 760; sleep 0.6; import -window root "$WORK/$1.png"; }
+# Screenshots here (shot, see) are taken with the pointer away from the drawing.
+shot() { drv move 640 760; sleep 0.6; grab "$1"; }
+# The overlay shows the frozen screen ($differ pixels differ from it).
+frozen_shown() {
+    grab start
+    differ=$(pixels_differ "$WORK/root.png" "$WORK/start.png" 1280x700+0+80)
+    [ "$differ" -lt 100 ]
+}
 
-fresh_user_data
-show_root_picture
-check "the overlay appears" start_quillcast
+first_run start_quillcast
 sleep 1
 check "the first run makes the data and snapshot folders" test -d "$DATA_DIR" -a -d "$SNAP_DIR"
 check "the first run writes Settings.dat" test -s "$SETTINGS"
-for try in 1 2 3 4 5; do  # a loaded machine may take a moment to paint it
-    import -window root "$WORK/start.png"
-    differ=$(pixels_differ "$WORK/root.png" "$WORK/start.png" 1280x700+0+80)
-    [ "$differ" -lt 100 ] && break
-    sleep 1
-done
+retry 5 1 frozen_shown  # a loaded machine may take a moment to paint it
 check "the overlay shows the frozen screen ($differ pixels differ)" test "$differ" -lt 100
 
 (cd "$BIN" && exec wine ./Quillcast.exe </dev/null >/dev/null 2>&1) &
@@ -45,34 +45,28 @@ for region in pen:150x40+100+150 highlighter:150x20+100+235 rounded:10x60+545+32
     arrow:200x60+950+320 marks:100x40+180+600; do
     check "the ${region%%:*} is drawn" changed "$WORK/drawn.png" "${region#*:}"
 done
-check "the rectangle's edge is red" colour_near "$WORK/drawn.png" 297 303 375 375 237 28 36
+check "the rectangle's edge is red" rectangle_shown "$WORK/drawn.png"
 check "the rectangle is not filled" unchanged "$WORK/drawn.png" 150x100+325+325
 
 # Keys: R, Ctrl+Z, Ctrl+Y, F, W.
 drv key 0x52
 drv drag 300 500 450 600
 drv key 0x5A ctrl
-shot undone
-check "Ctrl+Z takes the new rectangle back" unchanged "$WORK/undone.png" 10x80+296+510
+see undone "Ctrl+Z takes the new rectangle back" unchanged 10x80+296+510
 drv key 0x59 ctrl
-shot redone
-check "Ctrl+Y brings it back" colour_near "$WORK/redone.png" 297 303 550 550 237 28 36
+see redone "Ctrl+Y brings it back" colour_near 297 303 550 550 237 28 36
 drv key 0x46
 drv drag 600 500 700 600
-shot filled
-check "after F a rectangle is filled" colour_near "$WORK/filled.png" 640 660 540 560 237 28 36
+see filled "after F a rectangle is filled" colour_near 640 660 540 560 237 28 36
 drv key 0x57
-shot whiteboard
-check "W shows the whiteboard" test "$(pixel_at "$WORK/whiteboard.png" 1000 700)" = "255,255,255"
+see whiteboard "W shows the whiteboard" white_at 1000 700
 drv key 0x57
-shot picture
-check "W again shows the picture" unchanged "$WORK/picture.png" 100x50+1000+650
+see picture "W again shows the picture" unchanged 100x50+1000+650
 
 # The eraser takes the first rectangle away where it is touched.
 dock_tool 7
 drv click 300 375
-shot erased
-check "the eraser takes the rectangle away" unchanged "$WORK/erased.png" 10x100+296+320
+see erased "the eraser takes the rectangle away" unchanged 10x100+296+320
 
 saved_on=$(date +%Y%m%d)  # History.dat dates the entry with the day of saving
 save_snapshot_as "e2e shot"
@@ -84,27 +78,18 @@ check "the snapshot holds the filled rectangle" colour_near "$WORK/snap.png" 640
 # Esc hides the overlay; the tray menu dismissed with Esc leaves it hidden,
 # its "Show Quillcast" (first item) shows a fresh drawing over the screen.
 drv key 0x1B
-check "Esc hides the overlay" drv wait-hidden "Quillcast Mainwindow" 10
-drv tray "Quillcast Mainwindow" 0x204
+check "Esc hides the overlay" drv wait-hidden "$OVERLAY" 10
+tray_menu 0x1B
 sleep 1
-drv key 0x1B
-sleep 1
-check "a dismissed tray menu leaves the overlay hidden" drv wait-hidden "Quillcast Mainwindow" 1
-drv tray "Quillcast Mainwindow" 0x204
-sleep 1
-for k in 0x28 0x0D; do drv key $k; done
-check "the tray menu's Show Quillcast shows the overlay" drv wait-window "Quillcast Mainwindow" 10
-shot shown
-check "with a fresh drawing over the screen" unchanged "$WORK/shown.png" 200x150+600+480
+check "a dismissed tray menu leaves the overlay hidden" drv wait-hidden "$OVERLAY" 1
+tray_menu 0x28 0x0D
+check "the tray menu's Show Quillcast shows the overlay" drv wait-window "$OVERLAY" 10
+see shown "with a fresh drawing over the screen" unchanged 200x150+600+480
 
 # The tray menu's Exit (fourth item) ends the program and writes both files,
 # History.dat first.
 rm -f "$HISTORY"
-drv tray "Quillcast Mainwindow" 0x204
-sleep 1
-for k in 0x28 0x28 0x28 0x28 0x0D; do drv key $k; done
-wait_quillcast
-check "Exit in the tray menu ends the program (exit $QC_EXIT)" test "$QC_EXIT" = 0
+exit_from_tray
 check "History.dat lists the snapshot" \
     grep -q -a -F "${saved_on}C:\\users\\$winuser\\Documents\\Quillcast Snapshots\\e2e shot.png" "$HISTORY"
 check "History.dat is written before Settings.dat" \
@@ -113,8 +98,7 @@ check "Settings.dat keeps the tool and the snapshot folder" \
     test "$(grep -a -c -x -F -e $'7=8\r' -e "<LastPath>=C:\\users\\$winuser\\Documents\\Quillcast Snapshots\\"$'\r' "$SETTINGS")" = 2
 
 # A missing mark picture does not stop the program.
-mkdir -p "$WORK/bin"
-cp -r "$BIN"/. "$WORK/bin/"
+copy_bin
 rm -f "$WORK/bin/plMarkCheck.png"
 check "starts without plMarkCheck.png" start_quillcast "$WORK/bin"
 finish
