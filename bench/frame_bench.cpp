@@ -65,7 +65,7 @@ void Pump() {
 }
 
 void UseTool(int tool) {
-    SendMessageA(hwndTools, TB_CHECKBUTTON, tool - 1, TRUE);
+    SendMessageA(dock.hwndTools, TB_CHECKBUTTON, tool - 1, TRUE);
     RelayoutDock();
 }
 
@@ -74,7 +74,7 @@ void UseTool(int tool) {
 double Message(UINT message, int x, int y) {
     SetCursorPos(x, y);
     const WPARAM buttons = message == WM_LBUTTONUP ? 0 : MK_LBUTTON;
-    return Time([&] { SendMessageA(hwndOverlay, message, buttons, MAKELPARAM(x, y)); });
+    return Time([&] { SendMessageA(canvas.hwndOverlay, message, buttons, MAKELPARAM(x, y)); });
 }
 
 // A drawing as a presenter makes it: 50-point strokes, boxes, ellipses,
@@ -145,8 +145,8 @@ double FullRenderMs() {
     std::vector<double> t;
     for (int i = 0; i < 3; ++i)
         t.push_back(Time([] {
-            FillBackground(hdcBack);
-            RenderAnnotations(hdcBack, -1, -1);
+            FillBackground(canvas.hdcBack);
+            RenderAnnotations(canvas.hdcBack, -1, -1);
         }));
     RepaintOverlayNow();
     return Median(t);
@@ -158,7 +158,7 @@ double SnapshotMs(const std::string& path, double& encoderMs) {
     std::vector<double> whole, encoder;
     for (int i = 0; i < 7; ++i) {
         whole.push_back(Time([&] { SaveSnapshotTo(path); }));
-        GpBitmap* bitmap = BitmapOverBottomUpRows(baseBits, ScreenWidth(), ScreenHeight());
+        GpBitmap* bitmap = BitmapOverBottomUpRows(canvas.baseBits, ScreenWidth(), ScreenHeight());
         const std::wstring wide = WidePath(path + ".alone.png");
         encoder.push_back(Time([&] { GdipSaveImageToFile(bitmap, wide.c_str(), &png, nullptr); }));
         GdipDisposeImage(bitmap);

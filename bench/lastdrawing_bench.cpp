@@ -7,6 +7,7 @@
 #include <chrono>
 #include <cstdio>
 #include <random>
+#include <string>
 
 #include "canvas/canvas.h"
 #include "core/options.h"
@@ -26,7 +27,7 @@ void PaintDesktopLikePicture(std::mt19937& rng) {
         const int x = static_cast<int>(rng() % ScreenWidth()), y = static_cast<int>(rng() % ScreenHeight());
         const RECT r{x, y, x + static_cast<int>(rng() % 300), y + static_cast<int>(rng() % 200)};
         HBRUSH brush = CreateSolidBrush(RGB(rng() % 256, rng() % 256, rng() % 256));
-        FillRect(hdcCapture, &r, brush);
+        FillRect(canvas.hdcCapture, &r, brush);
         DeleteObject(brush);
     }
 }
@@ -51,15 +52,20 @@ double Milliseconds(Step step) {
 int main() {
     StartGdiplus();
     SetOptionTableDefaults();
-    rectScreen = {0, 0, 1920, 1080};
-    CreateSurfaces();  // hdcBase, the encoder's source, on the screen's dc
+    ReadScreenRectAtPointer();
+    CreateScreenSurfaces();  // hdcBase, the encoder's source, on the screen's dc
     CreateCaptureSurface();
-    CreateBrushes();
+    CreateLastDrawingSurface();
+    CreateCanvasBrushes();
     BuildPaths();
     CreateDirectoryA(dataDir.c_str(), nullptr);
     std::mt19937 rng(7);
     PaintDesktopLikePicture(rng);
-    std::printf("%-44s %10s\n", "step (1920 x 1080, 300 pen strokes)", "ms");
+    std::printf(
+        "%-44s %10s\n",
+        ("step (" + std::to_string(ScreenWidth()) + " x " + std::to_string(ScreenHeight()) + ", 300 pen strokes)")
+            .c_str(),
+        "ms");
     for (int round = 0; round < 3; ++round) {
         DrawRecords(rng);
         std::printf("%-44s %10.1f\n", "discard: keep as last, write PNG + records", Milliseconds(KeepDrawingAsLast));

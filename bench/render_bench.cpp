@@ -28,15 +28,11 @@ constexpr int WIDTH = 1280, HEIGHT = 800;
 void PrepareRenderer() {
     StartGdiplus();
     SetOptionTableDefaults();
-    rectScreen = {0, 0, WIDTH, HEIGHT};
-    hdcOverlay = GetDC(nullptr);
-    hdcHighlightStrip = CreateCompatibleDC(hdcOverlay);
-    SelectObject(hdcHighlightStrip, CreateCompatibleBitmap(hdcOverlay, 1, 50));
+    HDC screen = GetDC(nullptr);
+    CreateHighlightStrip(screen);
     BuildPaths();
     LoadMarkImages();
-    const int dpi = GetDeviceCaps(hdcOverlay, LOGPIXELSY);
-    fontMarkLarge = CreateFontA(-MulDiv(10, dpi, 72), 0, 0, 0, 100, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, "Arial Bold");
-    fontMarkSmall = CreateFontA(-MulDiv(8, dpi, 72), 0, 0, 0, 100, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, "Arial Bold");
+    MakeMarkFonts();
 }
 
 Annotation RandomRecord(std::mt19937& rng, uint8_t kind) {

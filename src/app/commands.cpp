@@ -21,12 +21,12 @@ constexpr KeyCombo Ctrl(unsigned key) { return {key, KEY_MOD_CTRL}; }
 // every showing does; what comes back is then the drawing that showing put
 // aside or, with none, the last drawing.
 void RestoreLast() {
-    if (!IsWindowVisible(hwndOverlay)) ShowOverlay();
+    if (!IsWindowVisible(canvas.hwndOverlay)) ShowOverlay();
     RestoreLastDrawing();
 }
 
 void ToggleShown() {
-    if (IsWindowVisible(hwndOverlay))
+    if (IsWindowVisible(canvas.hwndOverlay))
         HideOverlayAndRestoreFocus();
     else
         ShowOverlay();

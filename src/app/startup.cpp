@@ -41,17 +41,12 @@ void StartGdiplus() {
 
 bool AnotherInstanceRuns() { return FindWindowA(nullptr, OVERLAY_TITLE) != nullptr; }
 
-void CreateBrushes() {
-    brushBlack = CreateSolidBrush(RGB(0, 0, 0));
-    brushWhiteboard = CreateSolidBrush(RGB(255, 255, 255));
-}
-
 void RegisterWindowClasses() {
     WNDCLASSEXA wc{};
     wc.cbSize = sizeof wc;
     wc.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
     wc.hInstance = hInst;
-    wc.hbrBackground = brushWhiteboard;
+    wc.hbrBackground = canvas.brushWhiteboard;
     wc.lpfnWndProc = OverlayWndProc;
     wc.lpszClassName = OVERLAY_CLASS;
     RegisterClassExA(&wc);
@@ -61,53 +56,22 @@ void RegisterWindowClasses() {
     RegisterClassExA(&wc);
 }
 
-void ReadScreenRect() { ReadScreenRectAtPointer(); }
-
 void CreateDialogs() {
     CreateOptionsDialog();
     hwndShortcuts = CreateDialogParamA(hInst, MAKEINTRESOURCEA(IDD_SHORTCUTS), hwndOptions, ShortcutsDlgProc, 0);
 }
 
-void CreateOverlayWindow() {
-    hwndOverlay = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, OVERLAY_CLASS, OVERLAY_TITLE, WS_CLIPCHILDREN,
-                                  overlayOrigin.x, overlayOrigin.y, ScreenWidth(), ScreenHeight(), nullptr, nullptr,
-                                  hInst, nullptr);
-    messageOwner = hwndOverlay;
-    overlayDpi = DpiOfWindow(hwndOverlay);      // the dock is built at this scale
-    if (overlayDpi != BASE_DPI) LoadCursors();  // loaded before the scale was known
-}
-
-void CreateSurfaces() {
-    hdcOverlay = GetDC(hwndOverlay);
-    hdcBack = CreateCompatibleDC(hdcOverlay);
-    hdcBase = CreateCompatibleDC(hdcOverlay);
-    CreateHighlightStrip(hdcOverlay);
-    SizeScreenSurfaces(ScreenWidth(), ScreenHeight());
-}
-
 void CreateTextEdit() {
-    textEdit = CreateWindowExA(0, "EDIT", "", WS_CHILD | ES_MULTILINE | ES_AUTOVSCROLL, 300, 200, 150, 115, hwndOverlay,
-                               nullptr, hInst, nullptr);
+    textEdit = CreateWindowExA(0, "EDIT", "", WS_CHILD | ES_MULTILINE | ES_AUTOVSCROLL, 300, 200, 150, 115,
+                               canvas.hwndOverlay, nullptr, hInst, nullptr);
     hdcTextEdit = GetDC(textEdit);
-}
-
-void MakeOverlayFrameless() {
-    const LONG_PTR style = GetWindowLongPtrA(hwndOverlay, GWL_STYLE);
-    SetWindowLongPtrA(hwndOverlay, GWL_STYLE, style & ~static_cast<LONG_PTR>(WS_CAPTION));
-    SetWindowPos(hwndOverlay, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_FRAMECHANGED);
-}
-
-void CreateCaptureSurface() {
-    hdcCapture = CreateCompatibleDC(nullptr);
-    ReplacePicture(hdcCapture, MakeDib(nullptr, ScreenWidth(), ScreenHeight(), 32, nullptr));
-    CreateLastDrawingSurface();
 }
 
 void ShowFirstPicture() {
     CaptureScreen();
     ForgetLayer();
-    ShowWindow(hwndOverlay, SW_SHOW);
-    BitBlt(hdcOverlay, 0, 0, ScreenWidth(), ScreenHeight(), hdcCapture, 0, 0, SRCCOPY);
+    ShowWindow(canvas.hwndOverlay, SW_SHOW);
+    BitBlt(canvas.hdcOverlay, 0, 0, ScreenWidth(), ScreenHeight(), canvas.hdcCapture, 0, 0, SRCCOPY);
 }
 
 void HandleFirstRun() {
@@ -133,16 +97,19 @@ bool StartUp(HINSTANCE instance) {
                     MB_OK | MB_TOPMOST | MB_SETFOREGROUND);
         return false;
     }
-    CreateBrushes();
+    CreateCanvasBrushes();
     RegisterWindowClasses();
-    ReadScreenRect();
+    ReadScreenRectAtPointer();
     CreateDialogs();
-    CreateOverlayWindow();
-    CreateSurfaces();
+    CreateOverlayWindow(OVERLAY_CLASS, OVERLAY_TITLE);
+    if (canvas.overlayDpi != BASE_DPI) LoadCursors();  // loaded before the scale was known
+    CreateScreenSurfaces();
+    CreateHighlightStrip(canvas.hdcOverlay);
     CreateDock();
     CreateTextEdit();
     MakeOverlayFrameless();
     CreateCaptureSurface();
+    CreateLastDrawingSurface();
     ShowFirstPicture();
     FillKeyList(GetDlgItem(hwndOptions, IDC_HOTKEYLIST));
     SetDefaults();
@@ -160,7 +127,7 @@ bool StartUp(HINSTANCE instance) {
     if (lastPath.empty()) lastPath = snapshotDir;
     RelayoutDock();
     LoadMarkImages();
-    SetTimer(hwndOverlay, OVERLAY_TIMER_ID, OVERLAY_TIMER_MS, nullptr);
+    SetTimer(canvas.hwndOverlay, OVERLAY_TIMER_ID, OVERLAY_TIMER_MS, nullptr);
     SetDlgItemTextA(hwndOptions, IDC_VERSION, VERSION_TEXT);
     // Activated last, so that keys act at once: the steps since the overlay
     // was shown can have brought other windows forward.

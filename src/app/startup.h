@@ -22,14 +22,8 @@ int RunMessageLoop();
 // The individual steps, in the order StartUp calls them.
 void StartGdiplus();
 bool AnotherInstanceRuns();
-void CreateBrushes();
 void RegisterWindowClasses();
-void ReadScreenRect();
 void CreateDialogs();
-void CreateOverlayWindow();
-void CreateSurfaces();
 void CreateTextEdit();
-void MakeOverlayFrameless();
-void CreateCaptureSurface();
 void ShowFirstPicture();
 void HandleFirstRun();

@@ -1,30 +1,114 @@
 // The overlay's window and surfaces, and the monitor they cover.
 #include "canvas/canvas.h"
 
-HWND hwndOverlay;
-HDC hdcOverlay;
-RECT rectScreen;
-POINT overlayOrigin;
-int overlayDpi = 96;
-HDC hdcCapture;
-HDC hdcBack;
-HDC hdcBase;
-BYTE* baseBits;
-HBRUSH brushBlack;
-HBRUSH brushWhiteboard;
+#include "win/message.h"
+#include "win/program.h"
+#include "win/ui.h"
+
+// Written here and in the canvas's other files only; everyone else reads it.
+static OverlayCanvas state;
+const OverlayCanvas& canvas = state;
+
+void CreateCanvasBrushes() {
+    state.brushBlack = CreateSolidBrush(RGB(0, 0, 0));
+    state.brushWhiteboard = CreateSolidBrush(RGB(255, 255, 255));
+}
+
+void CreateOverlayWindow(const char* windowClass, const char* title) {
+    state.hwndOverlay =
+        CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, windowClass, title, WS_CLIPCHILDREN, state.overlayOrigin.x,
+                        state.overlayOrigin.y, ScreenWidth(), ScreenHeight(), nullptr, nullptr, hInst, nullptr);
+    messageOwner = state.hwndOverlay;
+    state.overlayDpi = DpiOfWindow(state.hwndOverlay);
+}
+
+void MakeOverlayFrameless() {
+    const LONG_PTR style = GetWindowLongPtrA(state.hwndOverlay, GWL_STYLE);
+    SetWindowLongPtrA(state.hwndOverlay, GWL_STYLE, style & ~static_cast<LONG_PTR>(WS_CAPTION));
+    SetWindowPos(state.hwndOverlay, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_FRAMECHANGED);
+}
+
+void CreateScreenSurfaces() {
+    state.hdcOverlay = GetDC(state.hwndOverlay);
+    state.hdcBack = CreateCompatibleDC(state.hdcOverlay);
+    state.hdcBase = CreateCompatibleDC(state.hdcOverlay);
+    SizeScreenSurfaces(ScreenWidth(), ScreenHeight());
+}
+
+void CreateCaptureSurface() {
+    state.hdcCapture = CreateCompatibleDC(nullptr);
+    ReplacePicture(state.hdcCapture, MakeDib(nullptr, ScreenWidth(), ScreenHeight(), 32, nullptr));
+}
+
+bool SetOverlayDpi(int dpi) {
+    if (dpi <= 0 || dpi == state.overlayDpi) return false;
+    state.overlayDpi = dpi;
+    return true;
+}
 
 // The screen's device context spans every monitor in screen coordinates; the
 // picture is the overlay's monitor only.
 void CaptureScreen() {
     HDC screen = GetDC(nullptr);
-    BitBlt(hdcCapture, 0, 0, ScreenWidth(), ScreenHeight(), screen, overlayOrigin.x, overlayOrigin.y, SRCCOPY);
+    BitBlt(state.hdcCapture, 0, 0, ScreenWidth(), ScreenHeight(), screen, state.overlayOrigin.x, state.overlayOrigin.y,
+           SRCCOPY);
     ReleaseDC(nullptr, screen);
 }
 
 // Under some window managers a newly shown top-most window is not given the
 // keyboard by itself; the first click would then only activate it.
 void ActivateOverlay() {
-    SetForegroundWindow(hwndOverlay);
-    SetActiveWindow(hwndOverlay);
-    SetFocus(hwndOverlay);
+    SetForegroundWindow(state.hwndOverlay);
+    SetActiveWindow(state.hwndOverlay);
+    SetFocus(state.hwndOverlay);
+}
+
+// The monitor APIs, not the display modes: a display mode says nothing of
+// where a second monitor lies, and some systems report none for it.
+bool ReadScreenRectAtPointer() {
+    POINT pointer;
+    GetCursorPos(&pointer);
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetMonitorInfoA(MonitorFromPoint(pointer, MONITOR_DEFAULTTOPRIMARY), &info))
+        GetWindowRect(GetDesktopWindow(), &info.rcMonitor);
+    const RECT& m = info.rcMonitor;
+    const bool resized = m.right - m.left != ScreenWidth() || m.bottom - m.top != ScreenHeight();
+    state.overlayOrigin = {m.left, m.top};
+    state.rectScreen = {0, 0, m.right - m.left, m.bottom - m.top};
+    return resized;
+}
+
+bool ChoosePointerMonitor() {
+    const bool resized = ReadScreenRectAtPointer();
+    if (resized) SizeScreenSurfaces(ScreenWidth(), ScreenHeight());
+    return resized;
+}
+
+HBITMAP MakeDib(HDC reference, int width, int height, WORD bitCount, BYTE** bits) {
+    BITMAPINFO bi{};
+    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+    bi.bmiHeader.biWidth = width;
+    bi.bmiHeader.biHeight = height;  // bottom-up
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = bitCount;
+    bi.bmiHeader.biCompression = BI_RGB;
+    if (bitCount == 24) bi.bmiHeader.biSizeImage = static_cast<DWORD>(((width * 3 + 3) & ~3) * height);
+    void* pixels = nullptr;
+    HBITMAP dib = CreateDIBSection(reference, &bi, DIB_RGB_COLORS, &pixels, nullptr, 0);
+    if (bits) *bits = static_cast<BYTE*>(pixels);
+    return dib;
+}
+
+// A fresh memory DC's own 1 x 1 picture is a stock object, which deleting
+// leaves alone.
+void ReplacePicture(HDC dc, HBITMAP picture) {
+    if (HGDIOBJ previous = SelectObject(dc, picture)) DeleteObject(previous);
+}
+
+void SizeScreenSurfaces(int width, int height) {
+    ReplacePicture(state.hdcBack, CreateCompatibleBitmap(state.hdcOverlay, width, height));
+    ReplacePicture(state.hdcBase, MakeDib(state.hdcOverlay, width, height, 24, &state.baseBits));
+    if (state.hdcCapture)
+        ReplacePicture(state.hdcCapture, MakeDib(nullptr, width, height, 32, nullptr));  // made later in start-up
 }

@@ -6,32 +6,49 @@
 #include <windows.h>
 #include <windowsx.h>
 
-extern HWND hwndOverlay;
-extern HDC hdcOverlay;
 // The overlay covers one monitor: rectScreen is that monitor's rectangle
 // moved to (0, 0), so right and bottom are its width and height, and
 // overlayOrigin is its top-left corner in screen coordinates (negative for a
 // monitor left of or above the primary one). Records, hit tests and every
 // surface work in overlay coordinates; the pointer and the screen picture
-// are in screen coordinates and go through the conversion below.
-extern RECT rectScreen;
-extern POINT overlayOrigin;
-extern int overlayDpi;  // dots per inch of the overlay's monitor; 96 at 100 %
-extern HDC hdcCapture;  // frozen screen picture, 32 bpp
-extern HDC hdcBack;     // composition buffer
-extern HDC hdcBase;     // 24 bpp gesture base and snapshot source
-extern BYTE* baseBits;  // pixel rows of hdcBase, bottom row first
-extern HBRUSH brushBlack;
-extern HBRUSH brushWhiteboard;
+// are in screen coordinates and go through the conversion below. Only the
+// canvas's own functions change it.
+struct OverlayCanvas {
+    HWND hwndOverlay;
+    HDC hdcOverlay;
+    RECT rectScreen;
+    POINT overlayOrigin;
+    int overlayDpi = 96;  // dots per inch of the overlay's monitor; 96 at 100 %
+    HDC hdcCapture;       // frozen screen picture, 32 bpp
+    HDC hdcBack;          // composition buffer
+    HDC hdcBase;          // 24 bpp gesture base and snapshot source
+    BYTE* baseBits;       // pixel rows of hdcBase, bottom row first
+    HBRUSH brushBlack;
+    HBRUSH brushWhiteboard;
+};
+extern const OverlayCanvas& canvas;
 
-inline int ScreenWidth() { return rectScreen.right; }
-inline int ScreenHeight() { return rectScreen.bottom; }
+inline int ScreenWidth() { return canvas.rectScreen.right; }
+inline int ScreenHeight() { return canvas.rectScreen.bottom; }
 
 // Where the pointer was when a mouse message of the overlay was made, in
 // overlay coordinates (the overlay's client area is the drawing). Not where
 // it is now: a press handled late on a busy machine must still start the
 // gesture where the button went down.
 inline POINT OverlayPointOf(LPARAM lParam) { return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
+
+// Start-up, in this order: the two brushes; the overlay window of the
+// registered class (at the monitor under the pointer, hidden; message boxes
+// belong to it), which then loses its frame; its surfaces; the capture
+// surface.
+void CreateCanvasBrushes();
+void CreateOverlayWindow(const char* windowClass, const char* title);
+void MakeOverlayFrameless();
+void CreateScreenSurfaces();
+void CreateCaptureSurface();
+
+// The overlay's monitor has another scale; false when `dpi` is no change.
+bool SetOverlayDpi(int dpi);
 
 // Takes the rectangle of the monitor under the pointer (the primary monitor
 // when none is) into rectScreen and overlayOrigin; true when its size

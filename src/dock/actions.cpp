@@ -14,43 +14,43 @@ constexpr int DOCK_SHOW_AFTER_WHEEL_MS = 2000;
 constexpr int FONT_SIZE_ITEMS_SCANNED = 100;
 
 void FillDockLists() {
-    FillNumberList(hwndOpacity, 5, 20, "%");
-    FillNumberList(hwndPenSize, 5, 1, "");
-    FillNumberList(hwndShapeWidth, 7, 1, "");
-    for (HWND list : {hwndOpacity, hwndPenSize, hwndShapeWidth})
+    FillNumberList(dock.hwndOpacity, 5, 20, "%");
+    FillNumberList(dock.hwndPenSize, 5, 1, "");
+    FillNumberList(dock.hwndShapeWidth, 7, 1, "");
+    for (HWND list : {dock.hwndOpacity, dock.hwndPenSize, dock.hwndShapeWidth})
         SendMessageA(list, WM_SETFONT, reinterpret_cast<WPARAM>(fontMarkSmall), TRUE);
 }
 
 // Values that select a list item are taken through OptValue, so a damaged
 // file selects the default item rather than none or a wrong one.
 void ShowOptionsInDock() {
-    SelectComboItem(hwndPenSize, OptValue(IDOPTS_PENWIDTH) - 1);
-    SelectComboItem(hwndShapeWidth, OptValue(IDOPTS_SHAPEWIDTH) - 1);
-    SelectComboItem(hwndOpacity, OptValue(IDOPTS_OPACITY) - 1);
-    SelectComboItem(hwndMarks, OptValue(IDOPTS_MARK));
-    SendMessageA(hwndFilled, BM_SETCHECK, OptValue(IDOPTS_FILL) ? BST_CHECKED : BST_UNCHECKED, 0);
-    SelectComboItem(hwndFontFace, OptValue(IDOPTS_FONT));
-    SendMessageA(hwndTools, TB_CHECKBUTTON, static_cast<WPARAM>(OptValue(IDOPTS_TOOL) - 1), TRUE);
+    SelectComboItem(dock.hwndPenSize, OptValue(IDOPTS_PENWIDTH) - 1);
+    SelectComboItem(dock.hwndShapeWidth, OptValue(IDOPTS_SHAPEWIDTH) - 1);
+    SelectComboItem(dock.hwndOpacity, OptValue(IDOPTS_OPACITY) - 1);
+    SelectComboItem(dock.hwndMarks, OptValue(IDOPTS_MARK));
+    SendMessageA(dock.hwndFilled, BM_SETCHECK, OptValue(IDOPTS_FILL) ? BST_CHECKED : BST_UNCHECKED, 0);
+    SelectComboItem(dock.hwndFontFace, OptValue(IDOPTS_FONT));
+    SendMessageA(dock.hwndTools, TB_CHECKBUTTON, static_cast<WPARAM>(OptValue(IDOPTS_TOOL) - 1), TRUE);
     MakeTextFont();
     PlaceDock();
     ShowFontSizeInTextBar();
 }
 
 void ShowFontSizeInTextBar() {
-    findCombo(hwndFontSize, std::to_string(opts[IDOPTS_FONTSIZE]).c_str(), FONT_SIZE_ITEMS_SCANNED);
+    findCombo(dock.hwndFontSize, std::to_string(opts[IDOPTS_FONTSIZE]).c_str(), FONT_SIZE_ITEMS_SCANNED);
 }
 
 // The tool toolbar's button id is the tool value less one.
 void DockChooseTool(int tool) {
-    SendMessageA(hwndTools, TB_CHECKBUTTON, static_cast<WPARAM>(tool - 1), TRUE);
+    SendMessageA(dock.hwndTools, TB_CHECKBUTTON, static_cast<WPARAM>(tool - 1), TRUE);
     RelayoutDock();
 }
 
 // The list that Up and Down step for the current tool; none for the mark and
 // the eraser.
 static HWND WidthListOfTool(int tool) {
-    if (tool == TOOL_PEN || tool == TOOL_HIGHLIGHTER) return hwndPenSize;
-    if (tool >= TOOL_RECT && tool <= TOOL_ARROW) return hwndShapeWidth;
+    if (tool == TOOL_PEN || tool == TOOL_HIGHLIGHTER) return dock.hwndPenSize;
+    if (tool >= TOOL_RECT && tool <= TOOL_ARROW) return dock.hwndShapeWidth;
     return nullptr;
 }
 
@@ -60,24 +60,24 @@ void DockStepWidth(int step) {
 }
 
 void DockStepOpacity(int step) {
-    StepComboSelection(hwndOpacity, step);
+    StepComboSelection(dock.hwndOpacity, step);
     ApplyDockControls();
 }
 
 // The box follows the stored option, not its own state, so F always gives
 // the opposite of what the next shape would use.
 void DockToggleFill() {
-    SendMessageA(hwndFilled, BM_SETCHECK, opts[IDOPTS_FILL] == 1 ? BST_UNCHECKED : BST_CHECKED, 0);
+    SendMessageA(dock.hwndFilled, BM_SETCHECK, opts[IDOPTS_FILL] == 1 ? BST_UNCHECKED : BST_CHECKED, 0);
     ApplyDockControls();
-    InvalidateRect(hwndDock, nullptr, TRUE);
-    UpdateWindow(hwndDock);
+    InvalidateRect(dock.hwndDock, nullptr, TRUE);
+    UpdateWindow(dock.hwndDock);
 }
 
 // The colour just chosen with the wheel is shown on the dock, which stays
 // up for a while even when it hides itself.
 void ShowDockWithNewColor() {
-    ShowWindow(hwndDock, SW_SHOW);
+    ShowWindow(dock.hwndDock, SW_SHOW);
     dockHideTimer = DOCK_SHOW_AFTER_WHEEL_MS;
-    InvalidateRect(hwndcolor, nullptr, FALSE);
-    UpdateWindow(hwndcolor);
+    InvalidateRect(dock.hwndcolor, nullptr, FALSE);
+    UpdateWindow(dock.hwndcolor);
 }

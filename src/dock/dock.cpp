@@ -14,15 +14,14 @@
 #include "win/program.h"
 #include "resource.h"
 
-HWND hwndDock, textBar, hwndTools, hwndMenuBar, hwndcolor, hwndPenSize, hwndShapeWidth, hwndOpacity, hwndFilled,
-    hwndMarks, hwndNumber, hwndEraseAll, hwndcolor2, hwndFontFace, hwndFontSize, textEdit;
+DockControls dock;
+HWND textEdit;
 HDC hdcTextEdit;
 HFONT fontCaption, fontText;
 int textMargin = 4;
 int markerNumber = 1;
 int dockHideTimer;
 HMENU dockMenu, snapshotMenu;
-HWND dockCaptions[CAPTION_COUNT];
 
 static const char* const DOCK_TITLE = "palimpsestDock";
 constexpr int DOCK_CREATE_WIDTH = 540;
@@ -48,7 +47,7 @@ static const int captionBitmaps[CAPTION_COUNT] = {IDB_CAPTION_COLOR,   IDB_CAPTI
                                                   IDB_CAPTION_OPACITY, IDB_CAPTION_FILLED,  IDB_CAPTION_TEXTHINT,
                                                   IDB_CAPTION_NUMBER,  IDB_CAPTION_ERASEALL};
 
-static DockBox Box(DockItem item) { return DockItemBox(item, overlayDpi); }
+static DockBox Box(DockItem item) { return DockItemBox(item, canvas.overlayDpi); }
 
 static bool IsCaption(int item) { return item >= ITEM_CAPTION_COLOR && item <= ITEM_CAPTION_ERASEALL; }
 
@@ -59,11 +58,12 @@ static HWND MakeControl(DWORD exStyle, const char* cls, const char* text, DWORD 
 }
 
 HWND DockItemWindow(int item) {
-    if (IsCaption(item)) return dockCaptions[item - ITEM_CAPTION_COLOR];
-    const HWND windows[DOCK_ITEM_COUNT] = {hwndTools,   hwndMenuBar, hwndcolor, hwndPenSize, hwndShapeWidth,
-                                           hwndOpacity, hwndFilled,  hwndMarks, hwndNumber,  hwndEraseAll};
+    if (IsCaption(item)) return dock.captions[item - ITEM_CAPTION_COLOR];
+    const HWND windows[DOCK_ITEM_COUNT] = {dock.hwndTools,      dock.hwndMenuBar, dock.hwndcolor,  dock.hwndPenSize,
+                                           dock.hwndShapeWidth, dock.hwndOpacity, dock.hwndFilled, dock.hwndMarks,
+                                           dock.hwndNumber,     dock.hwndEraseAll};
     if (item >= ITEM_TEXTBAR_COLOR && item < DOCK_ITEM_COUNT) {
-        const HWND textBarWindows[] = {hwndcolor2, hwndFontFace, hwndFontSize};
+        const HWND textBarWindows[] = {dock.hwndcolor2, dock.hwndFontFace, dock.hwndFontSize};
         return textBarWindows[item - ITEM_TEXTBAR_COLOR];
     }
     return item >= 0 && item < DOCK_ITEM_COUNT ? windows[item] : nullptr;
@@ -74,12 +74,13 @@ static void AddItems(HWND combo, const char* const* items, int count) {
 }
 
 static void CreateDockWindows() {
-    hwndDock = CreateWindowExA(WS_EX_TOPMOST, DOCK_CLASS, DOCK_TITLE, WS_CHILD | WS_VISIBLE,
-                               DockLeft(ScreenWidth(), overlayDpi), 0, ScaleToDpi(DOCK_CREATE_WIDTH, overlayDpi),
-                               DockHeight(overlayDpi), hwndOverlay, nullptr, hInst, nullptr);
-    const DockBox bar = TextBarBox(overlayDpi);
-    textBar = CreateWindowExA(WS_EX_TOPMOST, DOCK_CLASS, DOCK_TITLE, WS_CHILD, bar.x, bar.y, bar.width, bar.height,
-                              hwndOverlay, nullptr, hInst, nullptr);
+    dock.hwndDock =
+        CreateWindowExA(WS_EX_TOPMOST, DOCK_CLASS, DOCK_TITLE, WS_CHILD | WS_VISIBLE,
+                        DockLeft(ScreenWidth(), canvas.overlayDpi), 0, ScaleToDpi(DOCK_CREATE_WIDTH, canvas.overlayDpi),
+                        DockHeight(canvas.overlayDpi), canvas.hwndOverlay, nullptr, hInst, nullptr);
+    const DockBox bar = TextBarBox(canvas.overlayDpi);
+    dock.textBar = CreateWindowExA(WS_EX_TOPMOST, DOCK_CLASS, DOCK_TITLE, WS_CHILD, bar.x, bar.y, bar.width, bar.height,
+                                   canvas.hwndOverlay, nullptr, hInst, nullptr);
 }
 
 // Both toolbars start small and are moved to their places once their
@@ -87,56 +88,58 @@ static void CreateDockWindows() {
 static void CreateToolbars() {
     const DWORD common =
         WS_VISIBLE | WS_CLIPSIBLINGS | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NOPARENTALIGN | CCS_NORESIZE;
-    hwndTools = CreateWindowExA(0, TOOLBARCLASSNAMEA, "", WS_CHILD | common | CCS_NODIVIDER, 90, 0, 18, 18, hwndDock,
-                                nullptr, hInst, nullptr);
-    SendMessageA(hwndTools, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-    hwndMenuBar =
-        CreateWindowExA(0, TOOLBARCLASSNAMEA, "", WS_CHILD | common, 90, 0, 58, 10, hwndDock, nullptr, hInst, nullptr);
-    SendMessageA(hwndMenuBar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    dock.hwndTools = CreateWindowExA(0, TOOLBARCLASSNAMEA, "", WS_CHILD | common | CCS_NODIVIDER, 90, 0, 18, 18,
+                                     dock.hwndDock, nullptr, hInst, nullptr);
+    SendMessageA(dock.hwndTools, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    dock.hwndMenuBar = CreateWindowExA(0, TOOLBARCLASSNAMEA, "", WS_CHILD | common, 90, 0, 58, 10, dock.hwndDock,
+                                       nullptr, hInst, nullptr);
+    SendMessageA(dock.hwndMenuBar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
 }
 
 static void CreateTextBarControls() {
-    hwndcolor2 = MakeControl(0, "STATIC", "", WS_VISIBLE | SS_NOTIFY, ITEM_TEXTBAR_COLOR, textBar);
-    hwndFontFace = MakeControl(0, "COMBOBOX", "", WS_VISIBLE | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS,
-                               ITEM_FONTFACE, textBar);
-    hwndFontSize =
-        MakeControl(0, "COMBOBOX", "", WS_VISIBLE | CBS_DROPDOWNLIST | CBS_HASSTRINGS, ITEM_FONTSIZE, textBar);
-    AddItems(hwndFontFace, fontFaceCaptions, FONT_FACE_COUNT);
-    AddItems(hwndFontSize, fontSizeItems, static_cast<int>(std::size(fontSizeItems)));
+    dock.hwndcolor2 = MakeControl(0, "STATIC", "", WS_VISIBLE | SS_NOTIFY, ITEM_TEXTBAR_COLOR, dock.textBar);
+    dock.hwndFontFace =
+        MakeControl(0, "COMBOBOX", "", WS_VISIBLE | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS,
+                    ITEM_FONTFACE, dock.textBar);
+    dock.hwndFontSize =
+        MakeControl(0, "COMBOBOX", "", WS_VISIBLE | CBS_DROPDOWNLIST | CBS_HASSTRINGS, ITEM_FONTSIZE, dock.textBar);
+    AddItems(dock.hwndFontFace, fontFaceCaptions, FONT_FACE_COUNT);
+    AddItems(dock.hwndFontSize, fontSizeItems, static_cast<int>(std::size(fontSizeItems)));
 }
 
 // Controls sharing a place (the swatch, the mark list and "Erase All") are
 // never shown together: the relayout shows those of the current tool.
 static void CreateDockControls() {
-    hwndcolor = MakeControl(0, "STATIC", "", WS_VISIBLE | SS_NOTIFY, ITEM_COLOR, hwndDock);
+    dock.hwndcolor = MakeControl(0, "STATIC", "", WS_VISIBLE | SS_NOTIFY, ITEM_COLOR, dock.hwndDock);
     const DWORD list = CBS_DROPDOWNLIST | CBS_HASSTRINGS;
-    hwndPenSize = MakeControl(0, "COMBOBOX", "", list, ITEM_PENSIZE, hwndDock);
-    hwndShapeWidth = MakeControl(0, "COMBOBOX", "", list, ITEM_SHAPEWIDTH, hwndDock);
-    hwndOpacity = MakeControl(0, "COMBOBOX", "", list, ITEM_OPACITY, hwndDock);
-    hwndFilled = MakeControl(0, "BUTTON", "", BS_AUTOCHECKBOX | BS_NOTIFY, ITEM_FILLED, hwndDock);
-    hwndMarks = MakeControl(0, "COMBOBOX", "", list | CBS_OWNERDRAWFIXED | WS_VSCROLL, ITEM_MARKS, hwndDock);
-    hwndNumber =
-        MakeControl(WS_EX_CLIENTEDGE, "EDIT", "1", WS_VISIBLE | ES_NUMBER | ES_MULTILINE, ITEM_NUMBER, hwndDock);
-    hwndEraseAll = MakeControl(0, "BUTTON", "Erase All", BS_PUSHBUTTON | BS_NOTIFY, ITEM_ERASEALL, hwndDock);
+    dock.hwndPenSize = MakeControl(0, "COMBOBOX", "", list, ITEM_PENSIZE, dock.hwndDock);
+    dock.hwndShapeWidth = MakeControl(0, "COMBOBOX", "", list, ITEM_SHAPEWIDTH, dock.hwndDock);
+    dock.hwndOpacity = MakeControl(0, "COMBOBOX", "", list, ITEM_OPACITY, dock.hwndDock);
+    dock.hwndFilled = MakeControl(0, "BUTTON", "", BS_AUTOCHECKBOX | BS_NOTIFY, ITEM_FILLED, dock.hwndDock);
+    dock.hwndMarks = MakeControl(0, "COMBOBOX", "", list | CBS_OWNERDRAWFIXED | WS_VSCROLL, ITEM_MARKS, dock.hwndDock);
+    dock.hwndNumber =
+        MakeControl(WS_EX_CLIENTEDGE, "EDIT", "1", WS_VISIBLE | ES_NUMBER | ES_MULTILINE, ITEM_NUMBER, dock.hwndDock);
+    dock.hwndEraseAll = MakeControl(0, "BUTTON", "Erase All", BS_PUSHBUTTON | BS_NOTIFY, ITEM_ERASEALL, dock.hwndDock);
     for (int i = 0; i < CAPTION_COUNT; ++i) {
         const DockBox at = Box(static_cast<DockItem>(ITEM_CAPTION_COLOR + i));
-        dockCaptions[i] =
-            CreateWindowExA(0, "STATIC", "", WS_CHILD | SS_BITMAP, at.x, at.y, 0, 0, hwndDock, nullptr, hInst, nullptr);
+        dock.captions[i] = CreateWindowExA(0, "STATIC", "", WS_CHILD | SS_BITMAP, at.x, at.y, 0, 0, dock.hwndDock,
+                                           nullptr, hInst, nullptr);
     }
-    SubclassSwatch(hwndcolor);
-    SubclassSwatch(hwndcolor2);
+    SubclassSwatch(dock.hwndcolor);
+    SubclassSwatch(dock.hwndcolor2);
 }
 
 // The open list is wider than the closed field, so that the "numbered"
 // caption beside the first three marks is not cut off by the scroll bar.
 static void FillMarkList() {
-    for (int i = 0; i < MARK_LIST_ITEMS; ++i) SendMessageA(hwndMarks, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("1"));
-    SendMessageA(hwndMarks, CB_SETDROPPEDWIDTH, ScaleToDpi(MARK_LIST_DROPPED_WIDTH, overlayDpi), 0);
+    for (int i = 0; i < MARK_LIST_ITEMS; ++i)
+        SendMessageA(dock.hwndMarks, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("1"));
+    SendMessageA(dock.hwndMarks, CB_SETDROPPEDWIDTH, ScaleToDpi(MARK_LIST_DROPPED_WIDTH, canvas.overlayDpi), 0);
 }
 
 // The dock's pictures are drawn at 100, 150 and 200 %; the set nearest to
 // the overlay's scale is taken as it is, never stretched.
-static int PictureScale() { return PictureScaleForDpi(overlayDpi); }
+static int PictureScale() { return PictureScaleForDpi(canvas.overlayDpi); }
 
 static int PictureSize(int size) { return size * PictureScale() / 100; }
 
@@ -150,7 +153,7 @@ static HBITMAP LoadBitmapResource(int id) {
 
 static void SetCaptionPictures() {
     for (int i = 0; i < CAPTION_COUNT; ++i) {
-        const LRESULT previous = SendMessageA(dockCaptions[i], STM_SETIMAGE, IMAGE_BITMAP,
+        const LRESULT previous = SendMessageA(dock.captions[i], STM_SETIMAGE, IMAGE_BITMAP,
                                               reinterpret_cast<LPARAM>(LoadBitmapResource(captionBitmaps[i])));
         if (previous) DeleteObject(reinterpret_cast<HBITMAP>(previous));
     }
@@ -191,22 +194,24 @@ static void SetToolbarPictures(HWND toolbar, const int* bitmaps, int count, int 
 }
 
 static void SetToolbarsPictures() {
-    SetToolbarPictures(hwndTools, toolBitmaps, TOOL_COUNT, TOOL_IMAGE_SIZE, TOOL_IMAGE_SIZE);
-    SetToolbarPictures(hwndMenuBar, menuBitmaps, 2, MENU_IMAGE_WIDTH, MENU_IMAGE_HEIGHT);
+    SetToolbarPictures(dock.hwndTools, toolBitmaps, TOOL_COUNT, TOOL_IMAGE_SIZE, TOOL_IMAGE_SIZE);
+    SetToolbarPictures(dock.hwndMenuBar, menuBitmaps, 2, MENU_IMAGE_WIDTH, MENU_IMAGE_HEIGHT);
 }
 
 // The menu toolbar lies inside the tool toolbar's rectangle, below its
 // buttons: it goes on top, or the tool toolbar would clip it away.
 static void PlaceToolbars() {
     const DockBox tools = Box(ITEM_TOOLS), menus = Box(ITEM_MENUBAR);
-    SetWindowPos(hwndTools, HWND_TOP, tools.x, tools.y, tools.width, tools.height, SWP_NOACTIVATE | SWP_SHOWWINDOW);
-    SetWindowPos(hwndMenuBar, HWND_TOP, menus.x, menus.y, menus.width, menus.height, SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    SetWindowPos(dock.hwndTools, HWND_TOP, tools.x, tools.y, tools.width, tools.height,
+                 SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    SetWindowPos(dock.hwndMenuBar, HWND_TOP, menus.x, menus.y, menus.width, menus.height,
+                 SWP_NOACTIVATE | SWP_SHOWWINDOW);
 }
 
 static void BuildToolbars() {
     SetToolbarsPictures();
-    AddButtons(hwndTools, TOOL_COUNT, BTNS_CHECKGROUP);
-    AddButtons(hwndMenuBar, 2, BTNS_BUTTON);
+    AddButtons(dock.hwndTools, TOOL_COUNT, BTNS_CHECKGROUP);
+    AddButtons(dock.hwndMenuBar, 2, BTNS_BUTTON);
     PlaceToolbars();
 }
 
@@ -223,8 +228,8 @@ static void MakeDockFonts() {
 // The two owner-drawn lists measured their rows when they were made; a new
 // scale sets the heights anew.
 static void SetListRowHeights() {
-    for (HWND list : {hwndMarks, hwndFontFace}) {
-        const bool fontList = list == hwndFontFace;
+    for (HWND list : {dock.hwndMarks, dock.hwndFontFace}) {
+        const bool fontList = list == dock.hwndFontFace;
         SendMessageA(list, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), ListRowHeight(fontList, true));
         SendMessageA(list, CB_SETITEMHEIGHT, 0, ListRowHeight(fontList, false));
     }
@@ -233,14 +238,14 @@ static void SetListRowHeights() {
 static void SetDockFonts() {
     const HFONT previous = fontCaption;
     MakeDockFonts();
-    for (HWND list : {hwndPenSize, hwndShapeWidth, hwndOpacity})
+    for (HWND list : {dock.hwndPenSize, dock.hwndShapeWidth, dock.hwndOpacity})
         SendMessageA(list, WM_SETFONT, reinterpret_cast<WPARAM>(fontMarkSmall), TRUE);
     DeleteObject(previous);
 }
 
 void RescaleDock() {
-    const DockBox bar = TextBarBox(overlayDpi);
-    SetWindowPos(textBar, nullptr, 0, 0, bar.width, bar.height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const DockBox bar = TextBarBox(canvas.overlayDpi);
+    SetWindowPos(dock.textBar, nullptr, 0, 0, bar.width, bar.height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     for (int item = ITEM_COLOR; item < DOCK_ITEM_COUNT; ++item) {
         const DockBox b = Box(static_cast<DockItem>(item));
         SetWindowPos(DockItemWindow(item), nullptr, b.x, b.y, b.width, b.height,
@@ -251,11 +256,11 @@ void RescaleDock() {
     SetCaptionPictures();
     SetDockFonts();
     SetListRowHeights();
-    SendMessageA(hwndMarks, CB_SETDROPPEDWIDTH, ScaleToDpi(MARK_LIST_DROPPED_WIDTH, overlayDpi), 0);
+    SendMessageA(dock.hwndMarks, CB_SETDROPPEDWIDTH, ScaleToDpi(MARK_LIST_DROPPED_WIDTH, canvas.overlayDpi), 0);
     RelayoutDock();
     PlaceDock();
     // Every control changed place, size or picture: all are painted afresh.
-    for (HWND window : {hwndDock, textBar})
+    for (HWND window : {dock.hwndDock, dock.textBar})
         RedrawWindow(window, nullptr, nullptr,
                      RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }

@@ -8,21 +8,28 @@
 
 constexpr const char* DOCK_CLASS = "ClassIsTheAnnotDock";
 
-extern HWND hwndDock;
-extern HWND textBar;
-extern HWND hwndTools;
-extern HWND hwndMenuBar;
-extern HWND hwndcolor;
-extern HWND hwndPenSize;
-extern HWND hwndShapeWidth;
-extern HWND hwndOpacity;
-extern HWND hwndFilled;
-extern HWND hwndMarks;
-extern HWND hwndNumber;
-extern HWND hwndEraseAll;
-extern HWND hwndcolor2;
-extern HWND hwndFontFace;
-extern HWND hwndFontSize;
+// Caption pictures under the dock's controls, shown by the relayout.
+enum DockCaption : int {
+    CAPTION_COLOR,
+    CAPTION_SIZE,
+    CAPTION_WIDTH,
+    CAPTION_OPACITY,
+    CAPTION_FILLED,
+    CAPTION_TEXTHINT,
+    CAPTION_NUMBER,
+    CAPTION_ERASEALL,
+    CAPTION_COUNT
+};
+
+// The windows of the dock and the text format bar, made once by CreateDock.
+struct DockControls {
+    HWND hwndDock, textBar;       // the two bars
+    HWND hwndTools, hwndMenuBar;  // tool buttons; the Options and Snapshots buttons
+    HWND hwndcolor, hwndPenSize, hwndShapeWidth, hwndOpacity, hwndFilled, hwndMarks, hwndNumber, hwndEraseAll;
+    HWND hwndcolor2, hwndFontFace, hwndFontSize;  // the text bar's
+    HWND captions[CAPTION_COUNT];                 // caption pictures under the controls
+};
+extern DockControls dock;
 extern HWND textEdit;
 extern HDC hdcTextEdit;
 
@@ -87,20 +94,6 @@ int ParseMarkerNumber(const char* text);
 
 // Draws one item of the owner-drawn mark list or font face list.
 void DrawDockListItem(const DRAWITEMSTRUCT* item);
-
-// Caption pictures under the dock's controls, shown by the relayout.
-enum DockCaption : int {
-    CAPTION_COLOR,
-    CAPTION_SIZE,
-    CAPTION_WIDTH,
-    CAPTION_OPACITY,
-    CAPTION_FILLED,
-    CAPTION_TEXTHINT,
-    CAPTION_NUMBER,
-    CAPTION_ERASEALL,
-    CAPTION_COUNT
-};
-extern HWND dockCaptions[CAPTION_COUNT];
 
 // The colour swatches: static controls whose procedure is replaced by
 // SwatchWndProc. Hover cells are -1 when the pointer is not over them.

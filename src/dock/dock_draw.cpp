@@ -16,7 +16,7 @@ constexpr COLORREF BLACK = 0x000000;
 constexpr COLORREF WHITE = 0xFFFFFF;
 constexpr int HANDWRITING_FACES = 4;
 
-static int S(int value) { return ScaleToDpi(value, overlayDpi); }
+static int S(int value) { return ScaleToDpi(value, canvas.overlayDpi); }
 
 static bool IsSelectionField(const DRAWITEMSTRUCT* item) { return (item->itemState & ODS_COMBOBOXEDIT) != 0; }
 
@@ -48,7 +48,8 @@ static void DrawMarkItem(const DRAWITEMSTRUCT* item) {
     if (mark < 0 || mark >= MARK_COUNT) return;
     const bool selectionField = IsSelectionField(item);
     if (!selectionField)
-        FillRect(item->hDC, &item->rcItem, (item->itemState & ODS_SELECTED) ? brushBlack : brushWhiteboard);
+        FillRect(item->hDC, &item->rcItem,
+                 (item->itemState & ODS_SELECTED) ? canvas.brushBlack : canvas.brushWhiteboard);
     const POINT origin = MarkOrigin(item->rcItem, mark, selectionField);
     const SIZE size = MarkImageSize(mark);
     DrawMark(item->hDC, RECT{origin.x, origin.y, size.cx, size.cy}, mark, markerNumber);
@@ -69,18 +70,18 @@ static void DrawCentredLine(HDC dc, const std::string& text, RECT box) {
 
 // The closed list shows the face chosen in the options, in the list's font.
 static void DrawFontSelectionField(const DRAWITEMSTRUCT* item) {
-    FillRect(item->hDC, &item->rcItem, brushWhiteboard);
+    FillRect(item->hDC, &item->rcItem, canvas.brushWhiteboard);
     SetTextColor(item->hDC, BLACK);
     SetBkColor(item->hDC, WHITE);
     SetBkMode(item->hDC, OPAQUE);
-    DrawCentredLine(item->hDC, ListItemText(hwndFontFace, opts[IDOPTS_FONT]), item->rcItem);
+    DrawCentredLine(item->hDC, ListItemText(dock.hwndFontFace, opts[IDOPTS_FONT]), item->rcItem);
 }
 
 static void DrawFontRow(const DRAWITEMSTRUCT* item) {
     const int face = static_cast<int>(item->itemID);
     SetTextColor(item->hDC, (item->itemState & ODS_SELECTED) ? SELECTED_BLUE : BLACK);
     SetBkColor(item->hDC, WHITE);
-    FillRect(item->hDC, &item->rcItem, brushWhiteboard);
+    FillRect(item->hDC, &item->rcItem, canvas.brushWhiteboard);
     RECT box = item->rcItem;
     box.left += S(5);
     if (face == 3) OffsetRect(&box, 0, S(5));  // this handwriting face sits high in its cell
@@ -89,7 +90,7 @@ static void DrawFontRow(const DRAWITEMSTRUCT* item) {
                                OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
                                fontFaceTable[face]));
     SelectGuard selected(item->hDC, font.get());
-    DrawCentredLine(item->hDC, ListItemText(hwndFontFace, face), box);
+    DrawCentredLine(item->hDC, ListItemText(dock.hwndFontFace, face), box);
 }
 
 static void DrawFontItem(const DRAWITEMSTRUCT* item) {
@@ -102,6 +103,6 @@ static void DrawFontItem(const DRAWITEMSTRUCT* item) {
 }
 
 void DrawDockListItem(const DRAWITEMSTRUCT* item) {
-    if (item->hwndItem == hwndMarks) DrawMarkItem(item);
-    if (item->hwndItem == hwndFontFace) DrawFontItem(item);
+    if (item->hwndItem == dock.hwndMarks) DrawMarkItem(item);
+    if (item->hwndItem == dock.hwndFontFace) DrawFontItem(item);
 }

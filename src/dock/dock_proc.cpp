@@ -22,58 +22,58 @@ int ParseMarkerNumber(const char* text) {
 }
 
 static void OnNumberChanged() {
-    const int length = GetWindowTextLengthA(hwndNumber);
+    const int length = GetWindowTextLengthA(dock.hwndNumber);
     std::vector<char> text(static_cast<size_t>(length) + 1, '\0');
-    GetWindowTextA(hwndNumber, text.data(), length + 1);
+    GetWindowTextA(dock.hwndNumber, text.data(), length + 1);
     markerNumber = ParseMarkerNumber(text.data());
 }
 
 // The overlay carries out what was chosen; 0 (nothing chosen) sends nothing.
 static void SendCommandToOverlay(UINT id) {
-    if (id != 0) SendMessageA(hwndOverlay, WM_COMMAND, MAKEWPARAM(id, 0), 0);
+    if (id != 0) SendMessageA(canvas.hwndOverlay, WM_COMMAND, MAKEWPARAM(id, 0), 0);
 }
 
-static UINT OpenMenuAt(HMENU menu, int x, int y) { return OpenPopupMenu(menu, x, y, hwndDock); }
+static UINT OpenMenuAt(HMENU menu, int x, int y) { return OpenPopupMenu(menu, x, y, dock.hwndDock); }
 
 static void OnMenuButton(int button) {
     RECT bar;
-    GetWindowRect(hwndMenuBar, &bar);
+    GetWindowRect(dock.hwndMenuBar, &bar);
     if (button == MENU_BUTTON_OPTIONS) SendCommandToOverlay(OpenMenuAt(dockMenu, bar.left, bar.bottom));
     if (button == MENU_BUTTON_SNAPSHOTS)
         SendCommandToOverlay(
-            OpenMenuAt(snapshotMenu, bar.left + ScaleToDpi(SNAPSHOT_MENU_OFFSET, overlayDpi), bar.bottom));
+            OpenMenuAt(snapshotMenu, bar.left + ScaleToDpi(SNAPSHOT_MENU_OFFSET, canvas.overlayDpi), bar.bottom));
 }
 
 // Several steps can apply to one command; they run in this order.
 static void OnCommand(WPARAM wParam, LPARAM lParam) {
     const HWND sender = reinterpret_cast<HWND>(lParam);
     const WORD code = HIWORD(wParam);
-    if (code == EN_CHANGE && sender == hwndNumber) OnNumberChanged();
-    if (sender == hwndTools) RelayoutDock();
+    if (code == EN_CHANGE && sender == dock.hwndNumber) OnNumberChanged();
+    if (sender == dock.hwndTools) RelayoutDock();
     if (code == CBN_SELCHANGE) {
-        SetFocus(hwndOverlay);
+        SetFocus(canvas.hwndOverlay);
         ApplyDockControls();
-        SetFocus(hwndOverlay);
+        SetFocus(canvas.hwndOverlay);
     }
     if (code == BN_CLICKED) {
         ApplyDockControls();
-        if (sender == hwndEraseAll) SendCommandToOverlay(CMD_ERASE_ALL);
-        SetFocus(hwndOverlay);
+        if (sender == dock.hwndEraseAll) SendCommandToOverlay(CMD_ERASE_ALL);
+        SetFocus(canvas.hwndOverlay);
     }
-    if (sender == hwndMenuBar) OnMenuButton(LOWORD(wParam));
+    if (sender == dock.hwndMenuBar) OnMenuButton(LOWORD(wParam));
 }
 
 int ListRowHeight(bool fontList, bool selectionField) {
     const int height = fontList ? (selectionField ? 18 : 26) : (selectionField ? 31 : 41);
-    return ScaleToDpi(height, overlayDpi);
+    return ScaleToDpi(height, canvas.overlayDpi);
 }
 
 // Fixed-height lists are measured once, while each is created; the parent
 // tells which list asks.
 static void OnMeasureItem(HWND hwnd, MEASUREITEMSTRUCT* item) {
     const bool selectionField = item->itemID == static_cast<UINT>(-1);
-    const bool fontList = hwnd == textBar;
-    item->itemWidth = ScaleToDpi(fontList ? 330 : 460, overlayDpi);
+    const bool fontList = hwnd == dock.textBar;
+    item->itemWidth = ScaleToDpi(fontList ? 330 : 460, canvas.overlayDpi);
     item->itemHeight = ListRowHeight(fontList, selectionField);
 }
 

@@ -18,14 +18,15 @@ constexpr int AUTOHIDE_TICK_MS = 300;
 constexpr int AUTOHIDE_AFTER_MS = 4000;
 
 static void HideToolControls() {
-    for (HWND control :
-         {hwndcolor, hwndPenSize, hwndShapeWidth, hwndOpacity, hwndFilled, hwndMarks, hwndNumber, hwndEraseAll})
+    for (HWND control : {dock.hwndcolor, dock.hwndPenSize, dock.hwndShapeWidth, dock.hwndOpacity, dock.hwndFilled,
+                         dock.hwndMarks, dock.hwndNumber, dock.hwndEraseAll})
         ShowWindow(control, SW_HIDE);
-    for (HWND caption : dockCaptions) ShowWindow(caption, SW_HIDE);
+    for (HWND caption : dock.captions) ShowWindow(caption, SW_HIDE);
 }
 
 static void SetDockWidth(int width) {
-    SetWindowPos(hwndDock, nullptr, 0, 0, width, DockHeight(overlayDpi), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(dock.hwndDock, nullptr, 0, 0, width, DockHeight(canvas.overlayDpi),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 static void MoveControl(HWND control, int x, int y) {
@@ -33,13 +34,13 @@ static void MoveControl(HWND control, int x, int y) {
 }
 
 static void MoveItem(DockItem item) {
-    const DockBox at = DockItemBox(item, overlayDpi);
+    const DockBox at = DockItemBox(item, canvas.overlayDpi);
     MoveControl(DockItemWindow(item), at.x, at.y);
 }
 
 static void ReadCheckedTool() {
     for (int id = 0; id < 8; ++id)
-        if (SendMessageA(hwndTools, TB_ISBUTTONCHECKED, id, 0)) opts[IDOPTS_TOOL] = id + 1;
+        if (SendMessageA(dock.hwndTools, TB_ISBUTTONCHECKED, id, 0)) opts[IDOPTS_TOOL] = id + 1;
 }
 
 static void ShowControlsOfTool(int tool) {
@@ -49,18 +50,18 @@ static void ShowControlsOfTool(int tool) {
 }
 
 void RelayoutDock() {
-    LockWindowUpdate(hwndDock);
-    SetFocus(hwndOverlay);
+    LockWindowUpdate(dock.hwndDock);
+    SetFocus(canvas.hwndOverlay);
     HideToolControls();
     ReadCheckedTool();
     textMargin = opts[IDOPTS_TOOL] == TOOL_ELLIPSE ? TEXT_MARGIN_ELLIPSE : TEXT_MARGIN_OTHER;
     MoveItem(ITEM_OPACITY);
     MoveItem(ITEM_CAPTION_OPACITY);
-    SetDockWidth(DockWidthForTool(opts[IDOPTS_TOOL], overlayDpi));
+    SetDockWidth(DockWidthForTool(opts[IDOPTS_TOOL], canvas.overlayDpi));
     ShowControlsOfTool(opts[IDOPTS_TOOL]);
     // The swatch's palette depends on the tool.
-    InvalidateRect(hwndcolor, nullptr, FALSE);
-    UpdateWindow(hwndcolor);
+    InvalidateRect(dock.hwndcolor, nullptr, FALSE);
+    UpdateWindow(dock.hwndcolor);
     LockWindowUpdate(nullptr);
 }
 
@@ -78,16 +79,16 @@ static int SelectedNumber(HWND combo, int fallback) {
 }
 
 void ApplyDockControls() {
-    opts[IDOPTS_PENWIDTH] = SelectedIndex(hwndPenSize) + 1;
-    opts[IDOPTS_SHAPEWIDTH] = SelectedIndex(hwndShapeWidth) + 1;
-    opts[IDOPTS_OPACITY] = SelectedIndex(hwndOpacity) + 1;
-    opts[IDOPTS_FILL] = SendMessageA(hwndFilled, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
-    opts[IDOPTS_FONTSIZE] = SelectedNumber(hwndFontSize, opts[IDOPTS_FONTSIZE]);
-    opts[IDOPTS_FONT] = SelectedIndex(hwndFontFace);
+    opts[IDOPTS_PENWIDTH] = SelectedIndex(dock.hwndPenSize) + 1;
+    opts[IDOPTS_SHAPEWIDTH] = SelectedIndex(dock.hwndShapeWidth) + 1;
+    opts[IDOPTS_OPACITY] = SelectedIndex(dock.hwndOpacity) + 1;
+    opts[IDOPTS_FILL] = SendMessageA(dock.hwndFilled, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
+    opts[IDOPTS_FONTSIZE] = SelectedNumber(dock.hwndFontSize, opts[IDOPTS_FONTSIZE]);
+    opts[IDOPTS_FONT] = SelectedIndex(dock.hwndFontFace);
     MakeTextFont();
     SendMessageA(textEdit, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(0, 0));
-    opts[IDOPTS_MARK] = SelectedIndex(hwndMarks);
-    EnableWindow(hwndNumber, opts[IDOPTS_MARK] < NUMBERED_MARKS);
+    opts[IDOPTS_MARK] = SelectedIndex(dock.hwndMarks);
+    EnableWindow(dock.hwndNumber, opts[IDOPTS_MARK] < NUMBERED_MARKS);
     InvalidateRect(textEdit, nullptr, TRUE);
     UpdateWindow(textEdit);
 }
@@ -105,8 +106,8 @@ void MakeTextFont() {
 // The left edge stays at half the overlay's width less 240 (at 100 %),
 // whatever the dock's width.
 void PlaceDock() {
-    MoveControl(hwndDock, DockLeft(ScreenWidth(), overlayDpi),
-                opts[IDOPTS_DOCKTOP] == 0 ? DockTopAtBottom(ScreenHeight(), overlayDpi) : 0);
+    MoveControl(dock.hwndDock, DockLeft(ScreenWidth(), canvas.overlayDpi),
+                opts[IDOPTS_DOCKTOP] == 0 ? DockTopAtBottom(ScreenHeight(), canvas.overlayDpi) : 0);
 }
 
 void ToggleDockEdge() {
@@ -118,14 +119,14 @@ void DockAutohideTick() {
     if (opts[IDOPTS_AUTOHIDE] != 1) return;
     POINT pointer;
     GetCursorPos(&pointer);
-    RECT dock;
-    GetWindowRect(hwndDock, &dock);
-    if (PtInRect(&dock, pointer)) {
+    RECT area;
+    GetWindowRect(dock.hwndDock, &area);
+    if (PtInRect(&area, pointer)) {
         dockHideTimer = 0;
-        ShowWindow(hwndDock, SW_SHOWNA);
+        ShowWindow(dock.hwndDock, SW_SHOWNA);
         return;
     }
     // Saturating, so that a dock left hidden for days cannot wrap round.
     if (dockHideTimer <= AUTOHIDE_AFTER_MS) dockHideTimer += AUTOHIDE_TICK_MS;
-    ShowWindow(hwndDock, dockHideTimer <= AUTOHIDE_AFTER_MS ? SW_SHOWNA : SW_HIDE);
+    ShowWindow(dock.hwndDock, dockHideTimer <= AUTOHIDE_AFTER_MS ? SW_SHOWNA : SW_HIDE);
 }

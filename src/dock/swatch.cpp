@@ -38,11 +38,11 @@ POINT SwatchCellAt(HWND swatch, int x, int y) {
     return {std::clamp(x / width, 0, GRID_COLUMNS - 1), std::clamp(y / height, 0, GRID_ROWS - 1)};
 }
 
-static bool ShowsHighlighter(HWND swatch) { return swatch == hwndcolor && opts[IDOPTS_TOOL] == TOOL_HIGHLIGHTER; }
+static bool ShowsHighlighter(HWND swatch) { return swatch == dock.hwndcolor && opts[IDOPTS_TOOL] == TOOL_HIGHLIGHTER; }
 
 static bool ShowsInk(HWND swatch) {
     const int tool = opts[IDOPTS_TOOL];
-    return swatch == hwndcolor && (tool == TOOL_PEN || (tool >= TOOL_RECT && tool <= TOOL_ARROW));
+    return swatch == dock.hwndcolor && (tool == TOOL_PEN || (tool >= TOOL_RECT && tool <= TOOL_ARROW));
 }
 
 static void RepaintNow(HWND window) {
@@ -52,7 +52,7 @@ static void RepaintNow(HWND window) {
 
 static void OnSwatchClick(HWND swatch, LPARAM lParam) {
     const POINT cell = SwatchCellAt(swatch, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
-    if (swatch == hwndcolor2) {
+    if (swatch == dock.hwndcolor2) {
         opts[IDOPTS_TEXTCOLORROW] = cell.y;
         opts[IDOPTS_TEXTCOLORCOL] = cell.x;
     } else if (ShowsInk(swatch)) {
@@ -77,10 +77,10 @@ static void OnSwatchMove(HWND swatch, LPARAM lParam) {
         swatchTracking = TrackMouseEvent(&track) != FALSE;
     }
     const POINT cell = SwatchCellAt(swatch, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
-    if (swatch == hwndcolor) {
+    if (swatch == dock.hwndcolor) {
         swatchHoverCol = cell.x;
         swatchHoverRow = cell.y;
-    } else if (swatch == hwndcolor2) {
+    } else if (swatch == dock.hwndcolor2) {
         swatch2HoverCol = cell.x;
         swatch2HoverRow = cell.y;
     }
@@ -99,7 +99,7 @@ struct SwatchView {
 };
 
 static SwatchView ViewOf(HWND swatch) {
-    if (swatch == hwndcolor2)
+    if (swatch == dock.hwndcolor2)
         return {false, {opts[IDOPTS_TEXTCOLORCOL], opts[IDOPTS_TEXTCOLORROW]}, {swatch2HoverCol, swatch2HoverRow}};
     if (ShowsHighlighter(swatch))
         return {true, {opts[IDOPTS_HLCOLOR], 0}, {swatchHoverCol, swatchHoverCol < 0 ? -1 : 0}};
@@ -107,13 +107,13 @@ static SwatchView ViewOf(HWND swatch) {
 }
 
 static void DrawCellFrame(HDC dc, RECT frame) {
-    FrameRect(dc, &frame, brushBlack);
+    FrameRect(dc, &frame, canvas.brushBlack);
     InflateRect(&frame, -1, -1);
-    FrameRect(dc, &frame, brushWhiteboard);
+    FrameRect(dc, &frame, canvas.brushWhiteboard);
 }
 
 static void DrawSwatch(HDC dc, const RECT& client, const SwatchView& view) {
-    FillRect(dc, &client, brushWhiteboard);
+    FillRect(dc, &client, canvas.brushWhiteboard);
     const int cellWidth = client.right / GRID_COLUMNS;
     const int cellHeight = client.bottom / GRID_ROWS;
     const int rows = view.highlighter ? 1 : GRID_ROWS;  // the tall cells span both rows

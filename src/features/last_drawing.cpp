@@ -67,7 +67,7 @@ static DrawingRecords CurrentDrawing() { return {opts[IDOPTS_WHITEBOARD] == 1, a
 // leaves records that do not match the picture, which restoring reports
 // instead of showing one drawing's records on another's picture.
 static void WriteLastDrawingFiles(HDC picture, DrawingRecords drawing) {
-    BitBlt(hdcBase, 0, 0, ScreenWidth(), ScreenHeight(), picture, 0, 0, SRCCOPY);
+    BitBlt(canvas.hdcBase, 0, 0, ScreenWidth(), ScreenHeight(), picture, 0, 0, SRCCOPY);
     GdiFlush();
     std::string why;
     bool written = WriteBasePicture(LastDrawingPicturePath(), "image/png", why);
@@ -94,7 +94,7 @@ void KeepDrawingAsLast() {
         filesHoldCurrent = false;
         return;
     }
-    BitBlt(hdcLastPicture, 0, 0, ScreenWidth(), ScreenHeight(), hdcCapture, 0, 0, SRCCOPY);
+    BitBlt(hdcLastPicture, 0, 0, ScreenWidth(), ScreenHeight(), canvas.hdcCapture, 0, 0, SRCCOPY);
     lastDrawing = CurrentDrawing();
     lastState = LastState::IN_MEMORY;
     if (!filesHoldCurrent) WriteLastDrawingFiles(hdcLastPicture, lastDrawing);
@@ -104,7 +104,7 @@ void KeepDrawingAsLast() {
 
 void SaveDrawingWhileHidden() {
     if (annotations.empty() || filesHoldCurrent) return;
-    WriteLastDrawingFiles(hdcCapture, CurrentDrawing());
+    WriteLastDrawingFiles(canvas.hdcCapture, CurrentDrawing());
     filesHoldCurrent = true;
 }
 
@@ -115,7 +115,7 @@ static bool ReadLastDrawingFiles() {
     DrawingRecords drawing;
     if (!ReadWholeFile(LastDrawingRecordsPath(), text) || !ParseRecordsFile(text, drawing)) return false;
     if (FileBytes(LastDrawingPicturePath()) != drawing.pictureBytes) return false;
-    FillRect(hdcLastPicture, &rectScreen, brushBlack);
+    FillRect(hdcLastPicture, &canvas.rectScreen, canvas.brushBlack);
     if (!DrawPictureFile(LastDrawingPicturePath(), hdcLastPicture)) return false;
     lastDrawing = std::move(drawing);
     lastState = LastState::IN_MEMORY;
@@ -141,7 +141,7 @@ void RestoreLastDrawing() {
     }
     if (lastState != LastState::IN_MEMORY) return;
     CloseTextEditWithoutCommit();
-    SwapSurfacePictures(hdcCapture, hdcLastPicture);
+    SwapSurfacePictures(canvas.hdcCapture, hdcLastPicture);
     ForgetLayer();  // another picture and other records under the overlay
     DrawingRecords outgoing{opts[IDOPTS_WHITEBOARD] == 1, std::move(annotations)};
     annotations = std::move(lastDrawing.records);

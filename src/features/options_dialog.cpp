@@ -54,8 +54,9 @@ static int32_t Checked(int id) { return IsDlgButtonChecked(hwndOptions, id) == B
 
 void ShowOptionsDialog() {
     // Centred on the overlay's monitor, in screen coordinates.
-    const int x = overlayOrigin.x + ScreenWidth() / 2 - optionsDlgWidth / 2;
-    SetWindowPos(hwndOptions, HWND_TOPMOST, x, overlayOrigin.y + OPTIONS_DIALOG_TOP, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+    const int x = canvas.overlayOrigin.x + ScreenWidth() / 2 - optionsDlgWidth / 2;
+    SetWindowPos(hwndOptions, HWND_TOPMOST, x, canvas.overlayOrigin.y + OPTIONS_DIALOG_TOP, 0, 0,
+                 SWP_NOSIZE | SWP_SHOWWINDOW);
 }
 
 void ReadOptionsDialog() {
@@ -65,7 +66,7 @@ void ReadOptionsDialog() {
     opts[IDOPTS_DOCKTOP] = Checked(IDC_DOCKTOP);
     opts[IDOPTS_AUTOHIDE] = Checked(IDC_AUTOHIDE);
     opts[IDOPTS_RUNATSTART] = Checked(IDC_RUNATSTART);
-    if (opts[IDOPTS_AUTOHIDE] == 0) ShowWindow(hwndDock, SW_SHOW);
+    if (opts[IDOPTS_AUTOHIDE] == 0) ShowWindow(dock.hwndDock, SW_SHOW);
     // Flipped and flipped back: the dock lands on the edge the radio
     // buttons name, and IDOPTS_DOCKTOP keeps their value.
     ToggleDockEdge();
@@ -81,7 +82,7 @@ bool RegisterShowHotkey() {
     if (Checked(IDC_HOTKEYALT)) opts[OPT_MODSHOW] |= HOTKEY_MOD_ALT;
     opts[OPT_KEYSHOW] = KeyNameToCode(name);
     if (opts[OPT_KEYSHOW] == 0) return false;
-    return RegisterHotKey(hwndOverlay, HOTKEY_ID, static_cast<UINT>(opts[OPT_MODSHOW]),
+    return RegisterHotKey(canvas.hwndOverlay, HOTKEY_ID, static_cast<UINT>(opts[OPT_MODSHOW]),
                           static_cast<UINT>(opts[OPT_KEYSHOW])) != FALSE;
 }
 
@@ -110,7 +111,7 @@ void ApplyRunAtStartup() {
 // the program without a hotkey until a later OK succeeds.
 static void OnOptionsOk(HWND dlg) {
     ReadOptionsDialog();
-    UnregisterHotKey(hwndOverlay, HOTKEY_ID);
+    UnregisterHotKey(canvas.hwndOverlay, HOTKEY_ID);
     if (!RegisterShowHotkey()) {
         ShowUserMessage(MSG_HOTKEY_TAKEN, TITLE_HOTKEY_TAKEN);
         return;

@@ -27,17 +27,17 @@ void ShowOverlay() {
     CloseTextEditWithoutCommit();
     ClearHistory();
     ClearAnnotations();
-    ShowWindow(hwndOverlay, SW_SHOW);
+    ShowWindow(canvas.hwndOverlay, SW_SHOW);
     // Becoming visible paints the whole overlay; an overlay that was already
     // up must show its new picture too.
-    InvalidateRect(hwndOverlay, nullptr, FALSE);
+    InvalidateRect(canvas.hwndOverlay, nullptr, FALSE);
     ActivateOverlay();
 }
 
 // Hiding keeps the drawing; it is written to the data folder once the
 // overlay is out of the way, so that a crash while hidden loses nothing.
 void HideOverlayAndRestoreFocus() {
-    ShowWindow(hwndOverlay, SW_HIDE);
+    ShowWindow(canvas.hwndOverlay, SW_HIDE);
     SetForegroundWindow(prevForeground);
     SaveDrawingWhileHidden();
 }
@@ -56,8 +56,7 @@ void EraseAll() {
 // monitor changed). It keeps covering its monitor; the dock, the fonts, the
 // cursors and the mark pictures follow the new DPI.
 void ApplyOverlayDpi(int dpi) {
-    if (dpi <= 0 || dpi == overlayDpi) return;
-    overlayDpi = dpi;
+    if (!SetOverlayDpi(dpi)) return;
     RescaleDock();
     MakeTextFont();
     LoadCursors();
@@ -66,12 +65,12 @@ void ApplyOverlayDpi(int dpi) {
 }
 
 void PlaceOverlayOnMonitor(bool resized) {
-    SetWindowPos(hwndOverlay, nullptr, overlayOrigin.x, overlayOrigin.y, ScreenWidth(), ScreenHeight(),
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(canvas.hwndOverlay, nullptr, canvas.overlayOrigin.x, canvas.overlayOrigin.y, ScreenWidth(),
+                 ScreenHeight(), SWP_NOZORDER | SWP_NOACTIVATE);
     // Windows tells a move to a monitor of another scale with WM_DPICHANGED;
     // asking again covers systems that do not.
-    const int dpi = DpiOfWindow(hwndOverlay);
-    if (dpi != overlayDpi)
+    const int dpi = DpiOfWindow(canvas.hwndOverlay);
+    if (dpi != canvas.overlayDpi)
         ApplyOverlayDpi(dpi);
     else if (resized)
         PlaceDock();

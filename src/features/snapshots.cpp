@@ -35,7 +35,7 @@ static std::string AskSnapshotFileName(bool save) {
     std::vector<char> file(FILE_NAME_BUFFER, '\0');
     OPENFILENAMEA ofn{};
     ofn.lStructSize = sizeof ofn;
-    ofn.hwndOwner = hwndOverlay;
+    ofn.hwndOwner = canvas.hwndOverlay;
     ofn.lpstrFilter = SNAPSHOT_FILTER;
     ofn.nFilterIndex = 1;
     ofn.lpstrFile = file.data();
@@ -105,8 +105,8 @@ void LoadBackgroundImage(const std::string& path) {
     }
     KeepDrawingAsLast();
     opts[IDOPTS_WHITEBOARD] = 0;
-    FillRect(hdcCapture, &rectScreen, brushBlack);
-    DrawPicture(image.get(), hdcCapture);
+    FillRect(canvas.hdcCapture, &canvas.rectScreen, canvas.brushBlack);
+    DrawPicture(image.get(), canvas.hdcCapture);
     GdiFlush();
     ForgetLayer();  // drawn over the old picture
     // The old drawing belonged to the old picture; it goes, with its undo
@@ -132,7 +132,7 @@ static HGLOBAL BaseAsDib() {
     auto* bytes = memory ? static_cast<BYTE*>(GlobalLock(memory)) : nullptr;
     if (!bytes) return memory ? GlobalFree(memory) : nullptr;
     std::memcpy(bytes, &header, sizeof header);
-    std::memcpy(bytes + sizeof header, baseBits, header.biSizeImage);
+    std::memcpy(bytes + sizeof header, canvas.baseBits, header.biSizeImage);
     GlobalUnlock(memory);
     return memory;
 }
@@ -140,7 +140,7 @@ static HGLOBAL BaseAsDib() {
 // hdcBase's picture as a PNG file in memory; null when it cannot be made.
 static HGLOBAL BaseAsPng() {
     CLSID encoder;
-    ImageOwner bitmap(BitmapOverBottomUpRows(baseBits, ScreenWidth(), ScreenHeight()));
+    ImageOwner bitmap(BitmapOverBottomUpRows(canvas.baseBits, ScreenWidth(), ScreenHeight()));
     IStream* stream = nullptr;
     if (GetEncoderClsid(L"image/png", &encoder) < 0 || !bitmap ||
         CreateStreamOnHGlobal(nullptr, FALSE, &stream) != S_OK)
@@ -172,7 +172,7 @@ bool CopySnapshotToClipboard() {
     ComposeSnapshotPicture();
     HGLOBAL dib = BaseAsDib(), png = BaseAsPng();
     bool copied = false;
-    if (OpenClipboard(hwndOverlay)) {
+    if (OpenClipboard(canvas.hwndOverlay)) {
         EmptyClipboard();
         copied = PutOnClipboard(CF_DIB, dib);
         PutOnClipboard(RegisterClipboardFormatA("PNG"), png);

@@ -32,7 +32,7 @@ static const TrayMenuItem trayMenuItems[] = {
 NOTIFYICONDATAA MakeTrayIconRecord(HICON icon) {
     NOTIFYICONDATAA record{};
     record.cbSize = NOTIFYICONDATAA_V2_SIZE;
-    record.hWnd = hwndOverlay;
+    record.hWnd = canvas.hwndOverlay;
     record.uID = TRAY_ICON_ID;
     record.uFlags = NIF_MESSAGE | NIF_ICON;
     record.uCallbackMessage = TRAY_CALLBACK_MESSAGE;
@@ -64,9 +64,9 @@ void CreateTrayIcon() {
 static UINT OpenTrayMenu() {
     POINT at;
     GetCursorPos(&at);
-    SetForegroundWindow(hwndOverlay);
-    const UINT chosen = OpenPopupMenu(trayMenu, at.x, at.y, hwndOverlay);
-    PostMessageA(hwndOverlay, WM_NULL, 0, 0);
+    SetForegroundWindow(canvas.hwndOverlay);
+    const UINT chosen = OpenPopupMenu(trayMenu, at.x, at.y, canvas.hwndOverlay);
+    PostMessageA(canvas.hwndOverlay, WM_NULL, 0, 0);
     return chosen;
 }
 

@@ -13,7 +13,7 @@ HCURSOR cursorEraser, cursorMark, cursorHighlight[5], cursorArrow;
 // A cursor replaced on a change of scale is destroyed, after the pointer has
 // been given its successor.
 static void LoadOwnCursor(HCURSOR& slot, int id) {
-    const int size = ScaleToDpi(CURSOR_SIZE, overlayDpi);
+    const int size = ScaleToDpi(CURSOR_SIZE, canvas.overlayDpi);
     const HCURSOR previous = slot;
     slot = static_cast<HCURSOR>(LoadImageA(hInst, MAKEINTRESOURCEA(id), IMAGE_CURSOR, size, size, 0));
     if (!previous) return;

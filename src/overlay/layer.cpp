@@ -54,20 +54,21 @@ Box32 ScreenBox(const RECT& r) { return BoxOf(r); }
 
 void FillBackgroundArea(HDC target, const RECT& area) {
     if (opts[IDOPTS_WHITEBOARD] == 0)
-        BitBlt(target, area.left, area.top, area.right - area.left, area.bottom - area.top, hdcCapture, area.left,
-               area.top, SRCCOPY);
+        BitBlt(target, area.left, area.top, area.right - area.left, area.bottom - area.top, canvas.hdcCapture,
+               area.left, area.top, SRCCOPY);
     else
-        FillRect(target, &area, brushWhiteboard);
+        FillRect(target, &area, canvas.brushWhiteboard);
 }
 
 static void CopyLayerToBack(const RECT& r) {
-    BitBlt(hdcBack, r.left, r.top, r.right - r.left, r.bottom - r.top, hdcBase, r.left, r.top, SRCCOPY);
+    BitBlt(canvas.hdcBack, r.left, r.top, r.right - r.left, r.bottom - r.top, canvas.hdcBase, r.left, r.top, SRCCOPY);
 }
 
 void PresentArea(Box32 area) {
     const RECT r = OnScreen(area);
     if (!IsEmpty(r))
-        BitBlt(hdcOverlay, r.left, r.top, r.right - r.left, r.bottom - r.top, hdcBack, r.left, r.top, SRCCOPY);
+        BitBlt(canvas.hdcOverlay, r.left, r.top, r.right - r.left, r.bottom - r.top, canvas.hdcBack, r.left, r.top,
+               SRCCOPY);
 }
 
 // Whether the layer holds the list as it is, or as it was `changes` list
@@ -91,8 +92,8 @@ void ForgetLayer() {
 void SyncLayer() {
     if (LayerIsCurrent()) return;
     if (layerSkip >= AnnotationCount()) layerSkip = -1;
-    FillBackground(hdcBase);
-    RenderAnnotations(hdcBase, -1, layerSkip);
+    FillBackground(canvas.hdcBase);
+    RenderAnnotations(canvas.hdcBase, -1, layerSkip);
     underValid = false;
     MarkLayerCurrent(WholeScreen());
 }
@@ -120,27 +121,28 @@ void RepairLayer(Box32 area) {
     const RECT r = OnScreen(area);
     underValid = false;
     if (!IsEmpty(r)) {
-        ClipGuard clip(hdcBase, r);
-        FillBackgroundArea(hdcBase, r);
+        ClipGuard clip(canvas.hdcBase, r);
+        FillBackgroundArea(canvas.hdcBase, r);
         const Box32 visible = BoxOf(r);
         for (int i = 0; i < AnnotationCount(); ++i)
-            if (i != layerSkip && BoxesMeet(PaintBounds(annotations[i]), visible)) RenderAnnotations(hdcBase, i, -1);
+            if (i != layerSkip && BoxesMeet(PaintBounds(annotations[i]), visible))
+                RenderAnnotations(canvas.hdcBase, i, -1);
     }
     MarkLayerCurrent(BoxOf(r));
 }
 
 static void KeepUnder(const RECT& r) {
     const int width = r.right - r.left, height = r.bottom - r.top;
-    if (!hdcUnder) hdcUnder = CreateCompatibleDC(hdcOverlay);
+    if (!hdcUnder) hdcUnder = CreateCompatibleDC(canvas.hdcOverlay);
     if (width > underWidth || height > underHeight) {
         underWidth = std::max(width, underWidth);
         underHeight = std::max(height, underHeight);
-        HBITMAP bigger = CreateCompatibleBitmap(hdcOverlay, underWidth, underHeight);
+        HBITMAP bigger = CreateCompatibleBitmap(canvas.hdcOverlay, underWidth, underHeight);
         SelectObject(hdcUnder, bigger);
         if (underBitmap) DeleteObject(underBitmap);
         underBitmap = bigger;
     }
-    BitBlt(hdcUnder, 0, 0, width, height, hdcBase, r.left, r.top, SRCCOPY);
+    BitBlt(hdcUnder, 0, 0, width, height, canvas.hdcBase, r.left, r.top, SRCCOPY);
     underRect = r;
 }
 
@@ -153,7 +155,7 @@ void DrawLastOnLayer(bool keepUnder) {
     const RECT r = OnScreen(PaintBounds(annotations[last]));
     underValid = false;
     if (keepUnder && !IsEmpty(r)) KeepUnder(r);
-    RenderAnnotations(hdcBase, last, -1);
+    RenderAnnotations(canvas.hdcBase, last, -1);
     MarkLayerCurrent(BoxOf(r));
     underVersion = annotationsVersion;
     underValid = keepUnder && !IsEmpty(r);
@@ -163,7 +165,7 @@ bool LayerCanTakeBackLast() { return underValid && underVersion == annotationsVe
 
 void TakeBackLastFromLayer() {
     const RECT& r = underRect;
-    BitBlt(hdcBase, r.left, r.top, r.right - r.left, r.bottom - r.top, hdcUnder, 0, 0, SRCCOPY);
+    BitBlt(canvas.hdcBase, r.left, r.top, r.right - r.left, r.bottom - r.top, hdcUnder, 0, 0, SRCCOPY);
     underValid = false;
     MarkLayerCurrent(BoxOf(r));
 }

@@ -29,7 +29,7 @@ static void HoldPaint(HWND hwnd) {
 void ResumeHeldPaint() {
     if (!paintHeld) return;
     paintHeld = false;
-    InvalidateRect(hwndOverlay, &heldArea, FALSE);
+    InvalidateRect(canvas.hwndOverlay, &heldArea, FALSE);
 }
 
 // The layer holds the composed picture; a paint shows the part of it the
@@ -51,13 +51,13 @@ LRESULT OnPaint(HWND hwnd) {
 
 void FillBackground(HDC target) { FillBackgroundArea(target, RECT{0, 0, ScreenWidth(), ScreenHeight()}); }
 
-void Present() { BitBlt(hdcOverlay, 0, 0, ScreenWidth(), ScreenHeight(), hdcBack, 0, 0, SRCCOPY); }
+void Present() { BitBlt(canvas.hdcOverlay, 0, 0, ScreenWidth(), ScreenHeight(), canvas.hdcBack, 0, 0, SRCCOPY); }
 
-void CopyBaseToBack() { BitBlt(hdcBack, 0, 0, ScreenWidth(), ScreenHeight(), hdcBase, 0, 0, SRCCOPY); }
+void CopyBaseToBack() { BitBlt(canvas.hdcBack, 0, 0, ScreenWidth(), ScreenHeight(), canvas.hdcBase, 0, 0, SRCCOPY); }
 
 void RepaintOverlayNow() {
-    InvalidateRect(hwndOverlay, nullptr, FALSE);
-    UpdateWindow(hwndOverlay);
+    InvalidateRect(canvas.hwndOverlay, nullptr, FALSE);
+    UpdateWindow(canvas.hwndOverlay);
 }
 
 // One straight, round-capped piece of the stroke in progress. It goes onto
@@ -70,7 +70,7 @@ void DrawPenSegment(POINT from, POINT to) {
         GraphicsOwner graphics;
         if (CreatePenOfWidth(InkArgb(CurrentInkColor(), OptValue(IDOPTS_OPACITY)),
                              static_cast<REAL>(OptValue(IDOPTS_PENWIDTH)), pen) &&
-            CreateSmoothGraphics(hdcBack, graphics)) {
+            CreateSmoothGraphics(canvas.hdcBack, graphics)) {
             GdipSetPenStartCap(pen.get(), LineCapRound);
             GdipSetPenEndCap(pen.get(), LineCapRound);
             GdipDrawLineI(graphics.get(), pen.get(), from.x, from.y, to.x, to.y);
@@ -100,16 +100,16 @@ void DrawToolPreview(int tool, POINT press, POINT cursor) {
     case TOOL_HIGHLIGHTER:
         // The band runs along the press row whatever the pointer's height; a
         // negative width mirrors it to the left of the press point.
-        DrawHighlightBand(hdcBack, CurrentHighlightColor(), press.x, press.y, cursor.x - press.x,
+        DrawHighlightBand(canvas.hdcBack, CurrentHighlightColor(), press.x, press.y, cursor.x - press.x,
                           HIGHLIGHT_HEIGHT_PER_WIDTH * OptValue(IDOPTS_PENWIDTH));
         break;
     case TOOL_RECT:
     case TOOL_ROUNDRECT:
     case TOOL_ELLIPSE:
-        DrawBoxShape(hdcBack, tool, left, top, width, height, ink, shapeWidth, OptValue(IDOPTS_FILL) == 1);
+        DrawBoxShape(canvas.hdcBack, tool, left, top, width, height, ink, shapeWidth, OptValue(IDOPTS_FILL) == 1);
         break;
     case TOOL_ARROW:
-        DrawArrow(hdcBack, press, cursor, ink, shapeWidth);
+        DrawArrow(canvas.hdcBack, press, cursor, ink, shapeWidth);
         break;
     default:
         break;

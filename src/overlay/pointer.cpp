@@ -75,9 +75,9 @@ static void PlaceMark() {
     RecordAdd(AnnotationCount() - 1);  // drops undone steps first
     if (markIndex >= 0 && markIndex <= 2) {
         ++markerNumber;
-        InvalidateRect(hwndMarks, nullptr, TRUE);
+        InvalidateRect(dock.hwndMarks, nullptr, TRUE);
     }
-    SetWindowTextA(hwndNumber, std::to_string(markerNumber).c_str());
+    SetWindowTextA(dock.hwndNumber, std::to_string(markerNumber).c_str());
 }
 
 // Only the area the erased record painted is drawn again.
@@ -90,12 +90,12 @@ static void EraseStep() {
 }
 
 void OnPointerDown(LPARAM lParam) {
-    SetFocus(hwndOverlay);
+    SetFocus(canvas.hwndOverlay);
     dragged = false;
     if (shapeText != -1) CommitTextEdit();
-    SetCapture(hwndOverlay);
+    SetCapture(canvas.hwndOverlay);
     ShowWindow(textEdit, SW_HIDE);
-    ShowWindow(textBar, SW_HIDE);
+    ShowWindow(dock.textBar, SW_HIDE);
     ptPress = ptCursor = OverlayPointOf(lParam);  // a stroke starts where the button went down
     // Whatever an earlier gesture left over the layer (one whose release
     // never came) is put right before this one starts.
@@ -135,7 +135,7 @@ static void MoveHeld() {
         held.y = ptHeldOrigin.y + dy;
     }
     const Box32 area = BeginGestureFrame(PaintBounds(held));
-    RenderAnnotations(hdcBack, shapeHeld, -1);
+    RenderAnnotations(canvas.hdcBack, shapeHeld, -1);
     PresentArea(area);
 }
 

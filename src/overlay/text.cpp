@@ -56,10 +56,10 @@ static void LoadRecordText(const Annotation& r) {
     MakeTextFont();
     ZeroEditMargins();
     SendMessageA(textEdit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(r.text.c_str()));
-    SendMessageA(hwndFontFace, CB_SETCURSEL, OptValue(IDOPTS_FONT), 0);
+    SendMessageA(dock.hwndFontFace, CB_SETCURSEL, OptValue(IDOPTS_FONT), 0);
     ShowFontSizeInTextBar();
     RepaintNow(textEdit);
-    RepaintNow(hwndcolor2);
+    RepaintNow(dock.hwndcolor2);
 }
 
 // A shape without text starts empty with the current text settings.
@@ -78,8 +78,8 @@ void OpenTextEdit(int position) {
     Annotation& r = annotations[position];
     ZeroEditMargins();
     PlaceEditOver(r);
-    SetWindowPos(textBar, HWND_TOP, r.x - TextBarLeftOfBox(overlayDpi), r.y - TextBarAboveBox(overlayDpi), 0, 0,
-                 SWP_NOSIZE | SWP_SHOWWINDOW);
+    SetWindowPos(dock.textBar, HWND_TOP, r.x - TextBarLeftOfBox(canvas.overlayDpi),
+                 r.y - TextBarAboveBox(canvas.overlayDpi), 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
     SetFocus(textEdit);
     if (r.fontIndex != -1)
         LoadRecordText(r);
@@ -164,8 +164,8 @@ static std::string ReadEditText() {
 static void HideTextEdit() {
     const bool hadFocus = GetFocus() == textEdit;
     ShowWindow(textEdit, SW_HIDE);
-    ShowWindow(textBar, SW_HIDE);
-    if (hadFocus) SetFocus(hwndOverlay);  // the overlay's keys keep working
+    ShowWindow(dock.textBar, SW_HIDE);
+    if (hadFocus) SetFocus(canvas.hwndOverlay);  // the overlay's keys keep working
 }
 
 // Every commit is recorded, also one that changed nothing, so that one undo

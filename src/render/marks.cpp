@@ -40,7 +40,7 @@ static GpImage* LoadImageFile(const std::string& path) {
 // overlay's scale is loaded (its files carry _150 or _200 before the
 // extension), and where such a file is missing the 100 % picture serves.
 void LoadMarkImages() {
-    const int scale = PictureScaleForDpi(overlayDpi);
+    const int scale = PictureScaleForDpi(canvas.overlayDpi);
     for (int i = 0; i < MARK_COUNT; ++i) {
         const std::string name = markFiles[i];
         GpImage* image = nullptr;

@@ -45,7 +45,7 @@ bool WriteBasePicture(const std::string& path, const char* mime, std::string& wh
         return false;
     }
     // Encoded straight from hdcBase's rows.
-    ImageOwner bitmap(BitmapOverBottomUpRows(baseBits, ScreenWidth(), ScreenHeight()));
+    ImageOwner bitmap(BitmapOverBottomUpRows(canvas.baseBits, ScreenWidth(), ScreenHeight()));
     if (!bitmap) {
         why = "there was not enough memory for the picture.";
         return false;

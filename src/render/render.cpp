@@ -44,7 +44,7 @@ void CreateHighlightStrip(HDC reference) {
     SelectObject(hdcHighlightStrip, strip);
 }
 
-int FontHeightForPoints(int points) { return -MulDiv(points, overlayDpi, 72); }
+int FontHeightForPoints(int points) { return -MulDiv(points, canvas.overlayDpi, 72); }
 
 namespace {
 

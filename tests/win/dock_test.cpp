@@ -15,11 +15,11 @@ void ClickButton(HWND b) {
 }
 // The tool controls shown (lower case) and their captions (upper case).
 std::string Shown() {
-    const HWND controls[] = {hwndcolor,  hwndPenSize, hwndShapeWidth, hwndOpacity,
-                             hwndFilled, hwndMarks,   hwndNumber,     hwndEraseAll};
+    const HWND controls[] = {dock.hwndcolor,  dock.hwndPenSize, dock.hwndShapeWidth, dock.hwndOpacity,
+                             dock.hwndFilled, dock.hwndMarks,   dock.hwndNumber,     dock.hwndEraseAll};
     std::string shown;
     for (int i = 0; i < 8; ++i) shown += IsWindowVisible(controls[i]) ? "cswofmne"[i] : ' ';
-    for (int i = 0; i < CAPTION_COUNT; ++i) shown += IsWindowVisible(dockCaptions[i]) ? "CSWOFTNE"[i] : ' ';
+    for (int i = 0; i < CAPTION_COUNT; ++i) shown += IsWindowVisible(dock.captions[i]) ? "CSWOFTNE"[i] : ' ';
     return shown;
 }
 
@@ -35,7 +35,7 @@ TEST(Dock, EachToolSizesTheDockAndShowsItsControls) {
                  {TOOL_PEN, 448, "cs o    CS O    "}};
     for (const auto& c : cases) {
         ClickTool(c.tool);
-        const RECT r = WindowRect(hwndDock);
+        const RECT r = WindowRect(dock.hwndDock);
         EXPECT_TRUE(opts[IDOPTS_TOOL] == c.tool && r.right - r.left == c.width && Shown() == c.shown)
             << c.tool << " " << Shown();
     }
@@ -46,47 +46,48 @@ TEST(Dock, EachToolSizesTheDockAndShowsItsControls) {
 // choice moves the dock to the other edge and back); autohide.
 TEST(Dock, ControlsMenuEdgeAndAutohideAct) {
     FreshDrawing(TOOL_RECT);
-    Choose(hwndPenSize, 4), Choose(hwndShapeWidth, 6), Choose(hwndOpacity, 1), Choose(hwndFontFace, 5),
-        Choose(hwndFontSize, 6);
-    SendMessageA(hwndFilled, BM_SETCHECK, BST_UNCHECKED, 0), ClickButton(hwndFilled);
+    Choose(dock.hwndPenSize, 4), Choose(dock.hwndShapeWidth, 6), Choose(dock.hwndOpacity, 1),
+        Choose(dock.hwndFontFace, 5), Choose(dock.hwndFontSize, 6);
+    SendMessageA(dock.hwndFilled, BM_SETCHECK, BST_UNCHECKED, 0), ClickButton(dock.hwndFilled);
     LOGFONTA font{};
     GetObjectA(fontText, sizeof font, &font);
     EXPECT_EQ((Ints{opts[IDOPTS_PENWIDTH], opts[IDOPTS_SHAPEWIDTH], opts[IDOPTS_OPACITY], opts[IDOPTS_FONT],
-                    opts[IDOPTS_FONTSIZE], opts[IDOPTS_FILL], font.lfHeight, GetFocus() == hwndOverlay}),
+                    opts[IDOPTS_FONTSIZE], opts[IDOPTS_FILL], font.lfHeight, GetFocus() == canvas.hwndOverlay}),
               (Ints{5, 7, 2, 5, 26, 0, FontHeightForPoints(26), 1}));
     EXPECT_STREQ(font.lfFaceName, "Tahoma");
-    SendMessageA(hwndFontSize, CB_SETCURSEL, WPARAM(-1), 0),
+    SendMessageA(dock.hwndFontSize, CB_SETCURSEL, WPARAM(-1), 0),
         ApplyDockControls();  // no zero-point font from an empty choice
     EXPECT_EQ(opts[IDOPTS_FONTSIZE], 26);
     for (int mark : {3, 0, 2, 11}) {  // only the numbered marks enable the number edit
-        Choose(hwndMarks, mark);
-        EXPECT_EQ(IsWindowEnabled(hwndNumber) != 0, mark < 3) << mark;
+        Choose(dock.hwndMarks, mark);
+        EXPECT_EQ(IsWindowEnabled(dock.hwndNumber) != 0, mark < 3) << mark;
     }
-    SetWindowTextA(hwndNumber, ""), SendMessageA(hwndNumber, WM_CHAR, '4', 0),
-        SendMessageA(hwndNumber, WM_CHAR, 'x', 0);
+    SetWindowTextA(dock.hwndNumber, ""), SendMessageA(dock.hwndNumber, WM_CHAR, '4', 0),
+        SendMessageA(dock.hwndNumber, WM_CHAR, 'x', 0);
     EXPECT_EQ((Ints{opts[IDOPTS_MARK], markerNumber, ParseMarkerNumber("12345"), ParseMarkerNumber("9\r\n9")}),
               (Ints{11, 4, 123, 9}));
     for (int i = 0; i < 3; ++i) AppendAnnotation(MakeShapeRecord(ANNOT_RECT, {10, 10}, {100, 100})), RecordAdd(i);
-    Undo(), ClickButton(hwndEraseAll);
+    Undo(), ClickButton(dock.hwndEraseAll);
     EXPECT_TRUE(annotations.empty() && history.empty() && undoneCount == 0 && !Redo() && !Undo());
     const int top = opts[IDOPTS_DOCKTOP], whiteboard = opts[IDOPTS_WHITEBOARD], bottom = ScreenHeight() - 52;
     RunCommand(CMD_DOCK_EDGE), RunCommand(CMD_WHITEBOARD), RunCommand(CMD_NONE);
-    const RECT flipped = WindowRect(hwndDock);
-    EXPECT_TRUE(opts[IDOPTS_DOCKTOP] == 1 - top && opts[IDOPTS_WHITEBOARD] != whiteboard && Visible(hwndOverlay));
+    const RECT flipped = WindowRect(dock.hwndDock);
+    EXPECT_TRUE(opts[IDOPTS_DOCKTOP] == 1 - top && opts[IDOPTS_WHITEBOARD] != whiteboard &&
+                Visible(canvas.hwndOverlay));
     RunCommand(CMD_DOCK_EDGE);
-    const RECT back = WindowRect(hwndDock);
+    const RECT back = WindowRect(dock.hwndDock);
     EXPECT_TRUE(opts[IDOPTS_DOCKTOP] == top && flipped.top == (top ? bottom : 0) && back.top == (top ? 0 : bottom) &&
                 back.left == flipped.left);
     SetCursorPos(back.left + 5, back.bottom + 300);  // away from the dock: hidden on the 14th tick
     opts[IDOPTS_AUTOHIDE] = 1, dockHideTimer = 0;
     for (int tick = 1; tick <= 13; ++tick) DockAutohideTick();
-    EXPECT_TRUE(IsWindowVisible(hwndDock));
+    EXPECT_TRUE(IsWindowVisible(dock.hwndDock));
     DockAutohideTick();
-    EXPECT_FALSE(IsWindowVisible(hwndDock));
+    EXPECT_FALSE(IsWindowVisible(dock.hwndDock));
     SetCursorPos(back.left + 100, back.top + 20), DockAutohideTick();  // back over it: shown at once
-    EXPECT_TRUE(IsWindowVisible(hwndDock) && dockHideTimer == 0);
+    EXPECT_TRUE(IsWindowVisible(dock.hwndDock) && dockHideTimer == 0);
     RunCommand(CMD_HIDE), RunCommand(CMD_EXIT);
-    EXPECT_TRUE(!IsWindowVisible(hwndOverlay) && !IsWindowVisible(hwndDock) && exitRequested == 1);
+    EXPECT_TRUE(!IsWindowVisible(canvas.hwndOverlay) && !IsWindowVisible(dock.hwndDock) && exitRequested == 1);
     exitRequested = 0, opts[IDOPTS_AUTOHIDE] = 0;
 }
 
@@ -101,9 +102,10 @@ int RowPixels(HWND list, int index, UINT state, COLORREF wanted) {
 
 TEST(Dock, ListRowsAndSwatchesDrawAndChooseTheirCells) {
     FreshDrawing(TOOL_PEN);
-    EXPECT_TRUE(RowPixels(hwndMarks, 2, 0, RGB(255, 0, 0)) > 10 && RowPixels(hwndMarks, 3, 0, RGB(255, 0, 0)) == 0);
-    EXPECT_TRUE(RowPixels(hwndFontFace, 7, ODS_SELECTED, RGB(0, 0, 255)) > 10 &&
-                RowPixels(hwndFontFace, 7, 0, RGB(0, 0, 255)) == 0 && RowPixels(hwndFontFace, 7, 0, 0) > 10);
+    EXPECT_TRUE(RowPixels(dock.hwndMarks, 2, 0, RGB(255, 0, 0)) > 10 &&
+                RowPixels(dock.hwndMarks, 3, 0, RGB(255, 0, 0)) == 0);
+    EXPECT_TRUE(RowPixels(dock.hwndFontFace, 7, ODS_SELECTED, RGB(0, 0, 255)) > 10 &&
+                RowPixels(dock.hwndFontFace, 7, 0, RGB(0, 0, 255)) == 0 && RowPixels(dock.hwndFontFace, 7, 0, 0) > 10);
     // Clicks outside the grid take the nearest edge cell; the text bar's swatch
     // sets the text colour only; the highlighter takes the column only; the
     // mark and the eraser ignore the dock's swatch.
@@ -112,11 +114,13 @@ TEST(Dock, ListRowsAndSwatchesDrawAndChooseTheirCells) {
         HWND swatch;
         int x, y;
         Ints chosen;
-    } cases[] = {
-        {TOOL_ARROW, hwndcolor, 90, 40, {1, 4, 0, 1, 2}}, {TOOL_ARROW, hwndcolor, -3, -2, {0, 0, 0, 1, 2}},
-        {TOOL_PEN, hwndcolor2, 60, 16, {0, 1, 1, 4, 2}},  {TOOL_HIGHLIGHTER, hwndcolor, 45, 25, {0, 1, 0, 1, 3}},
-        {TOOL_MARK, hwndcolor, 60, 20, {0, 1, 0, 1, 2}},  {TOOL_ERASER, hwndcolor, 60, 20, {0, 1, 0, 1, 2}},
-        {TOOL_PEN, hwndcolor, 40, 20, {1, 2, 0, 1, 2}}};  // the last stays chosen
+    } cases[] = {{TOOL_ARROW, dock.hwndcolor, 90, 40, {1, 4, 0, 1, 2}},
+                 {TOOL_ARROW, dock.hwndcolor, -3, -2, {0, 0, 0, 1, 2}},
+                 {TOOL_PEN, dock.hwndcolor2, 60, 16, {0, 1, 1, 4, 2}},
+                 {TOOL_HIGHLIGHTER, dock.hwndcolor, 45, 25, {0, 1, 0, 1, 3}},
+                 {TOOL_MARK, dock.hwndcolor, 60, 20, {0, 1, 0, 1, 2}},
+                 {TOOL_ERASER, dock.hwndcolor, 60, 20, {0, 1, 0, 1, 2}},
+                 {TOOL_PEN, dock.hwndcolor, 40, 20, {1, 2, 0, 1, 2}}};  // the last stays chosen
     for (const auto& c : cases) {
         ClickTool(c.tool);
         opts[IDOPTS_PENCOLORROW] = opts[IDOPTS_TEXTCOLORROW] = 0,
@@ -128,12 +132,12 @@ TEST(Dock, ListRowsAndSwatchesDrawAndChooseTheirCells) {
                   c.chosen)
             << c.tool << " at " << c.x << "," << c.y;
     }
-    RedrawWindow(hwndcolor, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    HDC dc = GetDC(hwndcolor);  // cell (row 1, column 2) spans x 29..41, y 15..27: framed black
+    RedrawWindow(dock.hwndcolor, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    HDC dc = GetDC(dock.hwndcolor);  // cell (row 1, column 2) spans x 29..41, y 15..27: framed black
     EXPECT_EQ((Ints{int(PixelRgb(dc, 29, 20)), int(PixelRgb(dc, 30, 20)), int(PixelRgb(dc, 35, 21)),
                     int(PixelRgb(dc, 7, 7))}),
               (Ints{0, 0xFFFFFF, int(PixelRgbOf(palette[7])), int(PixelRgbOf(palette[0]))}));
-    ReleaseDC(hwndcolor, dc);
+    ReleaseDC(dock.hwndcolor, dc);
 }
 
 }  // namespace

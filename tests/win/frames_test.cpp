@@ -23,14 +23,14 @@ int In(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng);
 std::string FirstDifference() {
     const int w = ScreenWidth();
     Canvas shown(w, ScreenHeight(), 0), want(w, ScreenHeight(), 0);
-    BitBlt(shown.dc(), 0, 0, w, ScreenHeight(), hdcOverlay, 0, 0, SRCCOPY);
-    MemoryDcOwner dc(hdcOverlay);  // drawn on a surface like the overlay's, then copied
-    BitmapOwner bitmap(CreateCompatibleBitmap(hdcOverlay, w, ScreenHeight()));
+    BitBlt(shown.dc(), 0, 0, w, ScreenHeight(), canvas.hdcOverlay, 0, 0, SRCCOPY);
+    MemoryDcOwner dc(canvas.hdcOverlay);  // drawn on a surface like the overlay's, then copied
+    BitmapOwner bitmap(CreateCompatibleBitmap(canvas.hdcOverlay, w, ScreenHeight()));
     SelectGuard selected(dc.get(), bitmap.get());
     FillBackground(dc.get());
     RenderAnnotations(dc.get(), -1, -1);
     BitBlt(want.dc(), 0, 0, w, ScreenHeight(), dc.get(), 0, 0, SRCCOPY);
-    for (HWND child : {hwndDock, textEdit, textBar}) {
+    for (HWND child : {dock.hwndDock, textEdit, dock.textBar}) {
         const RECT r = WindowRect(child);
         for (HDC target : {shown.dc(), want.dc()})
             if (IsWindowVisible(child)) FillRect(target, &r, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
@@ -63,7 +63,7 @@ void Gesture(int tool) {
 
 void TypeInto() {
     const POINT p = Somewhere();
-    SendMessageA(hwndOverlay, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(p.x, p.y));
+    SendMessageA(canvas.hwndOverlay, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(p.x, p.y));
     for (char c : std::string("Notes\rline two wraps on\rW")) SendMessageA(textEdit, WM_CHAR, c, 1);
 }
 

@@ -24,13 +24,13 @@
 using Ints = std::vector<int>;  // several values checked at once
 
 // Chooses a tool and lays the dock out for it, keeping the other options.
-inline void UseTool(int tool) { SendMessageA(hwndTools, TB_CHECKBUTTON, tool - 1, TRUE), RelayoutDock(); }
+inline void UseTool(int tool) { SendMessageA(dock.hwndTools, TB_CHECKBUTTON, tool - 1, TRUE), RelayoutDock(); }
 
 // Chooses a tool as a click on its dock button does: the dock's controls
 // reach the options too.
 inline void ClickTool(int tool) {
-    UseTool(tool),
-        SendMessageA(hwndDock, WM_COMMAND, MAKEWPARAM(tool - 1, BN_CLICKED), reinterpret_cast<LPARAM>(hwndTools));
+    UseTool(tool), SendMessageA(dock.hwndDock, WM_COMMAND, MAKEWPARAM(tool - 1, BN_CLICKED),
+                                reinterpret_cast<LPARAM>(dock.hwndTools));
 }
 
 // The user picks item `index` of a list of the dock or the text bar.
@@ -39,13 +39,13 @@ inline void Choose(HWND list, int index) {
         SendMessageA(GetParent(list), WM_COMMAND, CBN_SELCHANGE << 16, LPARAM(list));
 }
 
-inline void MoveTo(int x, int y) { SendMessageA(hwndOverlay, WM_MOUSEMOVE, 0, MAKELPARAM(x, y)); }
+inline void MoveTo(int x, int y) { SendMessageA(canvas.hwndOverlay, WM_MOUSEMOVE, 0, MAKELPARAM(x, y)); }
 
 inline void Press(int x, int y) {
-    SendMessageA(hwndOverlay, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y)), PumpMessages();
+    SendMessageA(canvas.hwndOverlay, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y)), PumpMessages();
 }
 
-inline void Release() { SendMessageA(hwndOverlay, WM_LBUTTONUP, 0, 0), PumpMessages(); }
+inline void Release() { SendMessageA(canvas.hwndOverlay, WM_LBUTTONUP, 0, 0), PumpMessages(); }
 
 inline void Drag(int x1, int y1, int x2, int y2, int steps = 8) {
     Press(x1, y1);
@@ -60,5 +60,5 @@ inline void Click(int x, int y) { Press(x, y), Release(); }
 inline void FreshDrawing(int tool) {
     StartProgramOnce(), CloseTextEditWithoutCommit(), ClearAnnotations(), ClearHistory();
     opts[IDOPTS_AUTOHIDE] = 0, opts[IDOPTS_FILL] = 1, opts[IDOPTS_WHITEBOARD] = 1;
-    ShowWindow(hwndOverlay, SW_SHOW), ShowWindow(hwndDock, SW_SHOW), UseTool(tool);
+    ShowWindow(canvas.hwndOverlay, SW_SHOW), ShowWindow(dock.hwndDock, SW_SHOW), UseTool(tool);
 }

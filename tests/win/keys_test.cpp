@@ -12,13 +12,15 @@ void SetCtrl(bool down) {
         keybd_event(VK_CONTROL, 0, down ? 0 : KEYEVENTF_KEYUP, 0), Sleep(20), PumpMessages();
 }
 // A key as the system sends it; a repeat (key held down) has bit 30 set.
-void Key(WPARAM vk, bool repeat = false) { SendMessageA(hwndOverlay, WM_KEYDOWN, vk, 1 | (repeat ? 1 << 30 : 0)); }
-void Wheel(int delta) { SendMessageA(hwndOverlay, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(delta)), 0); }
+void Key(WPARAM vk, bool repeat = false) {
+    SendMessageA(canvas.hwndOverlay, WM_KEYDOWN, vk, 1 | (repeat ? 1 << 30 : 0));
+}
+void Wheel(int delta) { SendMessageA(canvas.hwndOverlay, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(delta)), 0); }
 void Hotkey(UINT mods, UINT key) {
-    SendMessageA(hwndOverlay, WM_HOTKEY, HOTKEY_ID, MAKELPARAM(mods, key)), PumpMessages();
+    SendMessageA(canvas.hwndOverlay, WM_HOTKEY, HOTKEY_ID, MAKELPARAM(mods, key)), PumpMessages();
 }
 int Ink() { return opts[IDOPTS_PENCOLORROW] * 5 + opts[IDOPTS_PENCOLORCOL]; }  // the palette cell
-bool Painted(int x) { return PixelRgb(hdcBack, x, 120) != 0xFFFFFF; }          // on the whiteboard
+bool Painted(int x) { return PixelRgb(canvas.hdcBack, x, 120) != 0xFFFFFF; }   // on the whiteboard
 void AddRect(int x) {
     AppendAnnotation(MakeShapeRecord(ANNOT_RECT, {x, 100}, {x + 40, 140})), RecordAdd(AnnotationCount() - 1);
 }
@@ -45,7 +47,7 @@ TEST(Keys, PlainKeysChooseToolsStepWidthsFlipFillMoveTheDockAndSwitchTheWhiteboa
     FreshDrawing(TOOL_ERASER);
     for (int tool = TOOL_PEN; tool <= TOOL_ERASER; ++tool) {  // and lay the dock out for it
         Key("PHRDOASE"[tool - TOOL_PEN]);
-        EXPECT_TRUE(opts[IDOPTS_TOOL] == tool && Visible(hwndEraseAll) == (tool == TOOL_ERASER)) << tool;
+        EXPECT_TRUE(opts[IDOPTS_TOOL] == tool && Visible(dock.hwndEraseAll) == (tool == TOOL_ERASER)) << tool;
     }
     // Arrow keys, pressed then held, step the tool's width (pen and highlighter
     // share one) and the opacity whatever the tool, and stop at the ends.
@@ -55,12 +57,12 @@ TEST(Keys, PlainKeysChooseToolsStepWidthsFlipFillMoveTheDockAndSwitchTheWhiteboa
         int start;
         WPARAM key;
         int presses, option, value;
-    } steps[] = {{TOOL_PEN, hwndPenSize, 3, VK_UP, 2, IDOPTS_PENWIDTH, 5},
-                 {TOOL_HIGHLIGHTER, hwndPenSize, 4, VK_DOWN, 1, IDOPTS_PENWIDTH, 4},
-                 {TOOL_ARROW, hwndShapeWidth, 5, VK_UP, 1, IDOPTS_SHAPEWIDTH, 7},
-                 {0, hwndShapeWidth, -1, VK_DOWN, 8, IDOPTS_SHAPEWIDTH, 1},
-                 {TOOL_MARK, hwndOpacity, 3, VK_RIGHT, 2, IDOPTS_OPACITY, 5},
-                 {0, hwndOpacity, -1, VK_LEFT, 6, IDOPTS_OPACITY, 1}};
+    } steps[] = {{TOOL_PEN, dock.hwndPenSize, 3, VK_UP, 2, IDOPTS_PENWIDTH, 5},
+                 {TOOL_HIGHLIGHTER, dock.hwndPenSize, 4, VK_DOWN, 1, IDOPTS_PENWIDTH, 4},
+                 {TOOL_ARROW, dock.hwndShapeWidth, 5, VK_UP, 1, IDOPTS_SHAPEWIDTH, 7},
+                 {0, dock.hwndShapeWidth, -1, VK_DOWN, 8, IDOPTS_SHAPEWIDTH, 1},
+                 {TOOL_MARK, dock.hwndOpacity, 3, VK_RIGHT, 2, IDOPTS_OPACITY, 5},
+                 {0, dock.hwndOpacity, -1, VK_LEFT, 6, IDOPTS_OPACITY, 1}};
     for (const auto& s : steps) {
         if (s.tool) UseTool(s.tool), SendMessageA(s.list, CB_SETCURSEL, s.start, 0);
         for (int i = 0; i < s.presses; ++i) Key(s.key, i > 0);
@@ -68,9 +70,10 @@ TEST(Keys, PlainKeysChooseToolsStepWidthsFlipFillMoveTheDockAndSwitchTheWhiteboa
             << s.key;
     }
     EXPECT_EQ(opts[IDOPTS_PENWIDTH], 4);  // the arrow's keys left the pen alone
-    SendMessageA(hwndFilled, BM_SETCHECK, BST_UNCHECKED, 0), opts[IDOPTS_FILL] = 1;  // F flips the option, not the box
+    SendMessageA(dock.hwndFilled, BM_SETCHECK, BST_UNCHECKED, 0),
+        opts[IDOPTS_FILL] = 1;  // F flips the option, not the box
     const int top = opts[IDOPTS_DOCKTOP];
-    FillRect(hdcCapture, &rectScreen, brushBlack);
+    FillRect(canvas.hdcCapture, &canvas.rectScreen, canvas.brushBlack);
     for (int on : {0, 1}) {
         Key('F'), Key('B'), Key('W');
         EXPECT_EQ((Ints{opts[IDOPTS_FILL], opts[IDOPTS_DOCKTOP] == top, opts[IDOPTS_WHITEBOARD], Painted(600)}),
@@ -78,7 +81,8 @@ TEST(Keys, PlainKeysChooseToolsStepWidthsFlipFillMoveTheDockAndSwitchTheWhiteboa
     }
     const std::vector<int32_t> before(opts, opts + OPTS_COUNT);  // every other key is ignored, pressed or held
     for (WPARAM key : {'C', 'Q', 'X', '1', ' ', '\r', '\b', '\t', '.', 'p'}) Key(key), Key(key, true);  // ... Del, F1
-    EXPECT_TRUE(std::vector<int32_t>(opts, opts + OPTS_COUNT) == before && history.empty() && Visible(hwndOverlay));
+    EXPECT_TRUE(std::vector<int32_t>(opts, opts + OPTS_COUNT) == before && history.empty() &&
+                Visible(canvas.hwndOverlay));
 }
 
 // The wheel walks the ink colours of the ink tools (no movement counts as
@@ -106,13 +110,13 @@ TEST(Keys, WheelWalksTheColoursEscAndTheHotkeyHideAndAShowStartsAFreshDrawing) {
     SetForegroundWindow(other), PumpMessages(), ShowOverlay(), PumpMessages(), AddRect(60);
     Key(VK_ESCAPE), PumpMessages(), opts[OPT_MODSHOW] = MOD_ALT,
                                     Hotkey(MOD_CONTROL, VK_F11);  // other modifiers: nothing
-    EXPECT_TRUE(!Visible(hwndOverlay) && GetForegroundWindow() == other && AnnotationCount() == 1);
-    FillRect(hdcCapture, &rectScreen, brushWhiteboard);  // a picture the screen cannot give
-    Hotkey(MOD_ALT, 'Q');                                // the key is not compared
-    EXPECT_TRUE(Visible(hwndOverlay) && AnnotationCount() == 0 && !Undo() &&
-                PixelRgb(hdcCapture, 640, 400) != 0xFFFFFF);
+    EXPECT_TRUE(!Visible(canvas.hwndOverlay) && GetForegroundWindow() == other && AnnotationCount() == 1);
+    FillRect(canvas.hdcCapture, &canvas.rectScreen, canvas.brushWhiteboard);  // a picture the screen cannot give
+    Hotkey(MOD_ALT, 'Q');                                                     // the key is not compared
+    EXPECT_TRUE(Visible(canvas.hwndOverlay) && AnnotationCount() == 0 && !Undo() &&
+                PixelRgb(canvas.hdcCapture, 640, 400) != 0xFFFFFF);
     Hotkey(MOD_ALT, VK_F11);
-    EXPECT_FALSE(Visible(hwndOverlay));
+    EXPECT_FALSE(Visible(canvas.hwndOverlay));
     ShowOverlay(), DestroyWindow(other);
 }
 

@@ -11,7 +11,7 @@ const std::pair<const char*, void (*)()> roads[] = {
     {"showing again", [] { ShowOverlay(); }},
     {"erase all", [] { EraseAll(); }},
     {"loading a picture", [] { LoadBackgroundImage(exeDir + "\\plMarkCheck.png"); }},
-    {"the end of the session", [] { SendMessageA(hwndOverlay, WM_ENDSESSION, TRUE, 0); }},
+    {"the end of the session", [] { SendMessageA(canvas.hwndOverlay, WM_ENDSESSION, TRUE, 0); }},
 };
 
 TEST(LastDrawing, EveryRoadThatDiscardsADrawingKeepsIt) {
@@ -19,8 +19,8 @@ TEST(LastDrawing, EveryRoadThatDiscardsADrawingKeepsIt) {
     unsigned colour = 0x102030;
     for (const auto& [road, discard] : roads) {
         ShowOverlay();
-        SetDCBrushColor(hdcCapture, ++colour);
-        FillRect(hdcCapture, &rectScreen, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+        SetDCBrushColor(canvas.hdcCapture, ++colour);
+        FillRect(canvas.hdcCapture, &canvas.rectScreen, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
         AppendAnnotation(MakeShapeRecord(ANNOT_ELLIPSE, {10, static_cast<int32_t>(colour & 0xFF)}, {60, 90}));
         const std::vector<Annotation> drawn = annotations;
         DeleteFileA(LastDrawingRecordsPath().c_str());
@@ -31,7 +31,7 @@ TEST(LastDrawing, EveryRoadThatDiscardsADrawingKeepsIt) {
         if (!annotations.empty()) continue;  // the session's end discards nothing in memory
         RestoreLastDrawing();
         EXPECT_EQ(annotations, drawn) << road;
-        EXPECT_EQ(GetPixel(hdcCapture, 300, 300), colour) << road;
+        EXPECT_EQ(GetPixel(canvas.hdcCapture, 300, 300), colour) << road;
     }
 }
 

@@ -28,9 +28,10 @@ static std::string SettingsFile() {
 // The tool shown, then the selections of the pen size, shape width, opacity, mark, face and size lists.
 static std::vector<LRESULT> Shown() {
     LRESULT tool = 0;  // the id of the checked tool button
-    while (tool < 8 && !SendMessageA(hwndTools, TB_ISBUTTONCHECKED, tool, 0)) ++tool;
+    while (tool < 8 && !SendMessageA(dock.hwndTools, TB_ISBUTTONCHECKED, tool, 0)) ++tool;
     std::vector<LRESULT> shown{tool};
-    for (HWND list : {hwndPenSize, hwndShapeWidth, hwndOpacity, hwndMarks, hwndFontFace, hwndFontSize})
+    for (HWND list : {dock.hwndPenSize, dock.hwndShapeWidth, dock.hwndOpacity, dock.hwndMarks, dock.hwndFontFace,
+                      dock.hwndFontSize})
         shown.push_back(SendMessageA(list, CB_GETCURSEL, 0, 0));
     return shown;
 }
@@ -59,11 +60,11 @@ TEST(SettingsFile, MissingSavedFailedLoadedAndDamagedFiles) {
                                    "1055=0\n1064=1\n55=65\n"));
     LoadSettings();
     EXPECT_EQ(Shown(), (std::vector<LRESULT>{5, 1, 6, 0, 4, 3, 8}));  // 8: "72", the last size
-    EXPECT_TRUE(SendMessageA(hwndFilled, BM_GETCHECK, 0, 0) && IsDlgButtonChecked(hwndOptions, IDC_HOTKEYCTRL) &&
+    EXPECT_TRUE(SendMessageA(dock.hwndFilled, BM_GETCHECK, 0, 0) && IsDlgButtonChecked(hwndOptions, IDC_HOTKEYCTRL) &&
                 IsDlgButtonChecked(hwndOptions, IDC_ALWAYSSHOW) && IsDlgButtonChecked(hwndOptions, IDC_DOCKTOP));
     char key[16] = "";
     GetDlgItemTextA(hwndOptions, IDC_HOTKEYLIST, key, sizeof key);
-    EXPECT_TRUE(key == std::string("A") && WindowRect(hwndDock).top == 0 && opts[IDOPTS_WHITEBOARD] == 0);
+    EXPECT_TRUE(key == std::string("A") && WindowRect(dock.hwndDock).top == 0 && opts[IDOPTS_WHITEBOARD] == 0);
     // Damaged values select the defaults: the pen, width 3, the first mark and face.
     ASSERT_TRUE(WriteFileReplacing(settingsPath, "7=99\n13=-4\n53=400\n39=12\n"));
     LoadSettings();
@@ -104,7 +105,8 @@ TEST(Options, DialogAppliesSavesRestoresAndReportsTakenKeys) {
         opts[IDOPTS_PENWIDTH] = 5;  // changed elsewhere, unsaved
         closer ? Click(closer) : (void)SendMessageA(hwndOptions, WM_CLOSE, 0, 0);
         EXPECT_FALSE(Visible(hwndOptions));
-        EXPECT_EQ(WindowRect(hwndDock).top == 0, closer == IDC_CANCEL) << closer;  // the close box keeps the bottom
+        EXPECT_EQ(WindowRect(dock.hwndDock).top == 0, closer == IDC_CANCEL)
+            << closer;  // the close box keeps the bottom
         EXPECT_EQ(opts[IDOPTS_HOTKEYCTRL] == 0 && opts[IDOPTS_PENWIDTH] != 5, closer == IDC_CANCEL) << closer;
         EXPECT_EQ(SettingsFile(), saved);
     }

@@ -16,39 +16,40 @@ int PumpFor(DWORD ms) {
         if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
             Sleep(1);
         else
-            paints += msg.message == WM_PAINT && msg.hwnd == hwndOverlay, DispatchMessageA(&msg);
+            paints += msg.message == WM_PAINT && msg.hwnd == canvas.hwndOverlay, DispatchMessageA(&msg);
     return paints;
 }
 
 TEST(Paint, HeldRepaintPenSegmentAndPreviewsThatEqualTheirRecords) {
-    StartProgramOnce(), PumpFor(50), SetOptionTableDefaults(), FreshDrawing(TOOL_PEN), FillBackground(hdcBase);
+    StartProgramOnce(), PumpFor(50), SetOptionTableDefaults(), FreshDrawing(TOOL_PEN), FillBackground(canvas.hdcBase);
     opts[IDOPTS_OPACITY] = 5, opts[IDOPTS_PENWIDTH] = 5, opts[IDOPTS_SHAPEWIDTH] = 3;
     AppendAnnotation(MakeShapeRecord(ANNOT_RECT, {100, 100}, {160, 160}));
-    FillRect(hdcOverlay, &rectScreen, brushBlack), buttonDown = true, InvalidateRect(hwndOverlay, nullptr, FALSE);
+    FillRect(canvas.hdcOverlay, &canvas.rectScreen, canvas.brushBlack),
+        buttonDown = true, InvalidateRect(canvas.hwndOverlay, nullptr, FALSE);
     EXPECT_TRUE(PumpFor(300) <= 2 &&
-                PixelRgb(hdcOverlay, 5, 5) == 0);                 // no busy WM_PAINT loop while the button is down
-    SendMessageA(hwndOverlay, WM_LBUTTONUP, 0, 0), PumpFor(300);  // the release repaints
+                PixelRgb(canvas.hdcOverlay, 5, 5) == 0);  // no busy WM_PAINT loop while the button is down
+    SendMessageA(canvas.hwndOverlay, WM_LBUTTONUP, 0, 0), PumpFor(300);  // the release repaints
     const unsigned ink = PixelRgbOf(CurrentInkColor());
-    EXPECT_TRUE(PixelRgb(hdcOverlay, 5, 5) == 0xFFFFFF && PixelRgb(hdcOverlay, 130, 130) == ink);
+    EXPECT_TRUE(PixelRgb(canvas.hdcOverlay, 5, 5) == 0xFFFFFF && PixelRgb(canvas.hdcOverlay, 130, 130) == ink);
     CopyBaseToBack(), DrawPenSegment({100, 300}, {200, 300});  // 5 px wide, with round caps, onto the frame
-    EXPECT_TRUE(PixelRgb(hdcBack, 150, 301) == ink && PixelRgb(hdcBack, 98, 300) == ink &&
-                PixelRgb(hdcBack, 150, 305) == 0xFFFFFF);
+    EXPECT_TRUE(PixelRgb(canvas.hdcBack, 150, 301) == ink && PixelRgb(canvas.hdcBack, 98, 300) == ink &&
+                PixelRgb(canvas.hdcBack, 150, 305) == 0xFFFFFF);
     // The preview of every tool, filled or not, dragged three ways, is crossed
     // out (XOR) by the record it becomes, leaving nothing.
     const Point32 p{400, 300};
-    FillBackground(hdcBase);
+    FillBackground(canvas.hdcBase);
     for (int tool = TOOL_HIGHLIGHTER; tool <= TOOL_ARROW; ++tool)
         for (int fill : {0, 1})
             for (Point32 c : {Point32{200, 180}, Point32{430, 390}, Point32{400, 390}}) {
                 Canvas preview(300, 250, 0);
                 opts[IDOPTS_FILL] = fill, CopyBaseToBack(), DrawToolPreview(tool, {p.x, p.y}, {c.x, c.y});
-                BitBlt(preview.dc(), 0, 0, 300, 250, hdcBack, 150, 150, SRCCOPY);
+                BitBlt(preview.dc(), 0, 0, 300, 250, canvas.hdcBack, 150, 150, SRCCOPY);
                 const int drawn = preview.CountNot(0xFFFFFF, 0, 0, 300, 250);
                 ClearAnnotations(), CopyBaseToBack();
                 AppendAnnotation(tool == TOOL_HIGHLIGHTER ? MakeHighlighterRecord(p, c)
                                                           : MakeShapeRecord(uint8_t(tool), p, c));
-                RenderAnnotations(hdcBack, -1, -1);
-                BitBlt(preview.dc(), 0, 0, 300, 250, hdcBack, 150, 150, SRCINVERT);
+                RenderAnnotations(canvas.hdcBack, -1, -1);
+                BitBlt(preview.dc(), 0, 0, 300, 250, canvas.hdcBack, 150, 150, SRCINVERT);
                 EXPECT_TRUE(preview.CountNot(0, 0, 0, 300, 250) == 0 && (drawn > 0 || c.x == p.x))
                     << "tool " << tool << " fill " << fill << " to " << c.x << "," << c.y;
             }

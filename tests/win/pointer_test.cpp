@@ -54,7 +54,7 @@ TEST(Pointer, MovesMarksAndTheEraser) {
     for (auto [mark, x] : {std::pair{1, 100}, std::pair{1, 160}, std::pair{5, 220}, std::pair{0, 280}})
         opts[IDOPTS_MARK] = mark, Click(x, 600);
     char shown[8] = "";  // the number edit shows the next number
-    GetWindowTextA(hwndNumber, shown, sizeof shown);
+    GetWindowTextA(dock.hwndNumber, shown, sizeof shown);
     EXPECT_EQ((Ints{annotations[0].markNumber, annotations[1].markNumber, annotations[3].markNumber,
                     int(history.size()), ParseMarkerNumber(shown)}),
               (Ints{1, 2, 3, 4, 4}));

@@ -76,20 +76,20 @@ private:
 // there is no reference of the canvas's size. Writes the reference instead
 // when QC_WRITE_REFERENCES is set, and the differing picture beside the test
 // exe for a look when they differ.
-inline int DifferencesFromReference(const Canvas& canvas, const std::string& name, int tolerance = 24) {
+inline int DifferencesFromReference(const Canvas& picture, const std::string& name, int tolerance = 24) {
     const std::string reference = std::string(QC_SOURCE_DIR) + "/tests/win/reference/" + name + ".png";
-    if (std::getenv("QC_WRITE_REFERENCES")) return canvas.SavePng(reference) ? 0 : -1;
+    if (std::getenv("QC_WRITE_REFERENCES")) return picture.SavePng(reference) ? 0 : -1;
     GpBitmap* bitmap = nullptr;
     UINT w = 0, h = 0;
     GdipCreateBitmapFromFile(WidePath(reference).c_str(), &bitmap);
     ImageOwner owner(bitmap);
     if (bitmap) GdipGetImageWidth(bitmap, &w), GdipGetImageHeight(bitmap, &h);
-    if (!bitmap || int(w) != canvas.width() || int(h) != canvas.height()) return -1;
-    Canvas expected(canvas.width(), canvas.height(), 0);
+    if (!bitmap || int(w) != picture.width() || int(h) != picture.height()) return -1;
+    Canvas expected(picture.width(), picture.height(), 0);
     GraphicsOwner graphics;
     GdipCreateFromHDC(expected.dc(), graphics.out());
     GdipDrawImageRectI(graphics.get(), bitmap, 0, 0, w, h);
-    const std::vector<uint32_t> got = canvas.Pixels(), want = expected.Pixels();
+    const std::vector<uint32_t> got = picture.Pixels(), want = expected.Pixels();
     int differing = 0;
     for (size_t i = 0; i < got.size(); ++i)
         for (int shift : {0, 8, 16})
@@ -97,6 +97,6 @@ inline int DifferencesFromReference(const Canvas& canvas, const std::string& nam
                 ++differing;
                 break;
             }
-    if (differing) canvas.SavePng(name + ".actual.png");
+    if (differing) picture.SavePng(name + ".actual.png");
     return differing;
 }

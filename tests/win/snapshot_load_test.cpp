@@ -16,27 +16,28 @@ TEST_F(SnapshotTest, LoadedPicturesReplaceTheDrawing) {
     ASSERT_TRUE(WritePicture(folder + "small.png", 400, 300, Pattern));
     RebuildHistoryMenus(("20240101" + folder + "small.png\r\n").c_str());
     DrawSomethingOnWhiteboard();
-    ShowWindow(hwndOverlay, SW_SHOW);
-    SendMessageA(hwndOverlay, WM_COMMAND, GetMenuItemID(historyGroupMenus[7], 0), 0);
+    ShowWindow(canvas.hwndOverlay, SW_SHOW);
+    SendMessageA(canvas.hwndOverlay, WM_COMMAND, GetMenuItemID(historyGroupMenus[7], 0), 0);
     PumpMessages();
-    EXPECT_EQ(PixelRgb(hdcBack, 100, 50), Pattern(100, 50));
+    EXPECT_EQ(PixelRgb(canvas.hdcBack, 100, 50), Pattern(100, 50));
     EXPECT_TRUE(opts[IDOPTS_WHITEBOARD] == 0 && annotations.empty() && history.empty());
     std::vector<uint32_t> expected;
     for (int y = 0; y < ScreenHeight(); ++y)
         for (int x = 0; x < ScreenWidth(); ++x) expected.push_back(x < 400 && y < 300 ? Pattern(x, y) : 0u);
-    EXPECT_TRUE(SurfacePicture(hdcCapture) == expected);
+    EXPECT_TRUE(SurfacePicture(canvas.hdcCapture) == expected);
     const int w = ScreenWidth(), h = ScreenHeight();
     ASSERT_TRUE(WritePicture(folder + "wide.png", 2 * w, h / 2, [&](int x, int) { return x < w ? 0xFF0000u : 0xFFu; }));
     LoadBackgroundImage(folder + "wide.png");
     for (int y : {0, h / 2 - 1})
         for (int x : {0, w / 2 - 3, w / 2 + 3, w - 1})
-            EXPECT_EQ(SurfacePixel(hdcCapture, x, y), x < w / 2 ? 0xFF0000u : 0xFFu);
-    EXPECT_EQ(SurfacePixel(hdcCapture, 10, h / 2), 0u);  // black below
+            EXPECT_EQ(SurfacePixel(canvas.hdcCapture, x, y), x < w / 2 ? 0xFF0000u : 0xFFu);
+    EXPECT_EQ(SurfacePixel(canvas.hdcCapture, 10, h / 2), 0u);  // black below
     ASSERT_TRUE(WriteFileReplacing(folder + "not a picture.png", "these bytes are no picture"));
-    const std::vector<uint32_t> before = SurfacePicture(hdcCapture);
+    const std::vector<uint32_t> before = SurfacePicture(canvas.hdcCapture);
     DrawSomethingOnWhiteboard(), recordedMessages.clear();
     for (const char* name : {"not a picture.png", "deleted.png"}) LoadBackgroundImage(folder + name);
-    EXPECT_TRUE(SurfacePicture(hdcCapture) == before && opts[IDOPTS_WHITEBOARD] == 1 && annotations.size() == 1u);
+    EXPECT_TRUE(SurfacePicture(canvas.hdcCapture) == before && opts[IDOPTS_WHITEBOARD] == 1 &&
+                annotations.size() == 1u);
     EXPECT_EQ(recordedMessages.size(), 2u);
 }
 
@@ -49,7 +50,7 @@ static BOOL CALLBACK CancelDialog(HWND window, LPARAM) {
     GetClassNameA(window, cls, sizeof cls);
     if (std::string(cls) != "#32770" || !IsWindowVisible(window)) return TRUE;
     GetWindowTextA(window, title, sizeof title);
-    dialogsSeen.push_back(title + std::string(GetWindow(window, GW_OWNER) == hwndOverlay ? " (overlay)" : ""));
+    dialogsSeen.push_back(title + std::string(GetWindow(window, GW_OWNER) == canvas.hwndOverlay ? " (overlay)" : ""));
     PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
     return FALSE;
 }
@@ -60,7 +61,7 @@ static void CALLBACK LookForDialog(HWND, UINT, UINT_PTR, DWORD) {
 TEST_F(SnapshotTest, F2AndF3OpenTheDialogsAndCancellingChangesNothing) {
     const UINT_PTR timer = SetTimer(nullptr, 0, 300, LookForDialog);
     opts[IDOPTS_WHITEBOARD] = 1;
-    for (WPARAM key : {VK_F2, VK_F3}) SendMessageA(hwndOverlay, WM_KEYDOWN, key, 1);
+    for (WPARAM key : {VK_F2, VK_F3}) SendMessageA(canvas.hwndOverlay, WM_KEYDOWN, key, 1);
     KillTimer(nullptr, timer);
     EXPECT_EQ(dialogsSeen, (std::vector<std::string>{"Save a snapshot of the current screen (overlay)",
                                                      "Load a snapshot (overlay)"}));

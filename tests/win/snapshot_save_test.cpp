@@ -19,10 +19,10 @@ TEST_F(SnapshotTest, SavedFilesHoldTheComposedPictureInTheFormatTheirNameAsks) {
         EXPECT_EQ(ReadFileBytes(path).substr(0, strlen(signature)), signature) << name;
         EXPECT_EQ(TodayTop(), path);
         if (signature[0] == '\xFF') continue;  // the lossless formats come back exactly
-        const std::vector<uint32_t> composed = SurfacePicture(hdcBase);
+        const std::vector<uint32_t> composed = SurfacePicture(canvas.hdcBase);
         LoadBackgroundImage(path);
-        EXPECT_TRUE(SurfacePicture(hdcCapture) == composed) << name;
-        EXPECT_EQ(SurfacePixel(hdcCapture, 5, 700), Pattern(5, 700)) << name;
+        EXPECT_TRUE(SurfacePicture(canvas.hdcCapture) == composed) << name;
+        EXPECT_EQ(SurfacePixel(canvas.hdcCapture, 5, 700), Pattern(5, 700)) << name;
     }
     // A path longer than MAX_PATH is written and listed whole.
     std::string deep = folder;

@@ -22,7 +22,7 @@ size_t CommittedBytes() {
 void Round(const char* name, const std::vector<Annotation>& records, const std::string& path) {
     DWORD t[5] = {GetTickCount()};
     for (const Annotation& r : records) AppendAnnotation(r), RecordAdd(AnnotationCount() - 1);
-    RenderAnnotations(hdcBase, -1, -1);
+    RenderAnnotations(canvas.hdcBase, -1, -1);
     t[1] = GetTickCount();
     while (Undo()) {
     }

@@ -10,15 +10,15 @@ namespace {
 constexpr int SIZE_8 = 0, SIZE_20 = 5, SIZE_48 = 7;  // positions in the size list
 void ClickAway() { Click(1200, 780); }
 void DoubleClick(int x, int y, int jitter = 0) {  // the last release `jitter` pixels to the right
-    Press(x, y), Release(), SendMessageA(hwndOverlay, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(x, y));
+    Press(x, y), Release(), SendMessageA(canvas.hwndOverlay, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(x, y));
     MoveTo(x + jitter, y), Release();
 }
 void Type(const char* keys) {
     for (; *keys; ++keys) SendMessageA(textEdit, WM_CHAR, static_cast<unsigned char>(*keys), 1);
 }
 void ChooseText(int size, int face, int row, int col) {  // in the text bar, and the text colour
-    Choose(hwndFontSize, size), Choose(hwndFontFace, face), opts[IDOPTS_TEXTCOLORROW] = row,
-                                                            opts[IDOPTS_TEXTCOLORCOL] = col;
+    Choose(dock.hwndFontSize, size), Choose(dock.hwndFontFace, face), opts[IDOPTS_TEXTCOLORROW] = row,
+                                                                      opts[IDOPTS_TEXTCOLORCOL] = col;
 }
 void Fresh() { FreshDrawing(TOOL_RECT), opts[IDOPTS_FONT] = 0, opts[IDOPTS_FONTSIZE] = 14, MakeTextFont(); }
 
@@ -33,7 +33,7 @@ TEST(Text, OnlyFilledShapesOpenAndAJitteryDoubleClickCommitsNothing) {
     for (POINT p : {POINT{100, 150}, POINT{200, 150}, POINT{500, 150}, POINT{200, 403}, POINT{700, 150},
                     POINT{220, 610}, POINT{900, 300}})
         DoubleClick(p.x, p.y, 3);
-    EXPECT_TRUE(shapeText == -1 && !Visible(textEdit) && !Visible(textBar) && AnnotationCount() == 5 &&
+    EXPECT_TRUE(shapeText == -1 && !Visible(textEdit) && !Visible(dock.textBar) && AnnotationCount() == 5 &&
                 history.size() == 4);
     DoubleClick(300, 650, 3);  // with the current text settings, unrecorded
     const RECT edit = WindowRect(textEdit);
@@ -55,10 +55,10 @@ TEST(Text, EachOpeningRecordsOneStepThatUndoRestoresAndTextKeepsItsOwnLook) {
     ASSERT_TRUE(Undo());
     EXPECT_EQ((Ints{r.text == "old", r.fontSize, r.fontIndex, r.textColorRow, r.textColorCol}), (Ints{1, 20, 1, 0, 2}));
     ChooseText(SIZE_8, 0, 0, 1), DoubleClick(200, 200);  // the bar and the edit take the record's own look
-    EXPECT_EQ(
-        (Ints{GetWindowTextLengthA(textEdit), int(SendMessageA(hwndFontSize, CB_GETCURSEL, 0, 0)),
-              int(SendMessageA(hwndFontFace, CB_GETCURSEL, 0, 0)), opts[IDOPTS_FONTSIZE], opts[IDOPTS_TEXTCOLORCOL]}),
-        (Ints{3, SIZE_20, 1, 20, 2}));
+    EXPECT_EQ((Ints{GetWindowTextLengthA(textEdit), int(SendMessageA(dock.hwndFontSize, CB_GETCURSEL, 0, 0)),
+                    int(SendMessageA(dock.hwndFontFace, CB_GETCURSEL, 0, 0)), opts[IDOPTS_FONTSIZE],
+                    opts[IDOPTS_TEXTCOLORCOL]}),
+              (Ints{3, SIZE_20, 1, 20, 2}));
     ClickAway();  // a commit after an undo starts a new history
     EXPECT_EQ((Ints{undoneCount, int(history.size()), history.back().type}), (Ints{0, 1, HISTORY_TEXT}));
 }
@@ -85,7 +85,7 @@ TEST(Text, TypedLinesGrowTheBoxLongTextIsCutAndClosingWithoutCommitKeepsTheRecor
     std::string lines;  // the edit's notifications change nothing once it is closed
     for (int i = 0; i < 60; ++i) lines += "x\r\n";
     SetWindowTextA(textEdit, lines.c_str());
-    SendMessageA(hwndOverlay, WM_COMMAND, MAKEWPARAM(0, EN_CHANGE), reinterpret_cast<LPARAM>(textEdit));
+    SendMessageA(canvas.hwndOverlay, WM_COMMAND, MAKEWPARAM(0, EN_CHANGE), reinterpret_cast<LPARAM>(textEdit));
     EXPECT_EQ(annotations[1].cy, 500);
 }
 
