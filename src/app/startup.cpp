@@ -1,6 +1,5 @@
 // Start-up: every long-lived object of the program is made here once, in a
 // fixed order, and kept until the process ends.
-#include "core/options.h"
 #include "app/startup.h"
 
 #include <commctrl.h>
@@ -11,6 +10,7 @@
 #include "app/overlay_proc.h"
 #include "canvas/canvas.h"
 #include "core/dock_scale.h"
+#include "core/options.h"
 #include "dock/dock.h"
 #include "features/last_drawing.h"
 #include "features/options_dialog.h"

@@ -2,11 +2,11 @@
 // next number on it, and each row of the font face list previews its face.
 #include <vector>
 
-#include "render/marks.h"
 #include "core/options.h"
 #include "canvas/canvas.h"
 #include "dock/dock.h"
 #include "core/dock_scale.h"
+#include "render/marks.h"
 #include "win/gdi_owner.h"
 #include "render/render.h"
 

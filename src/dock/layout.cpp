@@ -6,8 +6,8 @@
 #include <initializer_list>
 #include <vector>
 
-#include "core/options.h"
 #include "canvas/canvas.h"
+#include "core/options.h"
 #include "dock/dock.h"
 #include "core/dock_scale.h"
 #include "render/render.h"

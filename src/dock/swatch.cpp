@@ -6,8 +6,8 @@
 
 #include <algorithm>
 
-#include "core/options.h"
 #include "canvas/canvas.h"
+#include "core/options.h"
 #include "dock/dock.h"
 #include "win/gdi_owner.h"
 

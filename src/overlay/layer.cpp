@@ -9,9 +9,9 @@
 // size of the screen.
 #include <algorithm>
 
-#include "core/options.h"
 #include "canvas/canvas.h"
 #include "core/hitbounds.h"
+#include "core/options.h"
 #include "overlay/overlay.h"
 #include "render/render.h"
 

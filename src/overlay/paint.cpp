@@ -2,8 +2,8 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "core/options.h"
 #include "canvas/canvas.h"
+#include "core/options.h"
 #include "overlay/overlay.h"
 #include "render/render.h"
 

@@ -4,8 +4,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "core/options.h"
 #include "canvas/canvas.h"
+#include "core/options.h"
 #include "dock/dock.h"
 #include "core/history.h"
 #include "render/hittest.h"

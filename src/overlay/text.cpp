@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "core/options.h"
 #include "canvas/canvas.h"
+#include "core/options.h"
 #include "dock/dock.h"
 #include "core/dock_scale.h"
 #include "core/history.h"

@@ -1,13 +1,13 @@
 // The files beside the exe that the renderer draws with: the twelve mark
 // pictures, loaded at start-up and again when the overlay's scale changes,
 // and the three handwriting fonts.
-#include "core/options.h"
 #include "render/marks.h"
 
 #include <string>
 
 #include "canvas/canvas.h"
 #include "core/dock_scale.h"
+#include "core/options.h"
 #include "win/program.h"
 #include "win/text.h"
 
