@@ -224,8 +224,8 @@ static void MakeDockFonts() {
 static void SetListRowHeights() {
     for (HWND list : {hwndMarks, hwndFontFace}) {
         const bool fontList = list == hwndFontFace;
-        SendMessageA(list, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), ListRowHeight(fontList, true));
-        SendMessageA(list, CB_SETITEMHEIGHT, 0, ListRowHeight(fontList, false));
+        SendMessageA(list, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), ListRowHeight(fontList, true, overlayDpi));
+        SendMessageA(list, CB_SETITEMHEIGHT, 0, ListRowHeight(fontList, false, overlayDpi));
     }
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/app.h"
+#include "core/dock_steps.h"
 #include "dock/dock.h"
 #include "dock/dock_scale.h"
 #include "model/annotation.h"
@@ -17,15 +18,8 @@
 #include "snapshots/last_drawing_win.h"
 #include "snapshots/snapshots.h"
 
-constexpr int MARKER_DIGITS = 3;
 // The Snapshots button's left edge within the menu toolbar, at 100 %.
 constexpr int SNAPSHOT_MENU_OFFSET = 77;
-
-int ParseMarkerNumber(const char* text) {
-    int number = 0;
-    for (int i = 0; i < MARKER_DIGITS && text[i] >= '0' && text[i] <= '9'; ++i) number = number * 10 + (text[i] - '0');
-    return number;
-}
 
 static void OnNumberChanged() {
     const int length = GetWindowTextLengthA(hwndNumber);
@@ -99,18 +93,13 @@ static void OnCommand(WPARAM wParam, LPARAM lParam) {
     if (sender == hwndMenuBar) OnMenuButton(LOWORD(wParam));
 }
 
-int ListRowHeight(bool fontList, bool selectionField) {
-    const int height = fontList ? (selectionField ? 18 : 26) : (selectionField ? 31 : 41);
-    return ScaleToDpi(height, overlayDpi);
-}
-
 // Fixed-height lists are measured once, while each is created; the parent
 // tells which list asks.
 static void OnMeasureItem(HWND hwnd, MEASUREITEMSTRUCT* item) {
     const bool selectionField = item->itemID == static_cast<UINT>(-1);
     const bool fontList = hwnd == textBar;
     item->itemWidth = ScaleToDpi(fontList ? 330 : 460, overlayDpi);
-    item->itemHeight = ListRowHeight(fontList, selectionField);
+    item->itemHeight = ListRowHeight(fontList, selectionField, overlayDpi);
 }
 
 LRESULT CALLBACK DockWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -6,16 +6,18 @@
 
 namespace {
 
-// Dock width per tool (pen 1, highlighter 2, shapes 4, eraser 8), height and
-// picture set at each scale: at 96 the sizes the dock has always had.
+// Dock width per tool (pen 1, highlighter 2, shapes 4, eraser 8), height,
+// picture set and the row heights of the owner-drawn lists (font field, font
+// row, mark field, mark row) at each scale: at 96 the sizes the dock has
+// always had.
 struct Row {
-    int dpi, widths[4], height, picture;
+    int dpi, widths[4], height, picture, listRows[4];
 };
 constexpr Row TABLE[] = {
-    {96, {448, 395, 597, 328}, 51, 100},
-    {120, {560, 494, 746, 410}, 64, 100},
-    {144, {672, 593, 896, 492}, 77, 150},
-    {192, {896, 790, 1194, 656}, 102, 200},
+    {96, {448, 395, 597, 328}, 51, 100, {18, 26, 31, 41}},
+    {120, {560, 494, 746, 410}, 64, 100, {23, 33, 39, 51}},
+    {144, {672, 593, 896, 492}, 77, 150, {27, 39, 47, 62}},
+    {192, {896, 790, 1194, 656}, 102, 200, {36, 52, 62, 82}},
 };
 
 // Besides the table, for every tool at every scale: what the dock shows lies
@@ -24,8 +26,9 @@ constexpr Row TABLE[] = {
 // swap at any scale.
 TEST(DockScale, LayoutAtEveryScale) {
     EXPECT_EQ(ScaleToDpi(-51, 144), -77);  // halves round away from zero
-    for (const auto& [dpi, widths, height, picture] : TABLE) {
+    for (const auto& [dpi, widths, height, picture, listRows] : TABLE) {
         for (int i = 0; i < 4; ++i) EXPECT_EQ(DockWidthForTool(1 << i, dpi), widths[i]) << dpi;
+        for (int i = 0; i < 4; ++i) EXPECT_EQ(ListRowHeight(i < 2, i % 2 == 0, dpi), listRows[i]) << "list row " << i;
         EXPECT_EQ(DockHeight(dpi), height) << dpi;
         EXPECT_EQ(PictureScaleForDpi(dpi), picture) << dpi;
         EXPECT_EQ(DockLeft(1920, dpi), 960 - 240 * dpi / 96) << dpi;

@@ -8,6 +8,7 @@
 #include <commctrl.h>
 
 #include "app/app.h"
+#include "core/dock_steps.h"
 #include "dock/dock.h"
 #include "model/annotation.h"
 #include "model/history.h"
