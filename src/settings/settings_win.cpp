@@ -125,7 +125,7 @@ static void CheckDialogButton(int id, bool checked) {
 // Shows the loaded options in every control that displays one. Values that
 // select a list item are taken through OptValue, so a damaged file selects
 // the default item rather than none or a wrong one.
-static void ApplySettingsToControls() {
+void ApplySettingsToControls() {
     SelectItem(hwndPenSize, OptValue(IDOPTS_PENWIDTH) - 1);
     SelectItem(hwndShapeWidth, OptValue(IDOPTS_SHAPEWIDTH) - 1);
     SelectItem(hwndOpacity, OptValue(IDOPTS_OPACITY) - 1);

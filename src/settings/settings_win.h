@@ -18,6 +18,10 @@ void LoadSettings();
 // a failed write leaves the previous file in place and is reported.
 bool SaveSettings();
 
+// Shows the option table in the dock, the text bar and the options dialog,
+// as a load does; it puts the dock at the top and the whiteboard off.
+void ApplySettingsToControls();
+
 // A new empty file beside `target` (its name followed by a unique suffix),
 // created exclusively, so that no file the program did not make is ever
 // overwritten; its path, or an empty string when none could be made.

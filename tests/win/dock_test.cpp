@@ -4,15 +4,16 @@
 
 #include <string>
 
+#include "gestures.h"
 #include "render/render.h"
 #include "render_canvas.h"
-#include "gestures.h"
 
 namespace {
 
-void ClickButton(HWND b) {
-    SendMessageA(GetParent(b), WM_COMMAND, MAKEWPARAM(0, BN_CLICKED), reinterpret_cast<LPARAM>(b));
-}
+using Dock = DrawingTest;
+
+void Click(HWND button) { SendMessageA(GetParent(button), WM_COMMAND, MAKEWPARAM(0, BN_CLICKED), LPARAM(button)); }
+
 // The tool controls shown (lower case) and their captions (upper case).
 std::string Shown() {
     const HWND controls[] = {hwndcolor,  hwndPenSize, hwndShapeWidth, hwndOpacity,
@@ -23,75 +24,107 @@ std::string Shown() {
     return shown;
 }
 
-TEST(Dock, EachToolSizesTheDockAndShowsItsControls) {
-    FreshDrawing(TOOL_PEN);
-    const struct {
-        int tool, width;
-        const char* shown;
-    } cases[] = {{TOOL_ERASER, 328, "       e       E"},      {TOOL_PEN, 448, "cs o    CS O    "},
-                 {TOOL_HIGHLIGHTER, 395, "cs      CS      "}, {TOOL_RECT, 597, "c wof   C WOFT  "},
-                 {TOOL_ROUNDRECT, 597, "c wof   C WOFT  "},   {TOOL_ELLIPSE, 597, "c wof   C WOFT  "},
-                 {TOOL_ARROW, 448, "c wo    C WO    "},       {TOOL_MARK, 448, "     mn       N "},
-                 {TOOL_PEN, 448, "cs o    CS O    "}};
-    for (const auto& c : cases) {
-        ClickTool(c.tool);
-        const RECT r = WindowRect(hwndDock);
-        EXPECT_TRUE(opts[IDOPTS_TOOL] == c.tool && r.right - r.left == c.width && Shown() == c.shown)
-            << c.tool << " " << Shown();
+// A click on a tool button (button i is tool i + 1) lays the dock out.
+TEST_F(Dock, EachToolButtonShowsTheControlsOfItsTool) {
+    const char* const shown[] = {"cs o    CS O    ", "cs      CS      ", "c wof   C WOFT  ", "c wof   C WOFT  ",
+                                 "c wof   C WOFT  ", "c wo    C WO    ", "     mn       N ", "       e       E"};
+    for (int tool = TOOL_ERASER; tool >= TOOL_PEN; --tool) {
+        SendMessageA(hwndTools, TB_CHECKBUTTON, tool - 1, TRUE);
+        SendMessageA(hwndDock, WM_COMMAND, MAKEWPARAM(tool - 1, BN_CLICKED), LPARAM(hwndTools));
+        EXPECT_EQ(Shown(), shown[tool - 1]) << "controls shown for tool " << tool;
     }
 }
 
-// The lists, the fill box and the number edit reach the options; Erase All
-// leaves nothing to undo or redo; the Options menu's choices act (its edge
-// choice moves the dock to the other edge and back); autohide.
-TEST(Dock, ControlsMenuEdgeAndAutohideAct) {
-    FreshDrawing(TOOL_RECT);
-    Choose(hwndPenSize, 4), Choose(hwndShapeWidth, 6), Choose(hwndOpacity, 1), Choose(hwndFontFace, 5),
-        Choose(hwndFontSize, 6);
-    SendMessageA(hwndFilled, BM_SETCHECK, BST_UNCHECKED, 0), ClickButton(hwndFilled);
+// A choice gives the keys back to the overlay.
+TEST_F(Dock, EachListReachesItsOption) {
+    const std::tuple<const char*, HWND, int, int, int> rows[] = {
+        {"pen size", hwndPenSize, 4, IDOPTS_PENWIDTH, 5},    {"shape width", hwndShapeWidth, 6, IDOPTS_SHAPEWIDTH, 7},
+        {"opacity", hwndOpacity, 1, IDOPTS_OPACITY, 2},      {"font face", hwndFontFace, 5, IDOPTS_FONT, 5},
+        {"font size", hwndFontSize, 6, IDOPTS_FONTSIZE, 26}, {"mark", hwndMarks, 11, IDOPTS_MARK, 11}};
+    for (const auto& [name, list, index, option, value] : rows) {
+        SetFocus(hwndDock);
+        Choose(list, index);
+        EXPECT_EQ(opts[option], value) << name;
+        EXPECT_EQ(GetFocus(), hwndOverlay) << "the window with the keys after a choice of " << name;
+    }
+}
+
+TEST_F(Dock, TheTextFontTakesTheChosenFaceAndSize) {
+    Choose(hwndFontFace, 5);
+    Choose(hwndFontSize, 6);
     LOGFONTA font{};
     GetObjectA(fontText, sizeof font, &font);
-    EXPECT_EQ((Ints{opts[IDOPTS_PENWIDTH], opts[IDOPTS_SHAPEWIDTH], opts[IDOPTS_OPACITY], opts[IDOPTS_FONT],
-                    opts[IDOPTS_FONTSIZE], opts[IDOPTS_FILL], font.lfHeight, GetFocus() == hwndOverlay}),
-              (Ints{5, 7, 2, 5, 26, 0, FontHeightForPoints(26), 1}));
-    EXPECT_STREQ(font.lfFaceName, "Tahoma");
-    SendMessageA(hwndFontSize, CB_SETCURSEL, WPARAM(-1), 0),
-        ApplyDockControls();  // no zero-point font from an empty choice
-    EXPECT_EQ(opts[IDOPTS_FONTSIZE], 26);
-    for (int mark : {3, 0, 2, 11}) {  // only the numbered marks enable the number edit
-        Choose(hwndMarks, mark);
-        EXPECT_EQ(IsWindowEnabled(hwndNumber) != 0, mark < 3) << mark;
-    }
-    SetWindowTextA(hwndNumber, ""), SendMessageA(hwndNumber, WM_CHAR, '4', 0),
-        SendMessageA(hwndNumber, WM_CHAR, 'x', 0);
-    EXPECT_EQ((Ints{opts[IDOPTS_MARK], markerNumber, ParseMarkerNumber("12345"), ParseMarkerNumber("9\r\n9")}),
-              (Ints{11, 4, 123, 9}));
-    for (int i = 0; i < 3; ++i) AppendAnnotation(MakeShapeRecord(ANNOT_RECT, {10, 10}, {100, 100})), RecordAdd(i);
-    Undo(), ClickButton(hwndEraseAll);
-    EXPECT_TRUE(annotations.empty() && history.empty() && undoneCount == 0 && !Redo() && !Undo());
-    const int top = opts[IDOPTS_DOCKTOP], whiteboard = opts[IDOPTS_WHITEBOARD], bottom = ScreenHeight() - 52;
-    RunDockMenuChoice(DOCK_MENU_EDGE), RunDockMenuChoice(DOCK_MENU_WHITEBOARD), RunDockMenuChoice(0);
-    const RECT flipped = WindowRect(hwndDock);
-    EXPECT_TRUE(opts[IDOPTS_DOCKTOP] == 1 - top && opts[IDOPTS_WHITEBOARD] != whiteboard && Visible(hwndOverlay));
-    RunDockMenuChoice(DOCK_MENU_EDGE);
-    const RECT back = WindowRect(hwndDock);
-    EXPECT_TRUE(opts[IDOPTS_DOCKTOP] == top && flipped.top == (top ? bottom : 0) && back.top == (top ? 0 : bottom) &&
-                back.left == flipped.left);
-    SetCursorPos(back.left + 5, back.bottom + 300);  // away from the dock: hidden on the 14th tick
-    opts[IDOPTS_AUTOHIDE] = 1, dockHideTimer = 0;
-    for (int tick = 1; tick <= 13; ++tick) DockAutohideTick();
-    EXPECT_TRUE(IsWindowVisible(hwndDock));
-    DockAutohideTick();
-    EXPECT_FALSE(IsWindowVisible(hwndDock));
-    SetCursorPos(back.left + 100, back.top + 20), DockAutohideTick();  // back over it: shown at once
-    EXPECT_TRUE(IsWindowVisible(hwndDock) && dockHideTimer == 0);
-    RunDockMenuChoice(DOCK_MENU_HIDE), RunDockMenuChoice(DOCK_MENU_EXIT);
-    EXPECT_TRUE(!IsWindowVisible(hwndOverlay) && !IsWindowVisible(hwndDock) && exitRequested == 1);
-    exitRequested = 0, opts[IDOPTS_AUTOHIDE] = 0;
+    EXPECT_STREQ(font.lfFaceName, "Tahoma") << "face";
+    EXPECT_EQ(font.lfHeight, FontHeightForPoints(26)) << "height";
 }
 
-// Owner-drawn rows: numbered marks carry a red caption, the font rows are
-// blue when selected and black otherwise. Returns the pixels of `wanted`.
+TEST_F(Dock, NoSizeChosenKeepsTheFontSize) {
+    Choose(hwndFontSize, 6);
+    Choose(hwndFontSize, -1);
+    EXPECT_EQ(opts[IDOPTS_FONTSIZE], 26) << "font size";
+}
+
+TEST_F(Dock, OnlyTheNumberedMarksEnableTheNumberField) {
+    for (int mark : {3, 0, 2, 11}) {
+        Choose(hwndMarks, mark);
+        EXPECT_EQ(IsWindowEnabled(hwndNumber) != 0, mark < 3) << "number field enabled for mark " << mark;
+    }
+}
+
+// The field takes digits only.
+TEST_F(Dock, TypingInTheNumberFieldSetsTheNextMarkNumber) {
+    SetWindowTextA(hwndNumber, "");
+    for (char typed : {'4', 'x'}) SendMessageA(hwndNumber, WM_CHAR, typed, 0);
+    EXPECT_EQ(markerNumber, 4) << "next mark number";
+}
+
+TEST_F(Dock, EraseAllLeavesNothingToUndoOrRedo) {
+    for (int i = 0; i < 3; ++i) {
+        AppendAnnotation(MakeShapeRecord(ANNOT_RECT, {10, 10}, {100, 100}));
+        RecordAdd(i);
+    }
+    Undo();
+    Click(hwndEraseAll);
+    EXPECT_EQ(AnnotationCount(), 0) << "records";
+    EXPECT_EQ(history.size(), 0u) << "steps";
+}
+
+// The dock keeps its left edge.
+TEST_F(Dock, TheEdgeChoiceMovesTheDockToTheOtherEdgeAndBack) {
+    const RECT before = WindowRect(hwndDock);
+    RunDockMenuChoice(DOCK_MENU_EDGE);
+    EXPECT_EQ(WindowRect(hwndDock).top, opts[IDOPTS_DOCKTOP] ? 0 : ScreenHeight() - 52) << "top at the other edge";
+    EXPECT_NE(WindowRect(hwndDock).top, before.top) << "top moved";
+    RunDockMenuChoice(DOCK_MENU_EDGE);
+    EXPECT_EQ(WindowRect(hwndDock).top, before.top) << "top back";
+    EXPECT_EQ(WindowRect(hwndDock).left, before.left) << "left";
+}
+
+TEST_F(Dock, TheHideAndExitChoicesHideTheOverlayAndAskToExit) {
+    RunDockMenuChoice(DOCK_MENU_HIDE);
+    EXPECT_FALSE(IsWindowVisible(hwndOverlay)) << "overlay shown";
+    EXPECT_EQ(exitRequested, 0) << "exit asked before Exit";
+    RunDockMenuChoice(DOCK_MENU_EXIT);
+    EXPECT_EQ(exitRequested, 1) << "exit asked";
+}
+
+// The timer ticks every 300 ms; the dock hides after 4 s away.
+TEST_F(Dock, AutohideHidesTheDockOnTheFourteenthTickAwayAndShowsItAtOnceOnReturn) {
+    const RECT dock = WindowRect(hwndDock);
+    opts[IDOPTS_AUTOHIDE] = 1;
+    dockHideTimer = 0;
+    SetCursorPos(dock.left + 5, dock.bottom + 300);
+    for (int tick = 1; tick <= 13; ++tick) DockAutohideTick();
+    EXPECT_TRUE(IsWindowVisible(hwndDock)) << "dock shown after 13 ticks away";
+    DockAutohideTick();
+    EXPECT_FALSE(IsWindowVisible(hwndDock)) << "dock shown after 14 ticks away";
+    SetCursorPos(dock.left + 100, dock.top + 20);
+    DockAutohideTick();
+    EXPECT_TRUE(IsWindowVisible(hwndDock)) << "dock shown with the pointer back on it";
+}
+
+// Pixels of colour `wanted` in row `index` of an owner-drawn list, drawn as
+// the list asks its parent to.
 int RowPixels(HWND list, int index, UINT state, COLORREF wanted) {
     Canvas c(460, 41, RGB(0, 255, 0));
     DRAWITEMSTRUCT item{ODT_COMBOBOX, 0, UINT(index), ODA_DRAWENTIRE, state, list, c.dc(), {0, 0, 460, 41}, 0};
@@ -99,40 +132,51 @@ int RowPixels(HWND list, int index, UINT state, COLORREF wanted) {
     return 460 * 41 - c.CountNot(PixelRgbOf(wanted), 0, 0, 460, 41);
 }
 
-TEST(Dock, ListRowsAndSwatchesDrawAndChooseTheirCells) {
-    FreshDrawing(TOOL_PEN);
-    EXPECT_TRUE(RowPixels(hwndMarks, 2, 0, RGB(255, 0, 0)) > 10 && RowPixels(hwndMarks, 3, 0, RGB(255, 0, 0)) == 0);
-    EXPECT_TRUE(RowPixels(hwndFontFace, 7, ODS_SELECTED, RGB(0, 0, 255)) > 10 &&
-                RowPixels(hwndFontFace, 7, 0, RGB(0, 0, 255)) == 0 && RowPixels(hwndFontFace, 7, 0, 0) > 10);
-    // Clicks outside the grid take the nearest edge cell; the text bar's swatch
-    // sets the text colour only; the highlighter takes the column only; the
-    // mark and the eraser ignore the dock's swatch.
-    const struct {
-        int tool;
-        HWND swatch;
-        int x, y;
-        Ints chosen;
-    } cases[] = {
-        {TOOL_ARROW, hwndcolor, 90, 40, {1, 4, 0, 1, 2}}, {TOOL_ARROW, hwndcolor, -3, -2, {0, 0, 0, 1, 2}},
-        {TOOL_PEN, hwndcolor2, 60, 16, {0, 1, 1, 4, 2}},  {TOOL_HIGHLIGHTER, hwndcolor, 45, 25, {0, 1, 0, 1, 3}},
-        {TOOL_MARK, hwndcolor, 60, 20, {0, 1, 0, 1, 2}},  {TOOL_ERASER, hwndcolor, 60, 20, {0, 1, 0, 1, 2}},
-        {TOOL_PEN, hwndcolor, 40, 20, {1, 2, 0, 1, 2}}};  // the last stays chosen
-    for (const auto& c : cases) {
-        ClickTool(c.tool);
-        opts[IDOPTS_PENCOLORROW] = opts[IDOPTS_TEXTCOLORROW] = 0,
-        opts[IDOPTS_PENCOLORCOL] = opts[IDOPTS_TEXTCOLORCOL] = 1;
-        opts[IDOPTS_HLCOLOR] = 2;
-        SendMessageA(c.swatch, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(c.x, c.y));
-        EXPECT_EQ((Ints{opts[IDOPTS_PENCOLORROW], opts[IDOPTS_PENCOLORCOL], opts[IDOPTS_TEXTCOLORROW],
-                        opts[IDOPTS_TEXTCOLORCOL], opts[IDOPTS_HLCOLOR]}),
-                  c.chosen)
-            << c.tool << " at " << c.x << "," << c.y;
+TEST_F(Dock, OnlyTheNumberedMarkRowsCarryARedCaption) {
+    EXPECT_GT(RowPixels(hwndMarks, 2, 0, RGB(255, 0, 0)), 10) << "red pixels of mark row 2";
+    EXPECT_EQ(RowPixels(hwndMarks, 3, 0, RGB(255, 0, 0)), 0) << "red pixels of mark row 3";
+}
+
+TEST_F(Dock, FontRowsAreBlueWhenSelectedAndBlackOtherwise) {
+    EXPECT_GT(RowPixels(hwndFontFace, 7, ODS_SELECTED, RGB(0, 0, 255)), 10) << "blue pixels, selected";
+    EXPECT_EQ(RowPixels(hwndFontFace, 7, 0, RGB(0, 0, 255)), 0) << "blue pixels, not selected";
+    EXPECT_GT(RowPixels(hwndFontFace, 7, 0, RGB(0, 0, 0)), 10) << "black pixels, not selected";
+}
+
+// From ink and text colour (0, 1) and highlighter colour 2: a click outside
+// the grid takes the nearest edge cell; the text bar's swatch sets the text
+// colour only; the highlighter takes the column only; the mark and the eraser
+// ignore the dock's swatch. Rows end with the ink row and column, the text
+// row and column and the highlighter colour after the click.
+TEST_F(Dock, ASwatchClickChoosesTheCellOfTheTool) {
+    const std::tuple<const char*, int, HWND, POINT, std::array<int, 5>> rows[] = {
+        {"arrow, cell (1, 4)", TOOL_ARROW, hwndcolor, {90, 40}, {1, 4, 0, 1, 2}},
+        {"arrow, left of and above the grid", TOOL_ARROW, hwndcolor, {-3, -2}, {0, 0, 0, 1, 2}},
+        {"pen, text bar", TOOL_PEN, hwndcolor2, {60, 16}, {0, 1, 1, 4, 2}},
+        {"highlighter", TOOL_HIGHLIGHTER, hwndcolor, {45, 25}, {0, 1, 0, 1, 3}},
+        {"mark", TOOL_MARK, hwndcolor, {60, 20}, {0, 1, 0, 1, 2}},
+        {"eraser", TOOL_ERASER, hwndcolor, {60, 20}, {0, 1, 0, 1, 2}}};
+    const int chosen[] = {IDOPTS_PENCOLORROW, IDOPTS_PENCOLORCOL, IDOPTS_TEXTCOLORROW, IDOPTS_TEXTCOLORCOL,
+                          IDOPTS_HLCOLOR};
+    const char* const names[] = {"ink row", "ink column", "text row", "text column", "highlighter colour"};
+    for (const auto& [name, tool, swatch, at, after] : rows) {
+        UseTool(tool);
+        for (int i = 0; i < 5; ++i) opts[chosen[i]] = i == 4 ? 2 : i % 2;
+        SendMessageA(swatch, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+        for (int i = 0; i < 5; ++i) EXPECT_EQ(opts[chosen[i]], after[i]) << name << ": " << names[i];
     }
+}
+
+// Cell (row 1, column 2) spans x 29..41, y 15..27.
+TEST_F(Dock, TheSwatchFramesTheChosenCellInBlack) {
+    opts[IDOPTS_PENCOLORROW] = 1;
+    opts[IDOPTS_PENCOLORCOL] = 2;
     RedrawWindow(hwndcolor, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    HDC dc = GetDC(hwndcolor);  // cell (row 1, column 2) spans x 29..41, y 15..27: framed black
-    EXPECT_EQ((Ints{int(PixelRgb(dc, 29, 20)), int(PixelRgb(dc, 30, 20)), int(PixelRgb(dc, 35, 21)),
-                    int(PixelRgb(dc, 7, 7))}),
-              (Ints{0, 0xFFFFFF, int(PixelRgbOf(palette[7])), int(PixelRgbOf(palette[0]))}));
+    HDC dc = GetDC(hwndcolor);
+    EXPECT_EQ(PixelRgb(dc, 29, 20), 0u) << "left edge of the chosen cell";
+    EXPECT_EQ(PixelRgb(dc, 30, 20), 0xFFFFFFu) << "inside its frame";
+    EXPECT_EQ(PixelRgb(dc, 35, 21), PixelRgbOf(palette[7])) << "its middle";
+    EXPECT_EQ(PixelRgb(dc, 7, 7), PixelRgbOf(palette[0])) << "the middle of the first cell";
     ReleaseDC(hwndcolor, dc);
 }
 
