@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
 
 #include "dock/dock_scale.h"
 
@@ -25,14 +26,16 @@ constexpr Row TABLE[] = {
 // exact scaled edge, and controls side by side at 100 % neither overlap nor
 // swap at any scale.
 TEST(DockScale, LayoutAtEveryScale) {
-    EXPECT_EQ(ScaleToDpi(-51, 144), -77);  // halves round away from zero
+    EXPECT_EQ(ScaleToDpi(-51, 144), -77) << "-51 at 150 %: halves round away from zero";
     for (const auto& [dpi, widths, height, picture, listRows] : TABLE) {
-        for (int i = 0; i < 4; ++i) EXPECT_EQ(DockWidthForTool(1 << i, dpi), widths[i]) << dpi;
+        SCOPED_TRACE("at " + std::to_string(dpi) + " dpi");
+        for (int i = 0; i < 4; ++i)
+            EXPECT_EQ(DockWidthForTool(1 << i, dpi), widths[i]) << "dock width, tool " << (1 << i);
         for (int i = 0; i < 4; ++i) EXPECT_EQ(ListRowHeight(i < 2, i % 2 == 0, dpi), listRows[i]) << "list row " << i;
-        EXPECT_EQ(DockHeight(dpi), height) << dpi;
-        EXPECT_EQ(PictureScaleForDpi(dpi), picture) << dpi;
-        EXPECT_EQ(DockLeft(1920, dpi), 960 - 240 * dpi / 96) << dpi;
-        EXPECT_EQ(DockTopAtBottom(1080, dpi), 1080 - (52 * dpi + 48) / 96) << dpi;
+        EXPECT_EQ(DockHeight(dpi), height) << "dock height";
+        EXPECT_EQ(PictureScaleForDpi(dpi), picture) << "picture set";
+        EXPECT_EQ(DockLeft(1920, dpi), 960 - 240 * dpi / 96) << "dock's left on 1920";
+        EXPECT_EQ(DockTopAtBottom(1080, dpi), 1080 - (52 * dpi + 48) / 96) << "dock's top at the bottom of 1080";
         for (int tool = 1; tool <= 8; ++tool) {
             int count = 0;
             const DockItem* items = DockItemsOfTool(tool, count);
@@ -41,13 +44,16 @@ TEST(DockScale, LayoutAtEveryScale) {
                 const DockBox b = DockItemBox(items[i], dpi), base = DockItemBox(items[i], BASE_DPI);
                 const bool list = items[i] == ITEM_PENSIZE || items[i] == ITEM_SHAPEWIDTH || items[i] == ITEM_OPACITY ||
                                   items[i] == ITEM_MARKS;
-                EXPECT_LE(std::abs(b.x - base.x * dpi / 96.0), 0.5);
-                EXPECT_LE(std::abs(b.x + b.width - (base.x + base.width) * dpi / 96.0), 0.5);
-                EXPECT_LE(b.x + b.width, DockWidthForTool(tool, dpi)) << "item " << items[i] << " tool " << tool;
-                EXPECT_TRUE(list || b.y + b.height <= DockHeight(dpi)) << "item " << items[i];
+                EXPECT_LE(std::abs(b.x - base.x * dpi / 96.0), 0.5) << "left of item " << items[i];
+                EXPECT_LE(std::abs(b.x + b.width - (base.x + base.width) * dpi / 96.0), 0.5)
+                    << "right of item " << items[i];
+                EXPECT_LE(b.x + b.width, DockWidthForTool(tool, dpi))
+                    << "right of item " << items[i] << ", tool " << tool;
+                EXPECT_TRUE(list || b.y + b.height <= DockHeight(dpi)) << "bottom of item " << items[i];
                 for (int j = 0; j < count; ++j) {
                     const DockBox o = DockItemBox(items[j], dpi), oBase = DockItemBox(items[j], BASE_DPI);
-                    EXPECT_TRUE(base.x + base.width > oBase.x || b.x + b.width <= o.x) << dpi;
+                    EXPECT_TRUE(base.x + base.width > oBase.x || b.x + b.width <= o.x)
+                        << "item " << items[i] << " left of item " << items[j];
                 }
             }
         }

@@ -40,27 +40,32 @@ inline void Drag(int x1, int y1, int x2, int y2, int steps = 8) {
 
 inline void Click(int x, int y) { Drag(x, y, x, y, 0); }
 
-// A shown overlay and dock with an empty drawing and history, no open text,
-// fill on, no autohide, the whiteboard and the pen.
+// A shown overlay and dock with an empty drawing and history over the
+// whiteboard, fill on (the box checked too), no autohide, text in the first
+// face at 14 points, the next mark number 1, and the pen.
 class DrawingTest : public ProgramTest {
 protected:
     void SetUp() override {
         ProgramTest::SetUp();
-        CloseTextEditWithoutCommit();
         ClearAnnotations();
         ClearHistory();
-        opts[IDOPTS_AUTOHIDE] = 0;
-        opts[IDOPTS_FILL] = 1;
+        for (auto [option, value] : {std::pair{IDOPTS_AUTOHIDE, 0},
+                                     {IDOPTS_WHITEBOARD, 1},
+                                     {IDOPTS_FILL, 1},
+                                     {IDOPTS_FONT, 0},
+                                     {IDOPTS_FONTSIZE, 14}})
+            opts[option] = value;
         SendMessageA(hwndFilled, BM_SETCHECK, BST_CHECKED, 0);
-        opts[IDOPTS_WHITEBOARD] = 1;
+        MakeTextFont();
+        markerNumber = 1;
         ShowWindow(hwndOverlay, SW_SHOW);
         ShowWindow(hwndDock, SW_SHOW);
         UseTool(TOOL_PEN);
     }
 };
 
-// The name of a row of a table of parameterised tests: its `name` field.
+// The name of a row of a table of parameterised tests: its first field.
 template <class Row>
 std::string RowName(const ::testing::TestParamInfo<Row>& info) {
-    return info.param.name;
+    return std::get<0>(info.param);
 }

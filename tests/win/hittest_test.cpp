@@ -1,18 +1,14 @@
-#include <gtest/gtest.h>
-
 #include <random>
 
-#include "model/annotation.h"
-#include "model/history.h"
-#include "model/hitbounds.h"
 #include "model/hittest_win.h"
-#include "settings/options.h"
+#include "saved_state.h"
 
 namespace {
 
-class HitTest : public ::testing::Test {
+class HitTest : public ProgramTest {
 protected:
     void SetUp() override {
+        ProgramTest::SetUp();
         SetOptionTableDefaults();
         ClearAnnotations();
         ClearHistory();
@@ -48,8 +44,8 @@ TEST_F(HitTest, EachKindIsHitWhereItIsDrawnAndInItsModes) {
         {{950, 750}, -1, -1},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(HitTestAnnotations(c.p, false), c.select) << c.p.x << "," << c.p.y;
-        EXPECT_EQ(HitTestAnnotations(c.p, true), c.erase) << c.p.x << "," << c.p.y;
+        EXPECT_EQ(HitTestAnnotations(c.p, false), c.select) << "record selected at " << c.p.x << "," << c.p.y;
+        EXPECT_EQ(HitTestAnnotations(c.p, true), c.erase) << "record erased at " << c.p.x << "," << c.p.y;
     }
 }
 

@@ -1,7 +1,5 @@
 // The overlay's keys, wheel and show/hide hotkey, sent as window messages.
 // Ctrl is held with real input: the overlay asks the system for its state.
-#include <gtest/gtest.h>
-
 #include "gestures.h"
 
 namespace {
@@ -36,25 +34,21 @@ protected:
     }
 };
 
-// Keys typed with or without Ctrl (upper case pressed, lower case the repeats
-// of a held key), then the records, undone steps, steps and tool.
-struct Typed {
-    const char* name;
-    bool ctrl;
-    const char* letters;
-    int records, undone, steps, tool;
-};
+// Rows: keys typed with or without Ctrl (upper case pressed, lower case the
+// repeats of a held key), then the records, undone steps, steps and tool.
+using Typed = std::tuple<const char*, bool, const char*, int, int, int, int>;
 class TypedKeys : public Keys, public ::testing::WithParamInterface<Typed> {};
 
 // Ctrl+Z and Ctrl+Y, pressed or held, step the history and stop at its ends;
 // Ctrl+E erases for good. Without Ctrl, Z does nothing and E is the eraser.
 TEST_P(TypedKeys, LeaveTheirDrawingHistoryAndTool) {
-    SetCtrl(GetParam().ctrl);
-    for (const char* c = GetParam().letters; *c; ++c) Key(toupper(*c), islower(*c));
-    EXPECT_EQ(AnnotationCount(), GetParam().records) << "records";
-    EXPECT_EQ(undoneCount, GetParam().undone) << "undone steps";
-    EXPECT_EQ(history.size(), size_t(GetParam().steps)) << "steps";
-    EXPECT_EQ(opts[IDOPTS_TOOL], GetParam().tool) << "tool";
+    const auto& [name, ctrl, letters, records, undone, steps, tool] = GetParam();
+    SetCtrl(ctrl);
+    for (const char* c = letters; *c; ++c) Key(toupper(*c), islower(*c));
+    EXPECT_EQ(AnnotationCount(), records) << "records";
+    EXPECT_EQ(undoneCount, undone) << "undone steps";
+    EXPECT_EQ(history.size(), size_t(steps)) << "steps";
+    EXPECT_EQ(opts[IDOPTS_TOOL], tool) << "tool";
 }
 const Typed typed[] = {{"Z", false, "Z", 4, 0, 4, TOOL_PEN},
                        {"CtrlZ", true, "Z", 3, 1, 4, TOOL_PEN},
@@ -87,15 +81,16 @@ TEST_F(Keys, EachToolKeyChoosesItsToolAndLaysTheDockOut) {
 
 // Up and Down step the tool's width (pen and highlighter share one), Right
 // and Left the opacity whatever the tool, pressed then held, and stop at the
-// ends of their lists.
+// ends of their lists. Rows: the tool, its list, the item chosen before, the
+// key, the presses, the option and its value after.
 TEST_F(Keys, ArrowKeysStepTheWidthAndTheOpacityAndStopAtTheEnds) {
     const std::tuple<const char*, int, HWND, int, WPARAM, int, int, int> rows[] = {
         {"pen width up", TOOL_PEN, hwndPenSize, 3, VK_UP, 2, IDOPTS_PENWIDTH, 5},
         {"highlighter width down", TOOL_HIGHLIGHTER, hwndPenSize, 4, VK_DOWN, 1, IDOPTS_PENWIDTH, 4},
         {"arrow width up", TOOL_ARROW, hwndShapeWidth, 5, VK_UP, 1, IDOPTS_SHAPEWIDTH, 7},
-        {"shape width down to 1", TOOL_RECT, hwndShapeWidth, 5, VK_DOWN, 8, IDOPTS_SHAPEWIDTH, 1},
+        {"shape width down", TOOL_RECT, hwndShapeWidth, 5, VK_DOWN, 8, IDOPTS_SHAPEWIDTH, 1},
         {"mark opacity up", TOOL_MARK, hwndOpacity, 3, VK_RIGHT, 2, IDOPTS_OPACITY, 5},
-        {"opacity down to 1", TOOL_ELLIPSE, hwndOpacity, 2, VK_LEFT, 6, IDOPTS_OPACITY, 1}};
+        {"opacity down", TOOL_ELLIPSE, hwndOpacity, 2, VK_LEFT, 6, IDOPTS_OPACITY, 1}};
     for (const auto& [name, tool, list, start, key, presses, option, value] : rows) {
         UseTool(tool);
         SendMessageA(list, CB_SETCURSEL, start, 0);
@@ -108,8 +103,7 @@ TEST_F(Keys, ArrowKeysStepTheWidthAndTheOpacityAndStopAtTheEnds) {
 // F flips the fill the next shape would use, whatever the box shows.
 TEST_F(Keys, FBAndWFlipFillDockEdgeAndWhiteboard) {
     SendMessageA(hwndFilled, BM_SETCHECK, BST_UNCHECKED, 0);
-    const std::tuple<char, int> rows[] = {{'F', IDOPTS_FILL}, {'B', IDOPTS_DOCKTOP}, {'W', IDOPTS_WHITEBOARD}};
-    for (const auto& [key, option] : rows) {
+    for (const auto& [key, option] : {std::pair{'F', IDOPTS_FILL}, {'B', IDOPTS_DOCKTOP}, {'W', IDOPTS_WHITEBOARD}}) {
         const int before = opts[option];
         Key(key);
         EXPECT_EQ(opts[option], 1 - before) << "option of " << key;

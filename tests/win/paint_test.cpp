@@ -1,7 +1,5 @@
 // The overlay's painting: the repaint held back during a gesture, the pen
 // segment, and live previews that look exactly like the records they become.
-#include <gtest/gtest.h>
-
 #include "gestures.h"
 #include "render/render.h"
 #include "render_canvas.h"

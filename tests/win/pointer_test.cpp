@@ -1,20 +1,11 @@
 // Gestures on the real overlay window with every tool.
-#include <gtest/gtest.h>
-
 #include "gestures.h"
 
 namespace {
 
 using Points = std::vector<Point32>;
 
-// The next mark number is 1.
-class Pointer : public DrawingTest {
-protected:
-    void SetUp() override {
-        DrawingTest::SetUp();
-        markerNumber = 1;
-    }
-};
+using Pointer = DrawingTest;
 
 // Each drag goes 100 to the left and 40 up, in 10 moves.
 TEST_F(Pointer, EachToolMakesItsRecordFromThePressAndTheReleaseAsOneStep) {

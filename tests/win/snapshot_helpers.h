@@ -2,17 +2,11 @@
 // program's surfaces, and fresh history menus.
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <functional>
 
-#include "app/app.h"
-#include "dock/dock.h"
-#include "model/history.h"
-#include "settings/settings_win.h"
+#include "render_canvas.h"
+#include "saved_state.h"
 #include "snapshots/snapshots.h"
-#include "snapshots/snapshots_win.h"
-#include "win_env.h"
 
 inline bool FileExists(const std::string& p) {
     return GetFileAttributesW(WidePath(p).c_str()) != INVALID_FILE_ATTRIBUTES;
@@ -25,15 +19,10 @@ inline std::string ReadFileBytes(const std::string& path) {
 
 // Writes a w x h PNG whose pixels (0x00RRGGBB) `color` gives.
 inline bool WritePicture(const std::string& path, int w, int h, const std::function<uint32_t(int x, int y)>& color) {
-    std::vector<uint32_t> pixels;
+    Canvas picture(w, h, 0);
     for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) pixels.push_back(color(x, y));
-    GpBitmap* created = nullptr;
-    GdipCreateBitmapFromScan0(w, h, w * 4, PixelFormat32bppRGB, reinterpret_cast<BYTE*>(pixels.data()), &created);
-    ImageOwner owner(created);
-    CLSID png;
-    return GetEncoderClsid(L"image/png", &png) >= 0 &&
-           GdipSaveImageToFile(created, WidePath(path).c_str(), &png, nullptr) == Ok;
+        for (int x = 0; x < w; ++x) picture.at(x, y) = color(x, y);
+    return picture.SavePng(path);
 }
 // Every row and column differs, so that a shifted or flipped copy cannot match.
 inline uint32_t Pattern(int x, int y) {
@@ -68,17 +57,17 @@ inline void RebuildHistoryMenus(const char* historyText) {
 inline std::string TodayTop() { return SnapshotMenuText(GetMenuItemID(historyGroupMenus[0], 0)); }
 
 // Each test starts from an empty drawing over the screen picture, empty
-// history menus, no recorded messages and a folder of its own.
-class SnapshotTest : public ::testing::Test {
+// history menus and a folder of its own.
+class SnapshotTest : public ProgramTest {
 protected:
     void SetUp() override {
-        StartProgramOnce();
+        ProgramTest::SetUp();
         RebuildHistoryMenus(nullptr);
         ClearAnnotations();
         ClearHistory();
         opts[IDOPTS_WHITEBOARD] = 0;
-        recordedMessages.clear();
-        CreateDirectoryA((folder = exeDir + "\\snapshots\\").c_str(), nullptr);
+        folder = exeDir + "\\snapshots\\";
+        CreateDirectoryA(folder.c_str(), nullptr);
     }
     std::string folder;
 };

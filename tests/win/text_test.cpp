@@ -1,8 +1,6 @@
 // Text typed into filled shapes, driven as the system drives it: a double-
 // click arrives as down, up, double-click, up; typing goes to the edit as
 // WM_CHAR and the edit notifies the overlay itself.
-#include <gtest/gtest.h>
-
 #include "gestures.h"
 
 namespace {
@@ -31,12 +29,11 @@ void ChooseText(int size, int face, int row, int col) {
     opts[IDOPTS_TEXTCOLORCOL] = col;
 }
 
-// The rectangle, and text in the first face at 14 points.
+// The rectangle.
 class Text : public DrawingTest {
 protected:
     void SetUp() override {
         DrawingTest::SetUp();
-        ChooseText(3, 0, 0, 0);
         UseTool(TOOL_RECT);
     }
 };

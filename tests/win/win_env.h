@@ -3,8 +3,11 @@
 // per test process. Message boxes are recorded instead of shown.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -20,8 +23,9 @@ void StartProgramOnce();
 // Dispatches every pending message of this thread.
 void PumpMessages();
 
-// Pixel of a device context as 0x00RRGGBB.
-unsigned PixelRgb(HDC dc, int x, int y);
+// A COLORREF as 0x00RRGGBB, and a pixel of a device context so.
+inline uint32_t PixelRgbOf(COLORREF c) { return (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c); }
+inline uint32_t PixelRgb(HDC dc, int x, int y) { return PixelRgbOf(GetPixel(dc, x, y)); }
 
 // Whether a window is itself shown (its own WS_VISIBLE, whatever its parent).
 inline bool Visible(HWND window) { return (GetWindowLongA(window, GWL_STYLE) & WS_VISIBLE) != 0; }
