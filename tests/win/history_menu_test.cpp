@@ -1,60 +1,43 @@
 #include "snapshot_helpers.h"
 
-namespace {
-
-std::string DaysAgo(int64_t days) {
+static std::string DaysAgo(int64_t days) {
     SYSTEMTIME now;
     GetLocalTime(&now);
     return std::to_string(DateValue(DateFromDayNumber(DayNumber({now.wYear, now.wMonth, now.wDay}) - days)));
 }
 
-// History.dat with entries of yesterday, 200 and 20 days ago, an impossible
-// date and yesterday again, then a snapshot saved today.
-class HistoryMenu : public SnapshotTest {
-protected:
-    void SetUp() override {
-        SnapshotTest::SetUp();
-        RebuildHistoryMenus((y1 + old + mid + "20230230C:\\no such day.png\r\n" + y2).c_str());
-        ASSERT_TRUE(SaveSnapshotTo(saved));
-    }
-    const std::string deep = "C:\\" + std::string(700, 'd') + "\\deep.bmp", saved = "C:\\saved today.png";
+// Entries land in the group of their age (by today's local date), in file
+// order; only groups with entries (and today's) are submenus; a save goes
+// on top of today; History.dat is written back group by group with CR LF.
+TEST_F(SnapshotTest, HistoryIsGroupedByAgeAndWrittenBackGrouped) {
+    const std::string deep = "C:\\" + std::string(700, 'd') + "\\deep.bmp", saved = folder + "saved today.png";
     const std::string y1 = DaysAgo(1) + "C:\\y 1.png\r\n", y2 = DaysAgo(1) + "C:\\y 2.png\r\n";
     const std::string old = DaysAgo(200) + "C:\\old.jpeg\r\n", mid = DaysAgo(20) + deep + "\r\n";
-    const std::string file = DaysAgo(0) + saved + "\r\n" + y1 + y2 + mid + old;
-};
-
-// Groups by today's local date, entries in file order; only groups with
-// entries (and today's) are submenus; a save goes on top of today.
-TEST_F(HistoryMenu, EntriesLandInTheGroupOfTheirAge) {
+    RebuildHistoryMenus((y1 + old + mid + "20230230C:\\no such day.png\r\n" + y2).c_str());
+    ASSERT_TRUE(SaveSnapshotTo(saved));
     std::vector<std::pair<int, std::string>> shown;
     for (int g = 0; g < HISTORY_GROUP_COUNT; ++g) {
         const bool submenu = g == 0 || g == 1 || g == 4 || g == 7;
-        EXPECT_EQ(GetSubMenu(snapshotMenu, 3 + g), submenu ? historyGroupMenus[g] : nullptr) << "group " << g;
+        EXPECT_EQ(GetSubMenu(snapshotMenu, 3 + g), submenu ? historyGroupMenus[g] : nullptr)
+            << "submenu of group " << g;
         for (int i = 0; i < GetMenuItemCount(historyGroupMenus[g]); ++i)
             shown.push_back({g, SnapshotMenuText(GetMenuItemID(historyGroupMenus[g], i))});
     }
-    const std::vector<std::pair<int, std::string>> groups{
-        {0, saved}, {1, "C:\\y 1.png"}, {1, "C:\\y 2.png"}, {4, deep}, {7, "C:\\old.jpeg"}};
-    EXPECT_EQ(shown, groups) << "entries by group";
-}
-
-TEST_F(HistoryMenu, HistoryDatIsWrittenBackGroupByGroupWithCrLf) {
+    EXPECT_EQ(shown, (std::vector<std::pair<int, std::string>>{
+                         {0, saved}, {1, "C:\\y 1.png"}, {1, "C:\\y 2.png"}, {4, deep}, {7, "C:\\old.jpeg"}}))
+        << "entries by group";
     SaveHistory();
+    const std::string file = DaysAgo(0) + saved + "\r\n" + y1 + y2 + mid + old;
     EXPECT_EQ(ReadFileBytes(historyPath), file) << "History.dat";
-}
 
-// A History.dat that cannot be read at start-up is not overwritten by this
-// run's entries alone; once readable, they go before the older ones.
-TEST_F(HistoryMenu, AnUnreadableHistoryDatIsKeptAndLaterExtended) {
-    SaveHistory();
+    // A History.dat that cannot be read at start-up is not overwritten by
+    // this run's entries alone; once readable, they go before the older ones.
     HANDLE lock = CreateFileA(historyPath.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     RebuildHistoryMenus(nullptr);  // neither deleted nor read while locked
     ASSERT_TRUE(SaveSnapshotTo(folder + "while locked.png"));
     SaveHistory();
     CloseHandle(lock);
-    EXPECT_EQ(ReadFileBytes(historyPath), file) << "History.dat while locked";
+    EXPECT_EQ(ReadFileBytes(historyPath), file) << "History.dat kept while it could not be read";
     SaveHistory();
     EXPECT_EQ(ReadFileBytes(historyPath), DaysAgo(0) + folder + "while locked.png\r\n" + file) << "History.dat after";
 }
-
-}  // namespace

@@ -73,11 +73,12 @@ TEST_F(HitTest, BoundsShortcutNeverRejectsAHit) {
             for (bool erase : {false, true}) {
                 const bool exact = HitTestRecord(r, p, erase);
                 hits += exact;
-                EXPECT_TRUE(!exact || MayHit(r, p, erase)) << "kind " << int(kind) << " at " << p.x << "," << p.y;
+                EXPECT_TRUE(!exact || MayHit(r, p, erase))
+                    << "a hit of kind " << int(kind) << " at " << p.x << "," << p.y;
             }
         }
     }
-    EXPECT_GT(hits, 1000);  // the comparison saw plenty of hits
+    EXPECT_GT(hits, 1000) << "hits seen by the comparison";
 }
 
 }  // namespace

@@ -29,21 +29,11 @@ inline uint32_t Pattern(int x, int y) {
     return ((x * 7 + y * 3) & 0xFF) << 16 | ((x ^ (y * 5)) & 0xFF) << 8 | ((x / 3 + y * 11) & 0xFF);
 }
 
-// A pixel (0x00RRGGBB) of a bottom-up DIB surface (hdcCapture: 32 bits, hdcBase: 24), top-down y.
-inline uint32_t SurfacePixel(HDC dc, int x, int y) {
-    GdiFlush();
-    DIBSECTION dib{};
-    GetObjectA(GetCurrentObject(dc, OBJ_BITMAP), sizeof dib, &dib);
-    const int bytes = dib.dsBm.bmBitsPixel / 8;
-    const size_t stride = (static_cast<size_t>(ScreenWidth()) * bytes + 3) & ~size_t{3};
-    const BYTE* b = static_cast<BYTE*>(dib.dsBm.bmBits) + (ScreenHeight() - 1 - y) * stride + size_t(x) * bytes;
-    return (b[2] << 16) | (b[1] << 8) | b[0];
-}
+// The pixels (0x00RRGGBB) of one of the program's screen-sized surfaces, row by row.
 inline std::vector<uint32_t> SurfacePicture(HDC dc) {
-    std::vector<uint32_t> pixels;
-    for (int y = 0; y < ScreenHeight(); ++y)
-        for (int x = 0; x < ScreenWidth(); ++x) pixels.push_back(SurfacePixel(dc, x, y));
-    return pixels;
+    Canvas copy(ScreenWidth(), ScreenHeight(), 0);
+    BitBlt(copy.dc(), 0, 0, ScreenWidth(), ScreenHeight(), dc, 0, 0, SRCCOPY);
+    return copy.Pixels();
 }
 
 // Builds the snapshot menu again from `historyText` (no file when null), as start-up does.

@@ -35,8 +35,8 @@ TEST_F(SnapshotTest, AWiderPictureIsSqueezedToTheScreensWidthOnly) {
     LoadBackgroundImage(folder + "wide.png");
     for (int y : {0, h / 2 - 1})
         for (int x : {0, w / 2 - 3, w / 2 + 3, w - 1})
-            EXPECT_EQ(SurfacePixel(hdcCapture, x, y), x < w / 2 ? 0xFF0000u : 0xFFu) << "pixel " << x << "," << y;
-    EXPECT_EQ(SurfacePixel(hdcCapture, 10, h / 2), 0u) << "pixel below";
+            EXPECT_EQ(PixelRgb(hdcCapture, x, y), x < w / 2 ? 0xFF0000u : 0xFFu) << "pixel " << x << "," << y;
+    EXPECT_EQ(PixelRgb(hdcCapture, 10, h / 2), 0u) << "pixel below";
 }
 
 TEST_F(SnapshotTest, AnUnreadableFileKeepsTheDrawingAndItsPictureAndIsTold) {
