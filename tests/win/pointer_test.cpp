@@ -58,13 +58,15 @@ TEST_F(Pointer, AShapeToolDragOnAShapeMovesItToTheTopAsAStepThatUndoes) {
     EXPECT_EQ(annotations[0].x, 100) << "left of the rectangle after the undo";
 }
 
-// An arrow's box stays where it was drawn.
-TEST_F(Pointer, AnArrowMovesByItsPoints) {
+// An arrow's box stays where it was drawn; the arrow tool records the move.
+TEST_F(Pointer, AnArrowMovesByItsPointsAsAStepThatUndoes) {
     UseTool(TOOL_ARROW);
     Drag(100, 400, 300, 400);
     Drag(200, 400, 230, 420);
     EXPECT_EQ(annotations[0].points, (Points{{130, 420}, {330, 420}})) << "points";
     EXPECT_EQ(annotations[0].x, 100) << "left of the box";
+    Undo();
+    EXPECT_EQ(annotations[0].points, (Points{{100, 400}, {300, 400}})) << "points after an undo";
 }
 
 TEST_F(Pointer, ADragOnAStrokeDrawsInsteadOfMovingIt) {
