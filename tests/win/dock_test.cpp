@@ -106,6 +106,7 @@ TEST_F(Dock, AutohideHidesTheDockOnTheFourteenthTickAwayAndShowsItAtOnceOnReturn
     SetCursorPos(dock.left + 100, dock.top + 20);
     DockAutohideTick();
     EXPECT_TRUE(IsWindowVisible(hwndDock)) << "dock shown with the pointer back on it";
+    EXPECT_EQ(dockHideTimer, 0) << "time away, the pointer back";
 }
 
 // Pixels of colour `wanted` in row `index` of an owner-drawn list, drawn as
