@@ -20,6 +20,8 @@ constexpr int DOCK_BOTTOM_GAP = 52;
 constexpr DockBox TEXT_BAR = {100, 100, 235, 32};
 constexpr int TEXT_BAR_LEFT_OF_BOX = 5;
 constexpr int TEXT_BAR_ABOVE_BOX = 38;
+constexpr int FONT_FIELD_HEIGHT = 18, FONT_ROW_HEIGHT = 26;
+constexpr int MARK_FIELD_HEIGHT = 31, MARK_ROW_HEIGHT = 41;
 
 constexpr DockItem penItems[] = {ITEM_COLOR,        ITEM_CAPTION_COLOR, ITEM_PENSIZE,
                                  ITEM_CAPTION_SIZE, ITEM_OPACITY,       ITEM_CAPTION_OPACITY};
@@ -97,3 +99,8 @@ DockBox TextBarBox(int dpi) {
 int TextBarLeftOfBox(int dpi) { return ScaleToDpi(TEXT_BAR_LEFT_OF_BOX, dpi); }
 
 int TextBarAboveBox(int dpi) { return ScaleToDpi(TEXT_BAR_ABOVE_BOX, dpi); }
+
+int ListRowHeight(bool fontList, bool selectionField, int dpi) {
+    if (fontList) return ScaleToDpi(selectionField ? FONT_FIELD_HEIGHT : FONT_ROW_HEIGHT, dpi);
+    return ScaleToDpi(selectionField ? MARK_FIELD_HEIGHT : MARK_ROW_HEIGHT, dpi);
+}

@@ -62,3 +62,7 @@ int DockTopAtBottom(int overlayHeight, int dpi);
 DockBox TextBarBox(int dpi);
 int TextBarLeftOfBox(int dpi);
 int TextBarAboveBox(int dpi);
+
+// Row heights of the two owner-drawn lists (the font face list or the mark
+// list), for the closed field and for the open rows.
+int ListRowHeight(bool fontList, bool selectionField, int dpi);

@@ -230,8 +230,8 @@ static void MakeDockFonts() {
 static void SetListRowHeights() {
     for (HWND list : {dock.hwndMarks, dock.hwndFontFace}) {
         const bool fontList = list == dock.hwndFontFace;
-        SendMessageA(list, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), ListRowHeight(fontList, true));
-        SendMessageA(list, CB_SETITEMHEIGHT, 0, ListRowHeight(fontList, false));
+        SendMessageA(list, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), ListRowHeight(fontList, true, canvas.overlayDpi));
+        SendMessageA(list, CB_SETITEMHEIGHT, 0, ListRowHeight(fontList, false, canvas.overlayDpi));
     }
 }
 

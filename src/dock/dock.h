@@ -65,9 +65,6 @@ void PlaceDock();
 void RescaleDock();
 // The window of a DockItem (dock/dock_scale.h).
 HWND DockItemWindow(int item);
-// Row heights of the two owner-drawn lists (the font face list or the mark
-// list) at the overlay's scale, for the closed field and the open rows.
-int ListRowHeight(bool fontList, bool selectionField);
 void DockAutohideTick();
 
 extern HMENU dockMenu;      // the dock's Options menu
@@ -87,10 +84,6 @@ void FillDockOptionsMenu();
 // The dock does not act on the program itself: a chosen menu item or the
 // "Erase All" button is sent to the overlay, the dock's parent, as
 // WM_COMMAND with the item's id in the low word and no control.
-
-// markerNumber from the number edit's text: the decimal value of the digits
-// at its start, at most three of them (0 when it starts with none).
-int ParseMarkerNumber(const char* text);
 
 // Draws one item of the owner-drawn mark list or font face list.
 void DrawDockListItem(const DRAWITEMSTRUCT* item);

@@ -7,19 +7,13 @@
 
 #include "canvas/canvas.h"
 #include "core/commands.h"
+#include "core/dock_steps.h"
 #include "core/dock_scale.h"
 #include "dock/dock.h"
 #include "win/ui.h"
 
-constexpr int MARKER_DIGITS = 3;
 // The Snapshots button's left edge within the menu toolbar, at 100 %.
 constexpr int SNAPSHOT_MENU_OFFSET = 77;
-
-int ParseMarkerNumber(const char* text) {
-    int number = 0;
-    for (int i = 0; i < MARKER_DIGITS && text[i] >= '0' && text[i] <= '9'; ++i) number = number * 10 + (text[i] - '0');
-    return number;
-}
 
 static void OnNumberChanged() {
     const int length = GetWindowTextLengthA(dock.hwndNumber);
@@ -63,18 +57,13 @@ static void OnCommand(WPARAM wParam, LPARAM lParam) {
     if (sender == dock.hwndMenuBar) OnMenuButton(LOWORD(wParam));
 }
 
-int ListRowHeight(bool fontList, bool selectionField) {
-    const int height = fontList ? (selectionField ? 18 : 26) : (selectionField ? 31 : 41);
-    return ScaleToDpi(height, canvas.overlayDpi);
-}
-
 // Fixed-height lists are measured once, while each is created; the parent
 // tells which list asks.
 static void OnMeasureItem(HWND hwnd, MEASUREITEMSTRUCT* item) {
     const bool selectionField = item->itemID == static_cast<UINT>(-1);
     const bool fontList = hwnd == dock.textBar;
     item->itemWidth = ScaleToDpi(fontList ? 330 : 460, canvas.overlayDpi);
-    item->itemHeight = ListRowHeight(fontList, selectionField);
+    item->itemHeight = ListRowHeight(fontList, selectionField, canvas.overlayDpi);
 }
 
 LRESULT CALLBACK DockWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {

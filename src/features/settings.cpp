@@ -21,6 +21,13 @@ void SetDefaults() {
 
 // Every start and every cancel of the options dialog puts the dock at the
 // top and the whiteboard off.
+void ApplySettingsToControls() {
+    opts[IDOPTS_DOCKTOP] = 1;
+    opts[IDOPTS_WHITEBOARD] = 0;
+    ShowOptionsInDock();
+    ShowOptionsInDialog();
+}
+
 void LoadSettings() {
     std::string text;
     if (!ReadWholeFile(settingsPath, text)) {
@@ -28,10 +35,7 @@ void LoadSettings() {
         return;
     }
     ParseSettings(text);
-    opts[IDOPTS_DOCKTOP] = 1;
-    opts[IDOPTS_WHITEBOARD] = 0;
-    ShowOptionsInDock();
-    ShowOptionsInDialog();
+    ApplySettingsToControls();
 }
 
 bool SaveSettings() {

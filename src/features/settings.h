@@ -10,6 +10,10 @@ void SetDefaults();
 // changes nothing.
 void LoadSettings();
 
+// Shows the option table in the dock, the text bar and the options dialog,
+// as a load does; it puts the dock at the top and the whiteboard off.
+void ApplySettingsToControls();
+
 // Writes the option table to Settings.dat. The file is replaced as a whole:
 // a failed write leaves the previous file in place and is reported.
 bool SaveSettings();

@@ -2,6 +2,7 @@
 // through the history, emptying the drawing, and the wheel's colour step.
 #include "canvas/canvas.h"
 #include "core/annotation.h"
+#include "core/dock_steps.h"
 #include "core/history.h"
 #include "core/options.h"
 #include "dock/dock.h"
@@ -9,9 +10,7 @@
 
 namespace {
 
-constexpr int LAST_PALETTE_ROW = 1;
-constexpr int LAST_PALETTE_COLUMN = PALETTE_COLUMNS - 1;
-constexpr int LAST_HIGHLIGHT_COLOR = HIGHLIGHT_PALETTE_SIZE - 1;
+static_assert(INK_PALETTE_COLUMNS == PALETTE_COLUMNS && HIGHLIGHT_COLORS == HIGHLIGHT_PALETTE_SIZE);
 
 // Painted area of the record at `position`; nothing for a position that
 // is not in the list.
@@ -62,35 +61,17 @@ void HistoryStep(bool undoing) {
     ShowChanges();
 }
 
-// One step through the ten ink colours, row 0 then row 1, stopping at both
-// ends. A stored position outside the palette starts from the default one.
-void StepInkColor(bool forward) {
-    int row = OptValue(IDOPTS_PENCOLORROW);
-    int col = OptValue(IDOPTS_PENCOLORCOL);
-    if (forward) {
-        if (col < LAST_PALETTE_COLUMN) {
-            ++col;
-        } else if (row < LAST_PALETTE_ROW) {
-            ++row;
-            col = 0;
-        }
-    } else {
-        if (col > 0) {
-            --col;
-        } else if (row > 0) {
-            --row;
-            col = LAST_PALETTE_COLUMN;
-        }
+// The wheel steps the ink colour of the pen and the shapes, the
+// highlighter's own colour, and nothing of the mark or the eraser. A stored
+// position outside the palettes starts from the default one.
+void StepToolColor(int tool, bool forward) {
+    if (tool == TOOL_HIGHLIGHTER) {
+        opts[IDOPTS_HLCOLOR] = StepHighlightColor(OptValue(IDOPTS_HLCOLOR), forward);
+    } else if (tool == TOOL_PEN || (tool >= TOOL_RECT && tool <= TOOL_ARROW)) {
+        const PalettePos ink = StepInkColor({OptValue(IDOPTS_PENCOLORROW), OptValue(IDOPTS_PENCOLORCOL)}, forward);
+        opts[IDOPTS_PENCOLORROW] = ink.row;
+        opts[IDOPTS_PENCOLORCOL] = ink.col;
     }
-    opts[IDOPTS_PENCOLORROW] = row;
-    opts[IDOPTS_PENCOLORCOL] = col;
-}
-
-void StepHighlightColor(bool forward) {
-    int index = OptValue(IDOPTS_HLCOLOR);
-    if (forward && index < LAST_HIGHLIGHT_COLOR) ++index;
-    if (!forward && index > 0) --index;
-    opts[IDOPTS_HLCOLOR] = index;
 }
 
 }  // namespace
@@ -108,11 +89,6 @@ void ClearDrawing() {
 
 // Only the sign of the wheel delta counts; a delta of 0 steps forward.
 void OnMouseWheel(WPARAM wParam) {
-    const bool forward = GET_WHEEL_DELTA_WPARAM(wParam) >= 0;
-    const int tool = opts[IDOPTS_TOOL];
-    if (tool == TOOL_HIGHLIGHTER)
-        StepHighlightColor(forward);
-    else if (tool == TOOL_PEN || (tool >= TOOL_RECT && tool <= TOOL_ARROW))
-        StepInkColor(forward);
+    StepToolColor(opts[IDOPTS_TOOL], GET_WHEEL_DELTA_WPARAM(wParam) >= 0);
     ShowDockWithNewColor();
 }

@@ -4,9 +4,11 @@
 #include "core/snapshot_file.h"
 
 TEST(HistoryDates, CalendarOfTheSystemFileTime) {
-    EXPECT_EQ(DayNumber({1970, 1, 1}), 11644473600 / 86400);  // days since 1601-01-01
-    for (int64_t d = 0; d <= DayNumber({9999, 12, 31}); d += 97)
-        ASSERT_TRUE(IsValidHistoryDate(DateFromDayNumber(d)) && DayNumber(DateFromDayNumber(d)) == d) << d;
+    EXPECT_EQ(DayNumber({1970, 1, 1}), 11644473600 / 86400) << "days from 1601-01-01 to 1970-01-01";
+    for (int64_t d = 0; d <= DayNumber({9999, 12, 31}); d += 97) {
+        ASSERT_TRUE(IsValidHistoryDate(DateFromDayNumber(d))) << "date of day " << d << " valid";
+        ASSERT_EQ(DayNumber(DateFromDayNumber(d)), d) << "day of the date of day " << d;
+    }
     for (auto [y, m, d, valid] : {std::array{2024, 2, 29, 1},
                                   {2000, 2, 29, 1},
                                   {9999, 12, 31, 1},
@@ -17,7 +19,7 @@ TEST(HistoryDates, CalendarOfTheSystemFileTime) {
                                   {2023, 4, 31, 0},
                                   {2023, 1, 0, 0},
                                   {1600, 12, 31, 0}})
-        EXPECT_EQ(IsValidHistoryDate({y, m, d}), valid == 1) << y << "-" << m << "-" << d;
+        EXPECT_EQ(IsValidHistoryDate({y, m, d}), valid == 1) << y << "-" << m << "-" << d << " valid";
 }
 
 TEST(HistoryDates, EachAgeLandsInItsGroup) {
@@ -28,8 +30,8 @@ TEST(HistoryDates, EachAgeLandsInItsGroup) {
          {HistoryToday{{2026, 3, 1}, 0, 0}, {{2026, 3, 1}, 37, 250}, {{2024, 1, 2}, 59, 999}})
         for (const auto& [days, group] : daysAndGroup) {
             const int64_t age = HistoryAgeInDays(today, DateFromDayNumber(DayNumber(today.date) - days));
-            EXPECT_EQ(HistoryGroupOfAge(age), group) << days << " days";
-            EXPECT_TRUE(age == days || days < 0) << days;
+            EXPECT_EQ(HistoryGroupOfAge(age), group) << "group of " << days << " days";
+            EXPECT_TRUE(days < 0 || age == days) << "age of " << days << " days: " << age;
         }
 }
 
@@ -44,8 +46,8 @@ TEST(HistoryFile, HostileTextKeepsLinesWithARealDate) {
     const std::string kept = "20260110C:\\Shots\\a.png\n20230101\n20230102" + deep +
                              "\n20240229D:\\b\n"
                              "20240301D:\\l .bmp\n";
-    EXPECT_EQ(FormatHistoryFile(ParseHistoryFile(text)), kept);
-    EXPECT_EQ(FormatHistoryFile(ParseHistoryFile(kept)), kept);  // what is written reads back the same
+    EXPECT_EQ(FormatHistoryFile(ParseHistoryFile(text)), kept) << "the lines kept";
+    EXPECT_EQ(FormatHistoryFile(ParseHistoryFile(kept)), kept) << "what is written, read back";
 }
 
 TEST(SnapshotFileNames, ExtensionPicksTheEncoderExactly) {
@@ -60,6 +62,6 @@ TEST(SnapshotFileNames, ExtensionPicksTheEncoderExactly) {
                                      {"s.bmpx", nullptr},
                                      {"s.", nullptr},
                                      {"C:\\s.png\\shot", nullptr}})
-        EXPECT_STREQ(EncoderMimeForExtension(SnapshotExtension(path)), mime) << path;
-    EXPECT_EQ(WithDefaultExtension("C:\\my.folder\\shot"), "C:\\my.folder\\shot.png");
+        EXPECT_STREQ(EncoderMimeForExtension(SnapshotExtension(path)), mime) << "encoder for " << path;
+    EXPECT_EQ(WithDefaultExtension("C:\\my.folder\\shot"), "C:\\my.folder\\shot.png") << "a name without extension";
 }

@@ -6,22 +6,28 @@
 #include "core/hitbounds.h"
 #include "core/options.h"
 
-using Box = std::vector<int>;
-static Box BoxOf(const Annotation& a) { return {a.x, a.y, a.cx, a.cy}; }
-
+// A band dragged to the left starts one pixel right of the release point,
+// 7 times the pen width high; a shape's box is normalised.
 TEST(Model, NewRecordsCoverWhatTheGestureShowed) {
     SetOptionTableDefaults();
     opts[IDOPTS_PENWIDTH] = 2;
-    // A band dragged to the left starts one pixel right of the release point.
-    EXPECT_EQ(BoxOf(MakeHighlighterRecord({100, 50}, {90, 70})), (Box{91, 50, 10, 14}));
-    EXPECT_EQ(BoxOf(MakeHighlighterRecord({100, 50}, {110, 40})), (Box{100, 50, 10, 14}));
-    // A shape's box is normalised; its points keep the drag's direction.
-    const Annotation arrow = MakeShapeRecord(ANNOT_ARROW, {300, 200}, {250, 120});
-    EXPECT_EQ(BoxOf(arrow), (Box{250, 120, 50, 80}));
-    EXPECT_EQ(arrow.points, (std::vector<Point32>{{300, 200}, {250, 120}}));
-    // The generous hit pre-check does not overflow at the edge of the coordinates.
+    const std::tuple<const char*, Annotation, std::array<int, 4>> rows[] = {
+        {"band dragged left", MakeHighlighterRecord({100, 50}, {90, 70}), {91, 50, 10, 14}},
+        {"band dragged right", MakeHighlighterRecord({100, 50}, {110, 40}), {100, 50, 10, 14}},
+        {"arrow dragged up and left", MakeShapeRecord(ANNOT_ARROW, {300, 200}, {250, 120}), {250, 120, 50, 80}}};
+    for (const auto& [name, r, box] : rows) {
+        EXPECT_EQ(r.x, box[0]) << name << ": left";
+        EXPECT_EQ(r.y, box[1]) << name << ": top";
+        EXPECT_EQ(r.cx, box[2]) << name << ": width";
+        EXPECT_EQ(r.cy, box[3]) << name << ": height";
+    }
+    const std::vector<Point32> drag{{300, 200}, {250, 120}};
+    EXPECT_EQ(std::get<1>(rows[2]).points, drag) << "the arrow's points, in the drag's direction";
+}
+
+TEST(Model, TheHitPreCheckDoesNotOverflowAtTheEdgeOfTheCoordinates) {
     const Annotation far = MakeShapeRecord(ANNOT_RECT, {INT32_MAX - 90, 100}, {INT32_MAX - 1, 150});
-    EXPECT_TRUE(MayHit(far, {INT32_MAX, 125}, false));
+    EXPECT_TRUE(MayHit(far, {INT32_MAX, 125}, false)) << "a hit may lie on the edge";
 }
 
 // Random drawing steps. After every recorded step the list is pushed on a
@@ -31,11 +37,12 @@ TEST(Model, NewRecordsCoverWhatTheGestureShowed) {
 TEST(Model, UndoAndRedoWalkThroughTheRecordedStates) {
     std::mt19937 rng(20261206);
     auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+    ClearAnnotations();
     ClearHistory();
     std::vector<std::vector<Annotation>> states{annotations};
     size_t at = 0;  // states[at] is the list now
     for (int step = 0; step < 3000; ++step) {
-        const int n = AnnotationCount(), op = pick(0, 30), i = pick(0, std::max(n - 1, 0));
+        const int n = AnnotationCount(), op = pick(0, 33), i = pick(0, std::max(n - 1, 0));
         const Point32 a{pick(0, 900), pick(0, 700)}, b{pick(0, 900), pick(0, 700)};
         if (op < 9 && n < 25) {
             AppendAnnotation(op % 3 == 2 ? MakeMarkRecord(a, 32, 30, op)
@@ -45,25 +52,37 @@ TEST(Model, UndoAndRedoWalkThroughTheRecordedStates) {
             OffsetAnnotation(annotations[i], b.x - a.x, b.y - a.y);
             BringAnnotationToTop(i);
             RecordMove(i, b.x - a.x, b.y - a.y);
-        } else if (op < 30) {
+        } else if (op >= 30 && n > 0) {  // a commit of text
+            const Annotation before = annotations[i];
+            annotations[i].text += char('a' + op);
+            annotations[i].fontSize = op;
+            RecordText(i, before);
+        } else if (op < 30 && op >= 18) {
             const bool redo = op >= 24, possible = redo ? at + 1 < states.size() : at > 0;
-            ASSERT_EQ(redo ? Redo() : Undo(), possible) << step;
+            ASSERT_EQ(redo ? Redo() : Undo(), possible) << "a step to " << (redo ? "redo" : "undo") << " at " << step;
             at = redo ? at + possible : at - possible;
-            ASSERT_TRUE(annotations == states[at]) << (redo ? "redo" : "undo") << " at step " << step;
+            ASSERT_EQ(annotations, states[at]) << "the list after " << (redo ? "redo" : "undo") << " at step " << step;
             continue;
         } else {  // erasing forgets every step
             ClearHistory();
-            RemoveAnnotationAt(i);
+            if (n > 0) RemoveAnnotationAt(i);
             states = {annotations};
             at = 0;
             continue;
         }
-        if (at + 1 < states.size()) states = {states[at]}, at = 0;  // a step after undoing drops the history
+        if (at + 1 < states.size()) {  // a step after undoing drops the history
+            states = {states[at]};
+            at = 0;
+        }
         states.push_back(annotations);
         ++at;
     }
-    // A step that names a record no longer there changes nothing.
-    RecordMove(3, 1, 1);
+}
+
+// A step that names a record no longer there changes nothing.
+TEST(Model, AStepNamingARecordNoLongerThereChangesNothing) {
     ClearAnnotations();
-    EXPECT_FALSE(Undo());
+    ClearHistory();
+    RecordMove(3, 1, 1);
+    EXPECT_FALSE(Undo()) << "a step to undo";
 }

@@ -33,8 +33,8 @@ TEST(Settings, WrittenTablesReadBackUnchanged) {
         const std::vector<int32_t> written = Table();
         SetOptionTableDefaults();
         ParseSettings(text);
-        ASSERT_EQ(Table(), written) << round;
-        ASSERT_EQ(lastPath, path) << round;
+        ASSERT_EQ(Table(), written) << "the table read back in round " << round;
+        ASSERT_EQ(lastPath, path) << "the folder read back in round " << round;
     }
 }
 
@@ -51,12 +51,12 @@ TEST(Settings, OddLinesReadLikeAtoiAndOthersChangeNothing) {
     for (const auto& [text, index, value] : rows) {
         SetOptionTableDefaults();
         ParseSettings(text);
-        EXPECT_EQ(opts[index], value) << text.substr(0, 40);
+        EXPECT_EQ(opts[index], value) << "option " << index << " read from " << text.substr(0, 40);
     }
     // Indexes outside the table and lines without "=" are skipped.
     const std::vector<int32_t> before = Table();
     ParseSettings("2000=1\n-1=1\n99999999999=1\n-2147483648=1\n2147483647=5\n7\n7 6\n<LastPath>\n");
-    EXPECT_EQ(Table(), before);
+    EXPECT_EQ(Table(), before) << "the option table";
 }
 
 // Every option that selects an entry of a list or table: values outside the
@@ -71,15 +71,16 @@ TEST(Settings, OutOfRangeValuesBehaveAsTheDefault) {
         const int32_t fallback = opts[index];
         for (int32_t v : {lo - 1, hi + 1, INT32_MIN, INT32_MAX, lo, hi}) {
             opts[index] = v;
-            EXPECT_EQ(OptValue(index), v == lo || v == hi ? v : fallback) << index << "=" << v;
+            EXPECT_EQ(OptValue(index), v == lo || v == hi ? v : fallback) << "option " << index << " stored as " << v;
         }
     }
     ParseSettings("8=2\n9=-1\n11=5\n");
-    EXPECT_EQ(std::vector({CurrentInkColor(), CurrentHighlightColor(), PaletteColor(7, -3)}),
-              std::vector({palette[0], highlightPalette[0], palette[0]}));
+    EXPECT_EQ(CurrentInkColor(), palette[0]) << "ink colour of an ink position outside the palette";
+    EXPECT_EQ(CurrentHighlightColor(), highlightPalette[0]) << "highlighter colour outside the palette";
+    EXPECT_EQ(PaletteColor(7, -3), palette[0]) << "colour of a cell outside the palette";
     ParseSettings("8=1\n9=2\n11=4\n");
-    EXPECT_EQ(std::vector({CurrentInkColor(), CurrentHighlightColor()}),
-              std::vector({palette[7], highlightPalette[4]}));
+    EXPECT_EQ(CurrentInkColor(), palette[7]) << "ink colour of row 1, column 2";
+    EXPECT_EQ(CurrentHighlightColor(), highlightPalette[4]) << "the last highlighter colour";
 }
 
 TEST(Settings, KeyNamesAndCodesBothWays) {
@@ -95,8 +96,10 @@ TEST(Settings, KeyNamesAndCodesBothWays) {
                                      {"FX", 0},
                                      {"AB", 0},
                                      {"F123", 0}})
-        EXPECT_EQ(KeyNameToCode(name), code) << name;
+        EXPECT_EQ(KeyNameToCode(name), code) << "code of the key named " << name;
     std::string name;
-    for (int i = 0; i < KEY_LIST_SIZE; ++i)
-        EXPECT_TRUE(KeyCodeToName(KeyNameToCode(KeyListName(i)), name) && name == KeyListName(i)) << i;
+    for (int i = 0; i < KEY_LIST_SIZE; ++i) {
+        EXPECT_TRUE(KeyCodeToName(KeyNameToCode(KeyListName(i)), name)) << "a name for the code of " << KeyListName(i);
+        EXPECT_EQ(name, KeyListName(i)) << "the name for the code of " << KeyListName(i);
+    }
 }

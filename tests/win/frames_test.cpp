@@ -1,8 +1,6 @@
 // The overlay redraws only what changed. Its picture must still equal a full
 // drawing of the list from scratch after every step of long random use, and
 // that rests on every record painting only inside its bounds.
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <random>
 
@@ -14,6 +12,8 @@
 
 namespace {
 
+using Frames = ProgramTest;
+
 std::mt19937 rng(12);
 int In(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); }
 
@@ -21,15 +21,15 @@ int In(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng);
 // list drawn from scratch, or "". The places of shown child windows are blacked
 // out in both: what lies under them is not the overlay's own picture.
 std::string FirstDifference() {
-    const int w = ScreenWidth();
-    Canvas shown(w, ScreenHeight(), 0), want(w, ScreenHeight(), 0);
-    BitBlt(shown.dc(), 0, 0, w, ScreenHeight(), canvas.hdcOverlay, 0, 0, SRCCOPY);
+    const int w = ScreenWidth(), h = ScreenHeight();
+    Canvas shown(w, h, 0), want(w, h, 0);
+    BitBlt(shown.dc(), 0, 0, w, h, canvas.hdcOverlay, 0, 0, SRCCOPY);
     MemoryDcOwner dc(canvas.hdcOverlay);  // drawn on a surface like the overlay's, then copied
-    BitmapOwner bitmap(CreateCompatibleBitmap(canvas.hdcOverlay, w, ScreenHeight()));
+    BitmapOwner bitmap(CreateCompatibleBitmap(canvas.hdcOverlay, w, h));
     SelectGuard selected(dc.get(), bitmap.get());
     FillBackground(dc.get());
     RenderAnnotations(dc.get(), -1, -1);
-    BitBlt(want.dc(), 0, 0, w, ScreenHeight(), dc.get(), 0, 0, SRCCOPY);
+    BitBlt(want.dc(), 0, 0, w, h, dc.get(), 0, 0, SRCCOPY);
     for (HWND child : {dock.hwndDock, textEdit, dock.textBar}) {
         const RECT r = WindowRect(child);
         for (HDC target : {shown.dc(), want.dc()})
@@ -50,11 +50,11 @@ POINT Somewhere() {
 }
 
 // A press, a few random moves and a release with `tool` and random options.
-constexpr int OPTION_RANGES[][3] = {{IDOPTS_FILL, 0, 1},    {IDOPTS_SHAPEWIDTH, 1, 7},  {IDOPTS_PENWIDTH, 1, 5},
-                                    {IDOPTS_OPACITY, 1, 5}, {IDOPTS_PENCOLORCOL, 0, 4}, {IDOPTS_HLCOLOR, 0, 4}};
 void Gesture(int tool) {
     UseTool(tool);
-    for (auto [option, lo, hi] : OPTION_RANGES) opts[option] = In(lo, hi);
+    const int ranges[][3] = {{IDOPTS_FILL, 0, 1},    {IDOPTS_SHAPEWIDTH, 1, 7},  {IDOPTS_PENWIDTH, 1, 5},
+                             {IDOPTS_OPACITY, 1, 5}, {IDOPTS_PENCOLORCOL, 0, 4}, {IDOPTS_HLCOLOR, 0, 4}};
+    for (auto [option, lo, hi] : ranges) opts[option] = In(lo, hi);
     const POINT p = Somewhere();
     Press(p.x, p.y);
     for (int i = In(0, 6), x = p.x, y = p.y; i > 0; --i) MoveTo(x += In(-150, 150), y += In(-100, 100));
@@ -67,53 +67,40 @@ void TypeInto() {
     for (char c : std::string("Notes\rline two wraps on\rW")) SendMessageA(textEdit, WM_CHAR, c, 1);
 }
 
-TEST(Frames, EveryStepShowsExactlyTheListDrawnFromScratch) {
-    StartProgramOnce();
-    const std::string file = dataDir + "frames.png";
-    std::discrete_distribution<int> pick({30, 4, 5, 6, 4, 1, 2, 1, 1});
-    for (int step = 0; step < 400; ++step) {
-        const int action = pick(rng);
-        switch (action) {
-        case 0:
-            Gesture(In(TOOL_PEN, TOOL_MARK));
-            break;
-        case 1:
-            TypeInto();
-            break;
-        case 2:
-            Gesture(TOOL_ERASER);
-            break;
-        case 3:
-            UndoStep();
-            break;
-        case 4:
-            RedoStep();
-            break;
-        case 5:
-            EraseAll();
-            break;
-        case 6:
-            ToggleWhiteboard();
-            break;
-        case 7:
-            SaveSnapshotTo(file);
-            LoadBackgroundImage(file);
-            break;
-        default:
-            ShowOverlay();
-            break;
-        }
+void SaveAndLoad() {
+    SaveSnapshotTo(dataDir + "frames.png");
+    LoadBackgroundImage(dataDir + "frames.png");
+}
+
+// The steps of use, each with its weight.
+const std::tuple<const char*, int, void (*)()> steps[] = {{"draw", 30, [] { Gesture(In(TOOL_PEN, TOOL_MARK)); }},
+                                                          {"type", 4, TypeInto},
+                                                          {"erase", 5, [] { Gesture(TOOL_ERASER); }},
+                                                          {"undo", 6, UndoStep},
+                                                          {"redo", 4, RedoStep},
+                                                          {"erase all", 1, EraseAll},
+                                                          {"whiteboard", 2, ToggleWhiteboard},
+                                                          {"save and load", 1, SaveAndLoad},
+                                                          {"show", 1, ShowOverlay}};
+
+TEST_F(Frames, EveryStepShowsExactlyTheListDrawnFromScratch) {
+    rng.seed(12);
+    std::vector<int> weights;
+    for (const auto& [name, weight, step] : steps) weights.push_back(weight);
+    std::discrete_distribution<int> pick(weights.begin(), weights.end());
+    for (int i = 0; i < 400; ++i) {
+        const auto& [name, weight, step] = steps[pick(rng)];
+        step();
         PumpMessages();
-        ASSERT_EQ(FirstDifference(), "") << "step " << step << " action " << action << " tool " << opts[IDOPTS_TOOL]
-                                         << " records " << AnnotationCount();
+        ASSERT_EQ(FirstDifference(), "") << "first pixel that differs after step " << i << ", " << name;
     }
 }
 
 // Records of every kind, thin and degenerate ones included, drawn alone on
 // grey: no pixel outside PaintBounds changes.
-TEST(Frames, EveryRecordPaintsOnlyInsideItsBounds) {
-    StartProgramOnce();
+TEST_F(Frames, EveryRecordPaintsOnlyInsideItsBounds) {
     constexpr int SIZE = 600, GRAY = 0x808080;
+    rng.seed(13);
     for (int i = 0; i < 700; ++i) {
         const auto kind = static_cast<uint8_t>(In(ANNOT_PEN, ANNOT_MARK));
         const bool mark = kind == ANNOT_MARK, text = In(0, 3) == 0;
@@ -136,14 +123,13 @@ TEST(Frames, EveryRecordPaintsOnlyInsideItsBounds) {
                      .points = {}};
         for (int n = kind == ANNOT_PEN ? In(1, 8) : kind == ANNOT_ARROW ? 2 : 0; n > 0; --n)
             r.points.push_back({r.x + In(-2, 2) * In(0, 30), r.y + In(-2, 2) * In(0, 30)});
-        ClearAnnotations();
-        AppendAnnotation(r);
+        annotations = {r};
         Canvas c(SIZE, SIZE, GRAY);
         RenderAnnotations(c.dc(), 0, -1);
         const Box32 b = PaintBounds(r);
         const int inside = c.CountNot(GRAY, std::clamp(b.left, 0, SIZE), std::clamp(b.top, 0, SIZE),
                                       std::clamp(b.right + 1, 0, SIZE), std::clamp(b.bottom + 1, 0, SIZE));
-        ASSERT_EQ(c.CountNot(GRAY, 0, 0, SIZE, SIZE), inside) << "kind " << int(r.kind) << " width " << r.lineWidth;
+        ASSERT_EQ(c.CountNot(GRAY, 0, 0, SIZE, SIZE), inside) << "pixels changed by kind " << int(kind);
     }
 }
 

@@ -4,48 +4,33 @@
 // on before a busy program handles a press.
 #pragma once
 
-#include <windows.h>
+#include "saved_state.h"
+
 #include <commctrl.h>
 
-#include "canvas/canvas.h"
-#include "app/commands.h"
-#include "features/options_dialog.h"
-#include "features/showing.h"
-#include "render/marks.h"
-#include "win/program.h"
-#include "win/ui.h"
-#include "dock/dock.h"
-#include "core/annotation.h"
-#include "core/history.h"
-#include "overlay/overlay.h"
-#include "core/options.h"
-#include "win_env.h"
-
-using Ints = std::vector<int>;  // several values checked at once
-
 // Chooses a tool and lays the dock out for it, keeping the other options.
-inline void UseTool(int tool) { SendMessageA(dock.hwndTools, TB_CHECKBUTTON, tool - 1, TRUE), RelayoutDock(); }
-
-// Chooses a tool as a click on its dock button does: the dock's controls
-// reach the options too.
-inline void ClickTool(int tool) {
-    UseTool(tool), SendMessageA(dock.hwndDock, WM_COMMAND, MAKEWPARAM(tool - 1, BN_CLICKED),
-                                reinterpret_cast<LPARAM>(dock.hwndTools));
+inline void UseTool(int tool) {
+    SendMessageA(dock.hwndTools, TB_CHECKBUTTON, tool - 1, TRUE);
+    RelayoutDock();
 }
 
 // The user picks item `index` of a list of the dock or the text bar.
 inline void Choose(HWND list, int index) {
-    SendMessageA(list, CB_SETCURSEL, index, 0),
-        SendMessageA(GetParent(list), WM_COMMAND, CBN_SELCHANGE << 16, LPARAM(list));
+    SendMessageA(list, CB_SETCURSEL, index, 0);
+    SendMessageA(GetParent(list), WM_COMMAND, CBN_SELCHANGE << 16, LPARAM(list));
 }
 
 inline void MoveTo(int x, int y) { SendMessageA(canvas.hwndOverlay, WM_MOUSEMOVE, 0, MAKELPARAM(x, y)); }
 
 inline void Press(int x, int y) {
-    SendMessageA(canvas.hwndOverlay, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y)), PumpMessages();
+    SendMessageA(canvas.hwndOverlay, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    PumpMessages();
 }
 
-inline void Release() { SendMessageA(canvas.hwndOverlay, WM_LBUTTONUP, 0, 0), PumpMessages(); }
+inline void Release() {
+    SendMessageA(canvas.hwndOverlay, WM_LBUTTONUP, 0, 0);
+    PumpMessages();
+}
 
 inline void Drag(int x1, int y1, int x2, int y2, int steps = 8) {
     Press(x1, y1);
@@ -53,12 +38,34 @@ inline void Drag(int x1, int y1, int x2, int y2, int steps = 8) {
     Release();
 }
 
-inline void Click(int x, int y) { Press(x, y), Release(); }
+inline void Click(int x, int y) { Drag(x, y, x, y, 0); }
 
-// A shown overlay and dock with an empty drawing and history, no open text,
-// fill on, no autohide, and `tool` chosen.
-inline void FreshDrawing(int tool) {
-    StartProgramOnce(), CloseTextEditWithoutCommit(), ClearAnnotations(), ClearHistory();
-    opts[IDOPTS_AUTOHIDE] = 0, opts[IDOPTS_FILL] = 1, opts[IDOPTS_WHITEBOARD] = 1;
-    ShowWindow(canvas.hwndOverlay, SW_SHOW), ShowWindow(dock.hwndDock, SW_SHOW), UseTool(tool);
+// A shown overlay and dock with an empty drawing and history over the
+// whiteboard, fill on (the box checked too), no autohide, text in the first
+// face at 14 points, the next mark number 1, and the pen.
+class DrawingTest : public ProgramTest {
+protected:
+    void SetUp() override {
+        ProgramTest::SetUp();
+        ClearAnnotations();
+        ClearHistory();
+        for (auto [option, value] : {std::pair{IDOPTS_AUTOHIDE, 0},
+                                     {IDOPTS_WHITEBOARD, 1},
+                                     {IDOPTS_FILL, 1},
+                                     {IDOPTS_FONT, 0},
+                                     {IDOPTS_FONTSIZE, 14}})
+            opts[option] = value;
+        SendMessageA(dock.hwndFilled, BM_SETCHECK, BST_CHECKED, 0);
+        MakeTextFont();
+        markerNumber = 1;
+        ShowWindow(canvas.hwndOverlay, SW_SHOW);
+        ShowWindow(dock.hwndDock, SW_SHOW);
+        UseTool(TOOL_PEN);
+    }
+};
+
+// The name of a row of a table of parameterised tests: its first field.
+template <class Row>
+std::string RowName(const ::testing::TestParamInfo<Row>& info) {
+    return std::get<0>(info.param);
 }

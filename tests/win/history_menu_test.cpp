@@ -17,16 +17,18 @@ TEST_F(SnapshotTest, HistoryIsGroupedByAgeAndWrittenBackGrouped) {
     ASSERT_TRUE(SaveSnapshotTo(saved));
     std::vector<std::pair<int, std::string>> shown;
     for (int g = 0; g < HISTORY_GROUP_COUNT; ++g) {
-        EXPECT_EQ(GetSubMenu(snapshotMenu, 3 + g),
-                  g == 0 || g == 1 || g == 4 || g == 7 ? historyGroupMenus[g] : nullptr);
+        const bool submenu = g == 0 || g == 1 || g == 4 || g == 7;
+        EXPECT_EQ(GetSubMenu(snapshotMenu, 3 + g), submenu ? historyGroupMenus[g] : nullptr)
+            << "submenu of group " << g;
         for (int i = 0; i < GetMenuItemCount(historyGroupMenus[g]); ++i)
             shown.push_back({g, SnapshotMenuText(GetMenuItemID(historyGroupMenus[g], i))});
     }
     EXPECT_EQ(shown, (std::vector<std::pair<int, std::string>>{
-                         {0, saved}, {1, "C:\\y 1.png"}, {1, "C:\\y 2.png"}, {4, deep}, {7, "C:\\old.jpeg"}}));
+                         {0, saved}, {1, "C:\\y 1.png"}, {1, "C:\\y 2.png"}, {4, deep}, {7, "C:\\old.jpeg"}}))
+        << "entries by group";
     SaveHistory();
     const std::string file = DaysAgo(0) + saved + "\r\n" + y1 + y2 + mid + old;
-    EXPECT_EQ(ReadFileBytes(historyPath), file);
+    EXPECT_EQ(ReadFileBytes(historyPath), file) << "History.dat";
 
     // A History.dat that cannot be read at start-up is not overwritten by
     // this run's entries alone; once readable, they go before the older ones.
@@ -35,7 +37,7 @@ TEST_F(SnapshotTest, HistoryIsGroupedByAgeAndWrittenBackGrouped) {
     ASSERT_TRUE(SaveSnapshotTo(folder + "while locked.png"));
     SaveHistory();
     CloseHandle(lock);
-    EXPECT_EQ(ReadFileBytes(historyPath), file);
+    EXPECT_EQ(ReadFileBytes(historyPath), file) << "History.dat kept while it could not be read";
     SaveHistory();
-    EXPECT_EQ(ReadFileBytes(historyPath), DaysAgo(0) + folder + "while locked.png\r\n" + file);
+    EXPECT_EQ(ReadFileBytes(historyPath), DaysAgo(0) + folder + "while locked.png\r\n" + file) << "History.dat after";
 }

@@ -1,19 +1,14 @@
-#include <gtest/gtest.h>
-
 #include <random>
 
-#include "core/annotation.h"
-#include "canvas/canvas.h"
-#include "core/history.h"
-#include "core/hitbounds.h"
 #include "render/hittest.h"
-#include "core/options.h"
+#include "saved_state.h"
 
 namespace {
 
-class HitTest : public ::testing::Test {
+class HitTest : public ProgramTest {
 protected:
     void SetUp() override {
+        ProgramTest::SetUp();
         SetOptionTableDefaults();
         ClearAnnotations();
         ClearHistory();
@@ -49,8 +44,8 @@ TEST_F(HitTest, EachKindIsHitWhereItIsDrawnAndInItsModes) {
         {{950, 750}, -1, -1},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(HitTestAnnotations(c.p, false), c.select) << c.p.x << "," << c.p.y;
-        EXPECT_EQ(HitTestAnnotations(c.p, true), c.erase) << c.p.x << "," << c.p.y;
+        EXPECT_EQ(HitTestAnnotations(c.p, false), c.select) << "record selected at " << c.p.x << "," << c.p.y;
+        EXPECT_EQ(HitTestAnnotations(c.p, true), c.erase) << "record erased at " << c.p.x << "," << c.p.y;
     }
 }
 
@@ -78,11 +73,12 @@ TEST_F(HitTest, BoundsShortcutNeverRejectsAHit) {
             for (bool erase : {false, true}) {
                 const bool exact = HitTestRecord(r, p, erase);
                 hits += exact;
-                EXPECT_TRUE(!exact || MayHit(r, p, erase)) << "kind " << int(kind) << " at " << p.x << "," << p.y;
+                EXPECT_TRUE(!exact || MayHit(r, p, erase))
+                    << "a hit of kind " << int(kind) << " at " << p.x << "," << p.y;
             }
         }
     }
-    EXPECT_GT(hits, 1000);  // the comparison saw plenty of hits
+    EXPECT_GT(hits, 1000) << "hits seen by the comparison";
 }
 
 }  // namespace

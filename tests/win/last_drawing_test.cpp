@@ -1,11 +1,12 @@
 // Every road that discards a drawing in-process keeps it: the records file
 // holds its records, and Restore brings back its records and its picture.
 #include "core/records_file.h"
-#include "overlay/overlay.h"
 #include "snapshot_helpers.h"
 #include "features/last_drawing.h"
 
 namespace {
+
+using LastDrawing = ProgramTest;
 
 const std::pair<const char*, void (*)()> roads[] = {
     {"showing again", [] { ShowOverlay(); }},
@@ -14,8 +15,7 @@ const std::pair<const char*, void (*)()> roads[] = {
     {"the end of the session", [] { SendMessageA(canvas.hwndOverlay, WM_ENDSESSION, TRUE, 0); }},
 };
 
-TEST(LastDrawing, EveryRoadThatDiscardsADrawingKeepsIt) {
-    StartProgramOnce();
+TEST_F(LastDrawing, EveryRoadThatDiscardsADrawingKeepsIt) {
     unsigned colour = 0x102030;
     for (const auto& [road, discard] : roads) {
         ShowOverlay();
@@ -27,11 +27,11 @@ TEST(LastDrawing, EveryRoadThatDiscardsADrawingKeepsIt) {
         discard();
         DrawingRecords kept;
         ASSERT_TRUE(ParseRecordsFile(ReadFileBytes(LastDrawingRecordsPath()), kept)) << road;
-        EXPECT_EQ(kept.records, drawn) << road;
+        EXPECT_EQ(kept.records, drawn) << road << ": the records kept";
         if (!annotations.empty()) continue;  // the session's end discards nothing in memory
         RestoreLastDrawing();
-        EXPECT_EQ(annotations, drawn) << road;
-        EXPECT_EQ(GetPixel(canvas.hdcCapture, 300, 300), colour) << road;
+        EXPECT_EQ(annotations, drawn) << road << ": the records restored";
+        EXPECT_EQ(GetPixel(canvas.hdcCapture, 300, 300), colour) << road << ": the picture restored";
     }
 }
 

@@ -1,149 +1,171 @@
-// Settings.dat on disk and the controls that show it; the options dialog
-// driven through its buttons (BM_CLICK, as a click sends), the show/hide
-// hotkey against keys held by another owner, and the Run value.
-#include <gtest/gtest.h>
+// Settings.dat and the controls that show it; the options dialog driven
+// through its buttons (BM_CLICK, as a click sends), the show/hide hotkey
+// against keys held by another owner, and the Run value.
+#include "saved_state.h"
 
-#include <windows.h>
 #include <commctrl.h>
 
-#include "canvas/canvas.h"
-#include "app/commands.h"
-#include "core/options.h"
-#include "features/showing.h"
-#include "win/files.h"
-#include "win/program.h"
-#include "win/ui.h"
-#include "dock/dock.h"
 #include "resource.h"
 #include "core/keys.h"
 #include "features/options_dialog.h"
-#include "features/settings.h"
-#include "win_env.h"
 
-static std::string SettingsFile() {
+namespace {
+
+using Settings = ProgramTest;
+
+std::string SettingsFile() {
     std::string text;
     ReadWholeFile(settingsPath, text);
     return text;
 }
-// The tool shown, then the selections of the pen size, shape width, opacity, mark, face and size lists.
-static std::vector<LRESULT> Shown() {
-    LRESULT tool = 0;  // the id of the checked tool button
-    while (tool < 8 && !SendMessageA(dock.hwndTools, TB_ISBUTTONCHECKED, tool, 0)) ++tool;
-    std::vector<LRESULT> shown{tool};
-    for (HWND list : {dock.hwndPenSize, dock.hwndShapeWidth, dock.hwndOpacity, dock.hwndMarks, dock.hwndFontFace,
-                      dock.hwndFontSize})
-        shown.push_back(SendMessageA(list, CB_GETCURSEL, 0, 0));
-    return shown;
+
+std::string LastMessage() { return recordedMessages.empty() ? "" : recordedMessages.back().text; }
+
+TEST_F(Settings, AMissingFileIsToldAndChangesNothing) {
+    DeleteFileA(settingsPath.c_str());
+    opts[IDOPTS_TOOL] = 4;
+    LoadSettings();
+    EXPECT_EQ(opts[IDOPTS_TOOL], 4) << "tool";
+    EXPECT_EQ(LastMessage(), "fileOptions could not be found.") << "message";
+    SaveSettings();
 }
 
-TEST(SettingsFile, MissingSavedFailedLoadedAndDamagedFiles) {
-    StartProgramOnce();
-    DeleteFileA(settingsPath.c_str());
-    recordedMessages.clear();
-    opts[IDOPTS_TOOL] = 4;
-    LoadSettings();  // a missing file is told and changes nothing
-    EXPECT_EQ(opts[IDOPTS_TOOL], 4);
-    lastPath = "C:\\snaps\\";
-    ASSERT_TRUE(SaveSettings());
-    const std::string text = SettingsFile();  // CR LF line ends
-    EXPECT_EQ(text.substr(0, 10) + text.substr(text.size() - 30), "0=0\r\n7=4\r\n1066=1\r\n<LastPath>=C:\\snaps\\\r\n");
-    // A failed write (another program holds the file) is told and keeps the file.
-    HANDLE lock = CreateFileA(settingsPath.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    EXPECT_FALSE(SaveSettings());
-    CloseHandle(lock);
-    EXPECT_EQ(SettingsFile(), text);
-    EXPECT_EQ(recordedMessages.size() == 2 ? recordedMessages[0].text + "|" + recordedMessages[1].text : "",
-              "fileOptions could not be found.|Could not write options file.");
-    // Loaded values show in the dock and the dialog; every load starts with the dock at the top.
+// The tool button checked, then the items chosen in the pen size, shape
+// width, opacity, mark, face and size lists.
+void ExpectShown(const std::array<int, 7>& shown) {
+    EXPECT_TRUE(SendMessageA(dock.hwndTools, TB_ISBUTTONCHECKED, shown[0], 0))
+        << "tool button " << shown[0] << " checked";
+    const HWND lists[] = {dock.hwndPenSize, dock.hwndShapeWidth, dock.hwndOpacity,
+                          dock.hwndMarks,   dock.hwndFontFace,   dock.hwndFontSize};
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(SendMessageA(lists[i], CB_GETCURSEL, 0, 0), shown[i + 1]) << "list " << i;
+}
+
+// Every load puts the dock at the top and the whiteboard off.
+TEST_F(Settings, LoadedValuesShowInTheDockAndTheDialog) {
     ASSERT_TRUE(WriteFileReplacing(settingsPath,
-                                   "7=6\n13=2\n17=7\n12=1\n53=4\n49=1\n39=3\n40=72\n1052=0\n56=1\n"
-                                   "1055=0\n1064=1\n55=65\n"));
+                                   "7=6\n13=2\n17=7\n12=1\n53=4\n49=1\n39=3\n40=72\n1052=0\n"
+                                   "56=1\n1055=0\n1064=1\n55=65\n"));
     LoadSettings();
-    EXPECT_EQ(Shown(), (std::vector<LRESULT>{5, 1, 6, 0, 4, 3, 8}));  // 8: "72", the last size
-    EXPECT_TRUE(SendMessageA(dock.hwndFilled, BM_GETCHECK, 0, 0) && IsDlgButtonChecked(hwndOptions, IDC_HOTKEYCTRL) &&
-                IsDlgButtonChecked(hwndOptions, IDC_ALWAYSSHOW) && IsDlgButtonChecked(hwndOptions, IDC_DOCKTOP));
+    ExpectShown({5, 1, 6, 0, 4, 3, 8});  // 8: "72", the last size
+    EXPECT_TRUE(SendMessageA(dock.hwndFilled, BM_GETCHECK, 0, 0)) << "fill box checked";
+    for (int box : {IDC_HOTKEYCTRL, IDC_ALWAYSSHOW, IDC_DOCKTOP})
+        EXPECT_TRUE(IsDlgButtonChecked(hwndOptions, box)) << "dialog box " << box << " checked";
     char key[16] = "";
     GetDlgItemTextA(hwndOptions, IDC_HOTKEYLIST, key, sizeof key);
-    EXPECT_TRUE(key == std::string("A") && WindowRect(dock.hwndDock).top == 0 && opts[IDOPTS_WHITEBOARD] == 0);
-    // Damaged values select the defaults: the pen, width 3, the first mark and face.
-    ASSERT_TRUE(WriteFileReplacing(settingsPath, "7=99\n13=-4\n53=400\n39=12\n"));
-    LoadSettings();
-    EXPECT_EQ(Shown(), (std::vector<LRESULT>{0, 2, 6, 0, 0, 0, 8}));
+    EXPECT_STREQ(key, "A") << "hotkey";
+    EXPECT_EQ(WindowRect(dock.hwndDock).top, 0) << "dock's top";
+    EXPECT_EQ(opts[IDOPTS_WHITEBOARD], 0) << "whiteboard";
 }
 
-// Whether the key is free: another owner (this thread, without a window) can take it.
-static bool KeyIsFree(UINT modifiers, UINT key) {
+// The pen, pen width 3, shape width 2, opacity 5, the first mark and face.
+TEST_F(Settings, DamagedValuesSelectTheDefaults) {
+    ASSERT_TRUE(WriteFileReplacing(settingsPath, "7=99\n13=-4\n17=9\n12=0\n53=400\n39=12\n40=72\n"));
+    LoadSettings();
+    ExpectShown({0, 2, 1, 4, 0, 0, 8});
+}
+
+void Click(int id) { SendMessageA(GetDlgItem(hwndOptions, id), BM_CLICK, 0, 0); }
+
+void ChooseKey(const char* name) { ASSERT_EQ(findCombo(GetDlgItem(hwndOptions, IDC_HOTKEYLIST), name), 0) << name; }
+
+// Whether another owner (this thread, without a window) can take the key.
+bool KeyIsFree(UINT modifiers, UINT key) {
     const bool free = RegisterHotKey(nullptr, 0xBFFF, modifiers, key);
     return free && UnregisterHotKey(nullptr, 0xBFFF);
 }
-static void Click(int id) { SendMessageA(GetDlgItem(hwndOptions, id), BM_CLICK, 0, 0); }
-static void ChooseKey(const char* name) { ASSERT_EQ(findCombo(GetDlgItem(hwndOptions, IDC_HOTKEYLIST), name), 0); }
 
-// The key list holds F1..F12 then A..Z, in that order though it has the sort
-// style. Edge and hotkey choices apply at once; Cancel puts back what was
-// saved, the close box keeps them unsaved. OK sets or removes the Run value.
-// A key another owner holds is told and the dialog stays; a free key then
-// works and is saved. No key chosen fails too, and Cancel after a failed OK
-// leaves no hotkey.
-TEST(Options, DialogAppliesSavesRestoresAndReportsTakenKeys) {
-    StartProgramOnce();
-    recordedMessages.clear();
-    ShowOptionsDialog();
-    const HWND keys = GetDlgItem(hwndOptions, IDC_HOTKEYLIST);
-    for (int i = 0; i < SendMessageA(keys, CB_GETCOUNT, 0, 0) || i < 38; ++i)  // in order despite the sort style
-        EXPECT_EQ(SendMessageA(keys, CB_FINDSTRINGEXACT, WPARAM(-1), LPARAM(KeyListName(i).c_str())), i) << i;
-    Click(IDC_DOCKTOP);
-    CheckDlgButton(hwndOptions, IDC_HOTKEYCTRL, BST_UNCHECKED);
-    CheckDlgButton(hwndOptions, IDC_HOTKEYALT, BST_CHECKED);
-    ChooseKey("F11");
-    Click(IDC_OK);
-    const std::string saved = SettingsFile();
-    for (int closer : {0, IDC_CANCEL}) {  // the close box, then Cancel
+// The dialog shown again after an OK of Alt+F11 with the dock at the top,
+// which registered that hotkey and saved the file.
+class Options : public ProgramTest {
+protected:
+    void SetUp() override {
+        ProgramTest::SetUp();
         ShowOptionsDialog();
+        Click(IDC_DOCKTOP);
+        CheckDlgButton(hwndOptions, IDC_HOTKEYCTRL, BST_UNCHECKED);
+        CheckDlgButton(hwndOptions, IDC_HOTKEYALT, BST_CHECKED);
+        ChooseKey("F11");
+        Click(IDC_OK);
+        saved = SettingsFile();
+        ShowOptionsDialog();
+        recordedMessages.clear();
+    }
+    void TearDown() override {
+        ShowWindow(hwndOptions, SW_HIDE);
+        Sleep(300);  // the window manager's focus change after the dialog hides settles before later tests
+        ProgramTest::TearDown();
+    }
+    std::string saved;
+};
+
+// F1..F12 then A..Z, in that order although the list has the sort style.
+TEST_F(Options, TheKeyListHoldsTheFunctionKeysThenTheLetters) {
+    const HWND keys = GetDlgItem(hwndOptions, IDC_HOTKEYLIST);
+    for (int i = 0; i < KEY_LIST_SIZE; ++i)
+        EXPECT_EQ(SendMessageA(keys, CB_FINDSTRINGEXACT, WPARAM(-1), LPARAM(KeyListName(i).c_str())), i) << i;
+}
+
+// Edge and hotkey choices apply at once: Cancel puts back what was saved;
+// the close box hides the dialog and keeps them unsaved.
+TEST_F(Options, CancelPutsBackWhatWasSavedAndTheCloseBoxKeepsTheChangesUnsaved) {
+    for (bool cancel : {true, false}) {
         Click(IDC_DOCKBOTTOM);
         Click(IDC_HOTKEYCTRL);
-        opts[IDOPTS_PENWIDTH] = 5;  // changed elsewhere, unsaved
-        closer ? Click(closer) : (void)SendMessageA(hwndOptions, WM_CLOSE, 0, 0);
-        EXPECT_FALSE(Visible(hwndOptions));
-        EXPECT_EQ(WindowRect(dock.hwndDock).top == 0, closer == IDC_CANCEL)
-            << closer;  // the close box keeps the bottom
-        EXPECT_EQ(opts[IDOPTS_HOTKEYCTRL] == 0 && opts[IDOPTS_PENWIDTH] != 5, closer == IDC_CANCEL) << closer;
-        EXPECT_EQ(SettingsFile(), saved);
-    }
-    // The Run value names Quillcast.exe in the program's folder, whatever the
-    // running file is called; a key the program cannot write is left silently.
-    for (bool run : {true, false}) {
+        cancel ? Click(IDC_CANCEL) : (void)SendMessageA(hwndOptions, WM_CLOSE, 0, 0);
+        EXPECT_FALSE(Visible(hwndOptions)) << "dialog shown, cancel " << cancel;
+        EXPECT_EQ(WindowRect(dock.hwndDock).top == 0, cancel) << "dock at the top, cancel " << cancel;
+        EXPECT_EQ(opts[IDOPTS_HOTKEYCTRL], cancel ? 0 : 1) << "Ctrl in the hotkey, cancel " << cancel;
+        EXPECT_EQ(SettingsFile(), saved) << "Settings.dat, cancel " << cancel;
         ShowOptionsDialog();
+    }
+}
+
+// The value names Quillcast.exe in the program's folder, whatever the
+// running file is called.
+TEST_F(Options, OkSetsOrRemovesTheRunValue) {
+    for (bool run : {true, false}) {
         CheckDlgButton(hwndOptions, IDC_RUNATSTART, run ? BST_CHECKED : BST_UNCHECKED);
         Click(IDC_OK);
         char data[1024] = "";
         DWORD size = sizeof data;
         RegGetValueA(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion\\Run", "Quillcast",
                      RRF_RT_REG_SZ, nullptr, data, &size);
-        EXPECT_EQ(data, run ? exeDir + "\\Quillcast.exe" : "");
+        EXPECT_EQ(data, run ? exeDir + "\\Quillcast.exe" : "") << "Run value, box checked " << run;
+        ShowOptionsDialog();
     }
-    for (bool on : {true, false})
-        EXPECT_FALSE(SetRunValue(HKEY_CURRENT_USER, "Software\\NoSuchKey", "Quillcast", on, "x"));
-    EXPECT_TRUE(recordedMessages.empty());
-    ShowOptionsDialog();
-    ASSERT_FALSE(KeyIsFree(MOD_ALT, VK_F11));                      // the saved key
-    ASSERT_TRUE(RegisterHotKey(nullptr, 0xBFFE, MOD_ALT, VK_F8));  // held by another owner
+}
+
+TEST_F(Options, ARunValueThatCannotBeWrittenIsLeft) {
+    for (bool run : {true, false})
+        EXPECT_FALSE(SetRunValue(HKEY_CURRENT_USER, "Software\\NoSuchKey", "Quillcast", run, "x")) << run;
+}
+
+// The dialog stays open, and the old key is given up.
+TEST_F(Options, AKeyHeldByAnotherOwnerIsTold) {
+    ASSERT_TRUE(RegisterHotKey(nullptr, 0xBFFE, MOD_ALT, VK_F8));
     ChooseKey("F8");
     Click(IDC_OK);
-    EXPECT_TRUE(Visible(hwndOptions) && KeyIsFree(MOD_ALT, VK_F11));  // the old key was given up
     UnregisterHotKey(nullptr, 0xBFFE);
+    EXPECT_TRUE(Visible(hwndOptions)) << "dialog shown";
+    EXPECT_EQ(LastMessage(), "The shortcut key to Hide/Show Quillcast is already taken. Please change it.");
+    EXPECT_TRUE(KeyIsFree(MOD_ALT, VK_F11)) << "Alt+F11 free";
+}
+
+TEST_F(Options, AFreeKeyIsRegisteredAndSaved) {
     ChooseKey("F7");
     Click(IDC_OK);
-    EXPECT_FALSE(Visible(hwndOptions) || KeyIsFree(MOD_ALT, VK_F7));
-    EXPECT_NE(SettingsFile().find("54=1\r\n55=118\r\n"), std::string::npos);
-    ShowOptionsDialog();
-    SendMessageA(keys, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
-    Click(IDC_OK);
-    EXPECT_TRUE(Visible(hwndOptions));
-    Click(IDC_CANCEL);
-    EXPECT_TRUE(KeyIsFree(MOD_ALT, VK_F7));
-    Sleep(300);  // the window manager's focus change after the dialog hides settles before later tests
-    PumpMessages();
-    EXPECT_EQ(recordedMessages.size() == 2 ? recordedMessages[1].text : "",
-              "The shortcut key to Hide/Show Quillcast is already taken. Please change it.");
+    EXPECT_FALSE(Visible(hwndOptions)) << "dialog shown";
+    EXPECT_FALSE(KeyIsFree(MOD_ALT, VK_F7)) << "Alt+F7 free";
+    EXPECT_NE(SettingsFile().find("54=1\r\n55=118\r\n"), std::string::npos) << "Alt+F7 in Settings.dat";
 }
+
+// Cancel after the failed OK leaves no hotkey.
+TEST_F(Options, NoKeyChosenFails) {
+    SendMessageA(GetDlgItem(hwndOptions, IDC_HOTKEYLIST), CB_SETCURSEL, WPARAM(-1), 0);
+    Click(IDC_OK);
+    EXPECT_TRUE(Visible(hwndOptions)) << "dialog shown";
+    Click(IDC_CANCEL);
+    EXPECT_TRUE(KeyIsFree(MOD_ALT, VK_F11)) << "Alt+F11 free";
+}
+
+}  // namespace

@@ -4,43 +4,42 @@
 // anti-aliasing, so the comparison allows small colour differences and a few
 // stray pixels; a wrong width, offset, colour, order or inset shows as
 // hundreds.
-#include <gtest/gtest.h>
-
-#include "canvas/canvas.h"
-#include "core/options.h"
-#include "render/marks.h"
-#include "win/program.h"
-#include "core/annotation.h"
 #include "render/render.h"
 #include "render_canvas.h"
-#include "win_env.h"
+#include "saved_state.h"
 
 namespace {
 
 constexpr COLORREF WHITE = RGB(255, 255, 255);
 
-Annotation Box(uint8_t kind, int x, int y, int cx, int cy, COLORREF color, int opacity, int width, int filled) {
-    Annotation a;
-    a.kind = kind, a.x = x, a.y = y, a.cx = cx, a.cy = cy, a.color = color, a.filled = filled;
-    a.opacity = static_cast<int16_t>(opacity), a.lineWidth = static_cast<int16_t>(width);
-    a.points = {{x, y}, {x + cx, y + cy}};
-    return a;
+Annotation Line(uint8_t kind, std::vector<Point32> points, COLORREF color, int width) {
+    return {.text = "", .color = color, .kind = kind, .lineWidth = int16_t(width), .opacity = 5, .points = points};
 }
 
-Annotation Line(uint8_t kind, std::vector<Point32> points, COLORREF color, int width) {
-    Annotation a = Box(kind, 0, 0, 0, 0, color, 5, width, 0);
-    a.points = std::move(points);
+Annotation Box(uint8_t kind, int x, int y, int cx, int cy, COLORREF color, int opacity, int width, int filled) {
+    Annotation a = Line(kind, {{x, y}, {x + cx, y + cy}}, color, width);
+    a.filled = filled;
+    a.x = x;
+    a.y = y;
+    a.cx = cx;
+    a.cy = cy;
+    a.opacity = static_cast<int16_t>(opacity);
     return a;
 }
 
 Annotation WithText(Annotation a, const char* text, int face, int size, int row, int col) {
-    a.text = text, a.fontIndex = face, a.fontSize = size, a.textColorRow = row, a.textColorCol = col;
+    a.text = text;
+    a.fontIndex = face;
+    a.fontSize = size;
+    a.textColorRow = row;
+    a.textColorCol = col;
     return a;
 }
 
 Annotation Mark(int index, int number, int x, int y, int size) {
     Annotation a = Box(ANNOT_MARK, x, y, size, size, 0, 5, 1, 0);
-    a.markIndex = index, a.markNumber = number;
+    a.markIndex = index;
+    a.markNumber = number;
     return a;
 }
 
@@ -99,10 +98,10 @@ void PaintPicture(Canvas& c) {
         }
 }
 
-class Render : public ::testing::Test {
+class Render : public ProgramTest {
 protected:
     void SetUp() override {
-        StartProgramOnce();
+        ProgramTest::SetUp();
         SetOptionTableDefaults();
     }
 };

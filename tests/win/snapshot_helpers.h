@@ -2,24 +2,11 @@
 // program's surfaces, and fresh history menus.
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <functional>
 
-#include "canvas/canvas.h"
-#include "app/commands.h"
-#include "core/options.h"
-#include "features/showing.h"
-#include "win/files.h"
-#include "win/text.h"
-#include "win/program.h"
-#include "win/ui.h"
-#include "dock/dock.h"
-#include "core/history.h"
-#include "features/settings.h"
+#include "render_canvas.h"
+#include "saved_state.h"
 #include "features/snapshots.h"
-#include "render/pictures.h"
-#include "win_env.h"
 
 inline bool FileExists(const std::string& p) {
     return GetFileAttributesW(WidePath(p).c_str()) != INVALID_FILE_ATTRIBUTES;
@@ -32,36 +19,21 @@ inline std::string ReadFileBytes(const std::string& path) {
 
 // Writes a w x h PNG whose pixels (0x00RRGGBB) `color` gives.
 inline bool WritePicture(const std::string& path, int w, int h, const std::function<uint32_t(int x, int y)>& color) {
-    std::vector<uint32_t> pixels;
+    Canvas picture(w, h, 0);
     for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) pixels.push_back(color(x, y));
-    GpBitmap* created = nullptr;
-    GdipCreateBitmapFromScan0(w, h, w * 4, PixelFormat32bppRGB, reinterpret_cast<BYTE*>(pixels.data()), &created);
-    ImageOwner owner(created);
-    CLSID png;
-    return GetEncoderClsid(L"image/png", &png) >= 0 &&
-           GdipSaveImageToFile(created, WidePath(path).c_str(), &png, nullptr) == Ok;
+        for (int x = 0; x < w; ++x) picture.at(x, y) = color(x, y);
+    return picture.SavePng(path);
 }
 // Every row and column differs, so that a shifted or flipped copy cannot match.
 inline uint32_t Pattern(int x, int y) {
     return ((x * 7 + y * 3) & 0xFF) << 16 | ((x ^ (y * 5)) & 0xFF) << 8 | ((x / 3 + y * 11) & 0xFF);
 }
 
-// A pixel (0x00RRGGBB) of a bottom-up DIB surface (hdcCapture: 32 bits, hdcBase: 24), top-down y.
-inline uint32_t SurfacePixel(HDC dc, int x, int y) {
-    GdiFlush();
-    DIBSECTION dib{};
-    GetObjectA(GetCurrentObject(dc, OBJ_BITMAP), sizeof dib, &dib);
-    const int bytes = dib.dsBm.bmBitsPixel / 8;
-    const size_t stride = (static_cast<size_t>(ScreenWidth()) * bytes + 3) & ~size_t{3};
-    const BYTE* b = static_cast<BYTE*>(dib.dsBm.bmBits) + (ScreenHeight() - 1 - y) * stride + size_t(x) * bytes;
-    return (b[2] << 16) | (b[1] << 8) | b[0];
-}
+// The pixels (0x00RRGGBB) of one of the program's screen-sized surfaces, row by row.
 inline std::vector<uint32_t> SurfacePicture(HDC dc) {
-    std::vector<uint32_t> pixels;
-    for (int y = 0; y < ScreenHeight(); ++y)
-        for (int x = 0; x < ScreenWidth(); ++x) pixels.push_back(SurfacePixel(dc, x, y));
-    return pixels;
+    Canvas copy(ScreenWidth(), ScreenHeight(), 0);
+    BitBlt(copy.dc(), 0, 0, ScreenWidth(), ScreenHeight(), dc, 0, 0, SRCCOPY);
+    return copy.Pixels();
 }
 
 // Builds the snapshot menu again from `historyText` (no file when null), as start-up does.
@@ -75,17 +47,17 @@ inline void RebuildHistoryMenus(const char* historyText) {
 inline std::string TodayTop() { return SnapshotMenuText(GetMenuItemID(historyGroupMenus[0], 0)); }
 
 // Each test starts from an empty drawing over the screen picture, empty
-// history menus, no recorded messages and a folder of its own.
-class SnapshotTest : public ::testing::Test {
+// history menus and a folder of its own.
+class SnapshotTest : public ProgramTest {
 protected:
     void SetUp() override {
-        StartProgramOnce();
+        ProgramTest::SetUp();
         RebuildHistoryMenus(nullptr);
         ClearAnnotations();
         ClearHistory();
         opts[IDOPTS_WHITEBOARD] = 0;
-        recordedMessages.clear();
-        CreateDirectoryA((folder = exeDir + "\\snapshots\\").c_str(), nullptr);
+        folder = exeDir + "\\snapshots\\";
+        CreateDirectoryA(folder.c_str(), nullptr);
     }
     std::string folder;
 };

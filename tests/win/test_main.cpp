@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include <cstdio>
 
 #include "win/message.h"
@@ -24,11 +22,6 @@ void PumpMessages() {
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
-}
-
-unsigned PixelRgb(HDC dc, int x, int y) {
-    const COLORREF c = GetPixel(dc, x, y);
-    return (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
 }
 
 int main(int argc, char** argv) {

@@ -1,92 +1,195 @@
 // Text typed into filled shapes, driven as the system drives it: a double-
 // click arrives as down, up, double-click, up; typing goes to the edit as
 // WM_CHAR and the edit notifies the overlay itself.
-#include <gtest/gtest.h>
-
 #include "gestures.h"
 
 namespace {
 
 constexpr int SIZE_8 = 0, SIZE_20 = 5, SIZE_48 = 7;  // positions in the size list
+
 void ClickAway() { Click(1200, 780); }
-void DoubleClick(int x, int y, int jitter = 0) {  // the last release `jitter` pixels to the right
-    Press(x, y), Release(), SendMessageA(canvas.hwndOverlay, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(x, y));
-    MoveTo(x + jitter, y), Release();
+
+// The last release comes `jitter` pixels right of the press.
+void DoubleClick(int x, int y, int jitter = 0) {
+    Click(x, y);
+    SendMessageA(canvas.hwndOverlay, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(x, y));
+    MoveTo(x + jitter, y);
+    Release();
 }
+
 void Type(const char* keys) {
     for (; *keys; ++keys) SendMessageA(textEdit, WM_CHAR, static_cast<unsigned char>(*keys), 1);
 }
-void ChooseText(int size, int face, int row, int col) {  // in the text bar, and the text colour
-    Choose(dock.hwndFontSize, size), Choose(dock.hwndFontFace, face), opts[IDOPTS_TEXTCOLORROW] = row,
-                                                                      opts[IDOPTS_TEXTCOLORCOL] = col;
-}
-void Fresh() { FreshDrawing(TOOL_RECT), opts[IDOPTS_FONT] = 0, opts[IDOPTS_FONTSIZE] = 14, MakeTextFont(); }
 
-// Unfilled shapes, strokes, bands (stored filled), marks and the inside of
-// an arrow's box open nothing, and a double-click whose pointer moves before
-// its last release makes no record either; a filled arrow's line opens.
-TEST(Text, OnlyFilledShapesOpenAndAJitteryDoubleClickCommitsNothing) {
-    Fresh();
-    opts[IDOPTS_FILL] = 0, Drag(100, 100, 300, 200), UseTool(TOOL_PEN), Drag(400, 150, 600, 150);
-    UseTool(TOOL_HIGHLIGHTER), Drag(100, 400, 300, 400), AppendAnnotation(MakeMarkRecord({700, 150}, 40, 40, 1));
-    opts[IDOPTS_FILL] = 1, UseTool(TOOL_ARROW), Drag(200, 700, 400, 600), UseTool(TOOL_RECT);
-    for (POINT p : {POINT{100, 150}, POINT{200, 150}, POINT{500, 150}, POINT{200, 403}, POINT{700, 150},
-                    POINT{220, 610}, POINT{900, 300}})
-        DoubleClick(p.x, p.y, 3);
-    EXPECT_TRUE(shapeText == -1 && !Visible(textEdit) && !Visible(dock.textBar) && AnnotationCount() == 5 &&
-                history.size() == 4);
-    DoubleClick(300, 650, 3);  // with the current text settings, unrecorded
-    const RECT edit = WindowRect(textEdit);
-    EXPECT_EQ((Ints{shapeText, edit.left, edit.top, edit.right, edit.bottom, annotations[4].fontIndex,
-                    annotations[4].fontSize, int(history.size()), GetFocus() == textEdit}),
-              (Ints{4, 204, 604, 396, 696, 0, 14, 4, 1}));
+// Size and face in the text bar, and the text colour.
+void ChooseText(int size, int face, int row, int col) {
+    Choose(dock.hwndFontSize, size);
+    Choose(dock.hwndFontFace, face);
+    opts[IDOPTS_TEXTCOLORROW] = row;
+    opts[IDOPTS_TEXTCOLORCOL] = col;
 }
 
-TEST(Text, EachOpeningRecordsOneStepThatUndoRestoresAndTextKeepsItsOwnLook) {
-    Fresh();
-    Drag(100, 100, 500, 300), Drag(600, 100, 900, 300), DoubleClick(700, 200), ClickAway();  // no typing: still a step
-    EXPECT_TRUE(history.size() == 3 && history[2].type == HISTORY_TEXT && history[2].index == 1);
-    DoubleClick(200, 200), ChooseText(SIZE_20, 1, 0, 2), Type("old"), ClickAway();
-    DoubleClick(200, 200), ChooseText(SIZE_48, 3, 1, 1), SendMessageA(textEdit, EM_SETSEL, 3, 3), Type("\rnew"),
+// The rectangle.
+class Text : public DrawingTest {
+protected:
+    void SetUp() override {
+        DrawingTest::SetUp();
+        UseTool(TOOL_RECT);
+    }
+};
+
+// An unfilled rectangle, a stroke, a band (stored filled), a mark and a filled
+// arrow; each double-click moves 3 pixels before its last release, which
+// draws nothing either.
+TEST_F(Text, OnlyFilledShapesOpenTheirText) {
+    opts[IDOPTS_FILL] = 0;
+    Drag(100, 100, 300, 200);
+    UseTool(TOOL_PEN);
+    Drag(400, 150, 600, 150);
+    UseTool(TOOL_HIGHLIGHTER);
+    Drag(100, 400, 300, 400);
+    AppendAnnotation(MakeMarkRecord({700, 150}, 40, 40, 1));
+    opts[IDOPTS_FILL] = 1;
+    UseTool(TOOL_ARROW);
+    Drag(200, 700, 400, 600);
+    const std::tuple<const char*, int, int> places[] = {{"the rectangle's edge", 100, 150},
+                                                        {"inside the rectangle", 200, 150},
+                                                        {"the stroke", 500, 150},
+                                                        {"the band", 200, 403},
+                                                        {"the mark", 700, 150},
+                                                        {"the arrow's box", 220, 610},
+                                                        {"nothing", 900, 300}};
+    for (const auto& [name, x, y] : places) {
+        DoubleClick(x, y, 3);
+        EXPECT_FALSE(Visible(textEdit)) << "text field shown after a double-click on " << name;
+    }
+    EXPECT_EQ(AnnotationCount(), 5) << "records";
+}
+
+// The field lies inside the arrow's box, 4 pixels in, and takes the keys.
+TEST_F(Text, ADoubleClickOnAFilledArrowsLineOpensItsText) {
+    UseTool(TOOL_ARROW);
+    Drag(200, 700, 400, 600);
+    DoubleClick(300, 650, 3);
+    EXPECT_EQ(shapeText, 0) << "the shape whose text is open";
+    EXPECT_EQ(WindowRect(textEdit).left, 204) << "text field's left";
+    EXPECT_EQ(WindowRect(textEdit).bottom, 696) << "text field's bottom";
+    EXPECT_EQ(GetFocus(), textEdit) << "the window with the keys";
+}
+
+TEST_F(Text, OpeningAndClosingWithoutTypingIsOneStep) {
+    Drag(100, 100, 500, 300);
+    Drag(600, 100, 900, 300);
+    DoubleClick(700, 200);
+    ClickAway();
+    EXPECT_EQ(history.back().type, HISTORY_TEXT) << "last step";
+    EXPECT_EQ(history.back().index, 1) << "record of the last step";
+}
+
+// "old" in face 1 at 20 points in colour (0, 2), then a second line "new"
+// in face 3 at 48 points in colour (1, 1).
+class TextTwice : public Text {
+protected:
+    void SetUp() override {
+        Text::SetUp();
+        Drag(100, 100, 500, 300);
+        DoubleClick(200, 200);
+        ChooseText(SIZE_20, 1, 0, 2);
+        Type("old");
         ClickAway();
-    const Annotation& r = annotations[0];
-    EXPECT_EQ((Ints{r.text == "old\r\nnew", r.fontSize, r.fontIndex, r.textColorRow, r.textColorCol}),
-              (Ints{1, 48, 3, 1, 1}));
-    ASSERT_TRUE(Undo());
-    EXPECT_EQ((Ints{r.text == "old", r.fontSize, r.fontIndex, r.textColorRow, r.textColorCol}), (Ints{1, 20, 1, 0, 2}));
-    ChooseText(SIZE_8, 0, 0, 1), DoubleClick(200, 200);  // the bar and the edit take the record's own look
-    EXPECT_EQ((Ints{GetWindowTextLengthA(textEdit), int(SendMessageA(dock.hwndFontSize, CB_GETCURSEL, 0, 0)),
-                    int(SendMessageA(dock.hwndFontFace, CB_GETCURSEL, 0, 0)), opts[IDOPTS_FONTSIZE],
-                    opts[IDOPTS_TEXTCOLORCOL]}),
-              (Ints{3, SIZE_20, 1, 20, 2}));
-    ClickAway();  // a commit after an undo starts a new history
-    EXPECT_EQ((Ints{undoneCount, int(history.size()), history.back().type}), (Ints{0, 1, HISTORY_TEXT}));
+        DoubleClick(200, 200);
+        ChooseText(SIZE_48, 3, 1, 1);
+        SendMessageA(textEdit, EM_SETSEL, 3, 3);
+        Type("\rnew");
+        ClickAway();
+    }
+    void ExpectText(const char* text, int size, int face, int row, int col) {
+        EXPECT_EQ(annotations[0].text, text) << "text";
+        EXPECT_EQ(annotations[0].fontSize, size) << "size";
+        EXPECT_EQ(annotations[0].fontIndex, face) << "face";
+        EXPECT_EQ(annotations[0].textColorRow, row) << "colour row";
+        EXPECT_EQ(annotations[0].textColorCol, col) << "colour column";
+    }
+};
+
+TEST_F(TextTwice, TheCommitKeepsTheTextAndItsLook) { ExpectText("old\r\nnew", 48, 3, 1, 1); }
+
+TEST_F(TextTwice, UndoRestoresTheEarlierTextAndLook) {
+    Undo();
+    ExpectText("old", 20, 1, 0, 2);
 }
 
-// The box grows downward only, by typing, which is no step of its own.
-TEST(Text, TypedLinesGrowTheBoxLongTextIsCutAndClosingWithoutCommitKeepsTheRecord) {
-    Fresh();
-    Drag(100, 100, 400, 130), DoubleClick(250, 110), Type("first");
-    const int cy = annotations[0].cy;
+TEST_F(TextTwice, ReopeningShowsTheRecordsOwnLookInTheBar) {
+    Undo();
+    ChooseText(SIZE_8, 0, 0, 1);
+    DoubleClick(200, 200);
+    EXPECT_EQ(SendMessageA(dock.hwndFontSize, CB_GETCURSEL, 0, 0), SIZE_20) << "size chosen in the bar";
+    EXPECT_EQ(SendMessageA(dock.hwndFontFace, CB_GETCURSEL, 0, 0), 1) << "face chosen in the bar";
+    EXPECT_EQ(opts[IDOPTS_TEXTCOLORCOL], 2) << "text colour column";
+}
+
+TEST_F(TextTwice, ACommitAfterAnUndoStartsANewHistory) {
+    Undo();
+    DoubleClick(200, 200);
+    ClickAway();
+    EXPECT_EQ(history.size(), 1u) << "steps";
+}
+
+// A box 300 wide with one line, "first", typed into it.
+class TypedBox : public Text {
+protected:
+    void SetUp() override {
+        Text::SetUp();
+        Drag(100, 100, 400, 130);
+        DoubleClick(250, 110);
+        Type("first");
+        oneLine = annotations[0].cy;
+    }
+    int oneLine = 0;
+};
+
+TEST_F(TypedBox, TypedLinesGrowTheBoxDownwardAndTheFieldWithIt) {
     Type("\rsecond\rthird");
-    const int grown = annotations[0].cy, editHeight = WindowRect(textEdit).bottom - WindowRect(textEdit).top;
-    EXPECT_TRUE(annotations[0].y == 100 && annotations[0].cx == 300 && grown > cy &&
-                editHeight == grown - 2 * textMargin);
-    SendMessageA(textEdit, EM_SETSEL, 5, -1), SendMessageA(textEdit, WM_CLEAR, 0, 0), ClickAway(), Undo();
-    EXPECT_TRUE(annotations[0].cy == grown && history.size() == 2 &&
-                undoneCount == 1);  // and the undo keeps the height
+    const RECT edit = WindowRect(textEdit);
+    EXPECT_EQ(annotations[0].y, 100) << "top";
+    EXPECT_GT(annotations[0].cy, oneLine) << "height";
+    EXPECT_EQ(edit.bottom - edit.top, annotations[0].cy - 2 * textMargin) << "text field's height";
+}
+
+// Growing is no step of its own.
+TEST_F(TypedBox, TheGrownHeightStaysWhenLinesAreDeletedAndTheTextUndone) {
+    Type("\rsecond\rthird");
+    const int grown = annotations[0].cy;
+    SendMessageA(textEdit, EM_SETSEL, 5, -1);
+    SendMessageA(textEdit, WM_CLEAR, 0, 0);
+    ClickAway();
+    Undo();
+    EXPECT_EQ(annotations[0].cy, grown) << "height";
+    EXPECT_EQ(undoneCount, 1) << "undone steps";
+}
+
+TEST_F(TypedBox, ClosingWithoutACommitLeavesTheRecordAsItWas) {
+    CloseTextEditWithoutCommit();
+    ClickAway();
+    EXPECT_EQ(annotations[0].text, "") << "text";
+    EXPECT_EQ(history.size(), 1u) << "steps";
+}
+
+TEST_F(TypedBox, TheFieldsNotificationsChangeNothingOnceItIsClosed) {
+    CloseTextEditWithoutCommit();
+    SetWindowTextA(textEdit, "1\r\n2\r\n3\r\n4\r\n5\r\n6");
+    SendMessageA(canvas.hwndOverlay, WM_COMMAND, MAKEWPARAM(0, EN_CHANGE), reinterpret_cast<LPARAM>(textEdit));
+    EXPECT_EQ(annotations[0].cy, oneLine) << "height";
+}
+
+TEST_F(Text, LongTextIsCutToTheLongestAShapeHolds) {
     Drag(100, 200, 900, 700);
     for (int length : {1999, 2000, 5000}) {
-        DoubleClick(500, 400), SetWindowTextA(textEdit, std::string(length, 'a').c_str()), ClickAway();
-        EXPECT_EQ(annotations[1].text, std::string(MAX_TEXT_LENGTH, 'a')) << length;
+        DoubleClick(500, 400);
+        SetWindowTextA(textEdit, std::string(length, 'a').c_str());
+        ClickAway();
+        EXPECT_EQ(annotations[0].text.size(), size_t(MAX_TEXT_LENGTH)) << "length kept of " << length;
     }
-    DoubleClick(500, 400), Type("typed"), CloseTextEditWithoutCommit(), ClickAway();
-    EXPECT_TRUE(shapeText == -1 && !Visible(textEdit) && annotations[1].text.size() == 1999 && history.size() == 4);
-    std::string lines;  // the edit's notifications change nothing once it is closed
-    for (int i = 0; i < 60; ++i) lines += "x\r\n";
-    SetWindowTextA(textEdit, lines.c_str());
-    SendMessageA(canvas.hwndOverlay, WM_COMMAND, MAKEWPARAM(0, EN_CHANGE), reinterpret_cast<LPARAM>(textEdit));
-    EXPECT_EQ(annotations[1].cy, 500);
 }
 
 }  // namespace

@@ -3,10 +3,32 @@
 // per test process. Message boxes are recorded instead of shown.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
+
+// The whole program, as the tests drive it.
+#include "app/commands.h"
+#include "canvas/canvas.h"
+#include "core/options.h"
+#include "dock/dock.h"
+#include "features/last_drawing.h"
+#include "features/options_dialog.h"
+#include "features/settings.h"
+#include "features/showing.h"
+#include "features/snapshots.h"
+#include "overlay/overlay.h"
+#include "render/marks.h"
+#include "render/pictures.h"
+#include "render/render.h"
+#include "win/files.h"
+#include "win/program.h"
+#include "win/text.h"
+#include "win/ui.h"
 
 struct RecordedMessage {
     std::string text;
@@ -20,8 +42,9 @@ void StartProgramOnce();
 // Dispatches every pending message of this thread.
 void PumpMessages();
 
-// Pixel of a device context as 0x00RRGGBB.
-unsigned PixelRgb(HDC dc, int x, int y);
+// A COLORREF as 0x00RRGGBB, and a pixel of a device context so.
+inline uint32_t PixelRgbOf(COLORREF c) { return (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c); }
+inline uint32_t PixelRgb(HDC dc, int x, int y) { return PixelRgbOf(GetPixel(dc, x, y)); }
 
 // Whether a window is itself shown (its own WS_VISIBLE, whatever its parent).
 inline bool Visible(HWND window) { return (GetWindowLongA(window, GWL_STYLE) & WS_VISIBLE) != 0; }

@@ -1,0 +1,64 @@
+// The fixture of every Win32 test: the program starts once per test process;
+// each test starts from the state start-up left and puts back what it changed
+// of the process-wide state (the option table and the controls that show it,
+// the drawing, its history, the next mark number, the shown windows), so that
+// no test depends on the tests that ran before it.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "canvas/canvas.h"
+#include "dock/dock.h"
+#include "core/history.h"
+#include "overlay/overlay.h"
+#include "features/settings.h"
+#include "win_env.h"
+
+class ProgramTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        StartProgramOnce();
+        recordedMessages.clear();
+        saved_ = {{opts, opts + OPTS_COUNT},
+                  lastPath,
+                  annotations,
+                  history,
+                  undoneCount,
+                  markerNumber,
+                  IsWindowVisible(canvas.hwndOverlay) != 0,
+                  IsWindowVisible(dock.hwndDock) != 0};
+    }
+    void TearDown() override {
+        CloseTextEditWithoutCommit();
+        std::copy(saved_.opts.begin(), saved_.opts.end(), opts);
+        ApplySettingsToControls();  // which puts the dock at the top and the whiteboard off
+        std::copy(saved_.opts.begin(), saved_.opts.end(), opts);
+        PlaceDock();
+        RelayoutDock();
+        lastPath = saved_.lastPath;
+        SetWindowTextA(dock.hwndNumber, std::to_string(saved_.markerNumber).c_str());
+        annotations = saved_.annotations;
+        ++annotationsVersion;
+        history = saved_.history;
+        undoneCount = saved_.undoneCount;
+        ForgetLayer();  // a test may have painted over the picture
+        ShowWindow(canvas.hwndOverlay, saved_.overlayShown ? SW_SHOW : SW_HIDE);
+        ShowWindow(dock.hwndDock, saved_.dockShown ? SW_SHOWNA : SW_HIDE);
+        exitRequested = 0;
+        PumpMessages();
+    }
+
+private:
+    struct {
+        std::vector<int32_t> opts;
+        std::string lastPath;
+        std::vector<Annotation> annotations;
+        std::vector<HistoryEntry> history;
+        int32_t undoneCount;
+        int markerNumber;
+        bool overlayShown, dockShown;
+    } saved_;
+};
