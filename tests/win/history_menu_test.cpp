@@ -20,6 +20,7 @@ TEST_F(SnapshotTest, HistoryIsGroupedByAgeAndWrittenBackGrouped) {
         const bool submenu = g == 0 || g == 1 || g == 4 || g == 7;
         EXPECT_EQ(GetSubMenu(snapshotMenu, 3 + g), submenu ? historyGroupMenus[g] : nullptr)
             << "submenu of group " << g;
+        EXPECT_EQ(MenuItemText(snapshotMenu, 3 + g, true), historyGroupNames[g]) << "caption of group " << g;
         for (int i = 0; i < GetMenuItemCount(historyGroupMenus[g]); ++i)
             shown.push_back({g, SnapshotMenuText(GetMenuItemID(historyGroupMenus[g], i))});
     }

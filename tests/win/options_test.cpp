@@ -151,12 +151,14 @@ TEST_F(Options, AKeyHeldByAnotherOwnerIsTold) {
     EXPECT_TRUE(KeyIsFree(MOD_ALT, VK_F11)) << "Alt+F11 free";
 }
 
+// Ctrl and Alt ticked together both belong to the hotkey.
 TEST_F(Options, AFreeKeyIsRegisteredAndSaved) {
     ChooseKey("F7");
+    Click(IDC_HOTKEYCTRL);
     Click(IDC_OK);
     EXPECT_FALSE(Visible(hwndOptions)) << "dialog shown";
-    EXPECT_FALSE(KeyIsFree(MOD_ALT, VK_F7)) << "Alt+F7 free";
-    EXPECT_NE(SettingsFile().find("54=1\r\n55=118\r\n"), std::string::npos) << "Alt+F7 in Settings.dat";
+    EXPECT_FALSE(KeyIsFree(MOD_ALT | MOD_CONTROL, VK_F7)) << "Ctrl+Alt+F7 free";
+    EXPECT_NE(SettingsFile().find("54=3\r\n55=118\r\n"), std::string::npos) << "Ctrl+Alt+F7 in Settings.dat";
 }
 
 // Cancel after the failed OK leaves no hotkey.
