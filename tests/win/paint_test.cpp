@@ -31,8 +31,9 @@ protected:
         opts[IDOPTS_PENWIDTH] = 5;
         opts[IDOPTS_SHAPEWIDTH] = 3;
         FillBackground(hdcBase);
+        ink = PixelRgbOf(CurrentInkColor());
     }
-    const unsigned ink = PixelRgbOf(CurrentInkColor());
+    unsigned ink = 0;
 };
 
 // While the button is down, an asked-for repaint waits instead of looping.
