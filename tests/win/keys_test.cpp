@@ -70,6 +70,25 @@ TEST_F(Keys, CtrlYClosesAnOpenTextWithoutCommittingIt) {
     EXPECT_EQ(AnnotationCount(), 4) << "records";
 }
 
+TEST_F(Keys, CtrlEClosesAnOpenText) {
+    SetCtrl(true);
+    OpenTextEdit(0);
+    Key('E');
+    EXPECT_EQ(shapeText, -1) << "the shape whose text is open";
+}
+
+// Without Ctrl, C, L, Q and the others are no shortcuts, pressed or held.
+TEST_F(Keys, EveryOtherKeyIsIgnored) {
+    const std::vector<int32_t> before(opts, opts + OPTS_COUNT);
+    for (WPARAM key : std::initializer_list<WPARAM>{'C', 'L', 'Q', 'X', '1', ' ', '\r', '\b', '\t', VK_DELETE, VK_F1}) {
+        Key(key);
+        Key(key, true);
+    }
+    EXPECT_EQ(std::vector<int32_t>(opts, opts + OPTS_COUNT), before) << "the option table";
+    EXPECT_EQ(AnnotationCount(), 4) << "records";
+    EXPECT_EQ(undoneCount, 0) << "undone steps";
+}
+
 // The dock is laid out for the tool: only the eraser shows "Erase All".
 TEST_F(Keys, EachToolKeyChoosesItsToolAndLaysTheDockOut) {
     UseTool(TOOL_ERASER);

@@ -135,11 +135,6 @@ TEST_F(Options, OkSetsOrRemovesTheRunValue) {
     }
 }
 
-TEST_F(Options, ARunValueThatCannotBeWrittenIsLeft) {
-    for (bool run : {true, false})
-        EXPECT_FALSE(SetRunValue(HKEY_CURRENT_USER, "Software\\NoSuchKey", "Quillcast", run, "x")) << run;
-}
-
 // The dialog stays open, and the old key is given up.
 TEST_F(Options, AKeyHeldByAnotherOwnerIsTold) {
     ASSERT_TRUE(RegisterHotKey(nullptr, 0xBFFE, MOD_ALT, VK_F8));

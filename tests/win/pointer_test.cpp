@@ -65,6 +65,7 @@ TEST_F(Pointer, AnArrowMovesByItsPointsAsAStepThatUndoes) {
     Drag(200, 400, 230, 420);
     EXPECT_EQ(annotations[0].points, (Points{{130, 420}, {330, 420}})) << "points";
     EXPECT_EQ(annotations[0].x, 100) << "left of the box";
+    ASSERT_EQ(history.back().type, HISTORY_MOVE) << "last step";
     Undo();
     EXPECT_EQ(annotations[0].points, (Points{{100, 400}, {300, 400}})) << "points after an undo";
 }

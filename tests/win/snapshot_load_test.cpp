@@ -67,12 +67,14 @@ void CALLBACK LookForDialog(HWND, UINT, UINT_PTR, DWORD) { EnumThreadWindows(Get
 
 TEST_F(SnapshotTest, F2AndF3OpenTheDialogsAndCancellingChangesNothing) {
     const UINT_PTR timer = SetTimer(nullptr, 0, 300, LookForDialog);
+    opts[IDOPTS_WHITEBOARD] = 1;
     dialogsSeen.clear();
     for (WPARAM key : {VK_F2, VK_F3}) SendMessageA(canvas.hwndOverlay, WM_KEYDOWN, key, 1);
     KillTimer(nullptr, timer);
     const std::vector<std::string> both{"Save a snapshot of the current screen (overlay)", "Load a snapshot (overlay)"};
     EXPECT_EQ(dialogsSeen, both) << "dialogs seen";
     EXPECT_EQ(GetMenuItemCount(historyGroupMenus[0]), 0) << "today's snapshots";
+    EXPECT_EQ(opts[IDOPTS_WHITEBOARD], 1) << "whiteboard";
 }
 
 }  // namespace

@@ -23,6 +23,7 @@ TEST_F(SnapshotTest, SavedFilesHoldTheComposedPictureInTheFormatTheirNameAsks) {
         LoadBackgroundImage(path);
         EXPECT_TRUE(SurfacePicture(canvas.hdcCapture) == composed) << name << ": the picture read back";
     }
+    EXPECT_EQ(recordedMessages.size(), 0u) << "messages";
 }
 
 TEST_F(SnapshotTest, APathLongerThanMaxPathIsWrittenAndListedWhole) {

@@ -128,13 +128,6 @@ TEST_F(TextTwice, ReopeningShowsTheRecordsOwnLookInTheBar) {
     EXPECT_EQ(opts[IDOPTS_TEXTCOLORCOL], 2) << "text colour column";
 }
 
-TEST_F(TextTwice, ACommitAfterAnUndoStartsANewHistory) {
-    Undo();
-    DoubleClick(200, 200);
-    ClickAway();
-    EXPECT_EQ(history.size(), 1u) << "steps";
-}
-
 // A box 300 wide with one line, "first", typed into it.
 class TypedBox : public Text {
 protected:
@@ -166,13 +159,6 @@ TEST_F(TypedBox, TheGrownHeightStaysWhenLinesAreDeletedAndTheTextUndone) {
     Undo();
     EXPECT_EQ(annotations[0].cy, grown) << "height";
     EXPECT_EQ(undoneCount, 1) << "undone steps";
-}
-
-TEST_F(TypedBox, ClosingWithoutACommitLeavesTheRecordAsItWas) {
-    CloseTextEditWithoutCommit();
-    ClickAway();
-    EXPECT_EQ(annotations[0].text, "") << "text";
-    EXPECT_EQ(history.size(), 1u) << "steps";
 }
 
 TEST_F(TypedBox, TheFieldsNotificationsChangeNothingOnceItIsClosed) {
