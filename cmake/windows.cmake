@@ -4,7 +4,7 @@ set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 add_compile_definitions(NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
 add_link_options(-static -static-libgcc -static-libstdc++)
 
-set(QC_WIN_LIBS gdiplus comctl32 comdlg32 shell32 shlwapi advapi32 ole32 gdi32 user32 kernel32)
+set(QC_WIN_LIBS gdiplus usp10 comctl32 comdlg32 shell32 shlwapi advapi32 ole32 gdi32 user32 kernel32)
 
 add_library(qc_core STATIC ${QC_CORE_SOURCES})
 target_include_directories(qc_core PUBLIC src)

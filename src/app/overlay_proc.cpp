@@ -11,11 +11,16 @@
 #include "features/snapshots.h"
 #include "features/tray.h"
 #include "overlay/overlay.h"
+#include "render/marks.h"
 
-static void OnDestroy() {
+void SaveBeforeExit() {
     KeepDrawingAsLast();
     SaveHistory();
     SaveSettings();
+}
+
+static void OnDestroy() {
+    SaveBeforeExit();
     PostQuitMessage(0);
 }
 
@@ -48,7 +53,10 @@ LRESULT CALLBACK OverlayWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
         OnDestroy();
         return 0;
     case WM_ENDSESSION:  // the session ends without destroying the windows
-        if (wParam) KeepDrawingAsLast();
+        if (wParam) {
+            SaveBeforeExit();
+            RemovePrivateFonts();
+        }
         return 0;
     case WM_PAINT:
         return OnPaint(hwnd);

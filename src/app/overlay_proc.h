@@ -7,3 +7,7 @@ LRESULT CALLBACK OverlayWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
 
 // The shortcut list: every command with keys, drawn from the command table.
 INT_PTR CALLBACK ShortcutsDlgProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam);
+
+// What every exit keeps: the drawing as the last drawing, History.dat, then
+// Settings.dat.
+void SaveBeforeExit();

@@ -21,7 +21,9 @@
 #include "render/marks.h"
 #include "render/render.h"
 #include "resource.h"
+#include "win/files.h"
 #include "win/gdiplus_flat.h"
+#include "win/text.h"
 #include "win/message.h"
 #include "win/program.h"
 #include "win/ui.h"
@@ -62,9 +64,11 @@ void CreateDialogs() {
 }
 
 void CreateTextEdit() {
-    textEdit = CreateWindowExA(0, "EDIT", "", WS_CHILD | ES_MULTILINE | ES_AUTOVSCROLL, 300, 200, 150, 115,
+    // A window of its own in UTF-16, so that typed text of any script reaches it whole.
+    textEdit = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | ES_MULTILINE | ES_AUTOVSCROLL, 300, 200, 150, 115,
                                canvas.hwndOverlay, nullptr, hInst, nullptr);
     hdcTextEdit = GetDC(textEdit);
+    SubclassTextEdit();
 }
 
 void ShowFirstPicture() {
@@ -75,12 +79,9 @@ void ShowFirstPicture() {
 }
 
 void HandleFirstRun() {
-    if (FILE* f = std::fopen(settingsPath.c_str(), "r")) {
-        std::fclose(f);
-        return;
-    }
-    CreateDirectoryA(dataDir.c_str(), nullptr);
-    CreateDirectoryA(snapshotDir.c_str(), nullptr);
+    if (FileExists(settingsPath)) return;
+    CreateDirectoryW(WidePath(dataDir).c_str(), nullptr);
+    CreateDirectoryW(WidePath(snapshotDir).c_str(), nullptr);
     SaveSettings();
 }
 
@@ -93,7 +94,7 @@ bool StartUp(HINSTANCE instance) {
     InitCommonControls();
     if (AnotherInstanceRuns()) {
         // Above the running copy's top-most overlay.
-        MessageBoxA(nullptr, "Only one instance of Quillcast can run at a time", "Tablorix",
+        MessageBoxA(nullptr, "Only one instance of Quillcast can run at a time", "Quillcast",
                     MB_OK | MB_TOPMOST | MB_SETFOREGROUND);
         return false;
     }
@@ -143,16 +144,15 @@ bool StartUp(HINSTANCE instance) {
 int RunMessageLoop() {
     MSG msg;
     for (;;) {
-        const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+        const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
         if (got == 0 || got == -1) break;
         if (exitRequested == 1) {
-            KeepDrawingAsLast();
-            SaveHistory();
-            SaveSettings();
-            return 0;
+            SaveBeforeExit();
+            msg.wParam = 0;
+            break;
         }
         TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+        DispatchMessageW(&msg);
     }
     RemovePrivateFonts();
     return static_cast<int>(msg.wParam);

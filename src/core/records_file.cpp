@@ -2,7 +2,7 @@
 //
 // Lines end in LF (CR LF is accepted on reading). The first four lines are
 //
-//   QuillcastDrawing 1         the format and its version
+//   QuillcastDrawing 2         the format and its version
 //   whiteboard W               1: the white board was shown, 0: the picture
 //   picture B                  size in bytes of the picture file written with it
 //   records N                  the number of record lines that follow
@@ -18,9 +18,11 @@
 // value; each field must also lie in its range in the table below (the
 // ranges of the records the tools make), and the point count must suit the
 // kind: exactly 2 for rectangles to arrows, none for highlighter bands and
-// marks. The text is kept byte for byte: every byte outside '!'..'~', and '%'
-// and '"', is written as '%' and two hex digits, so any text of any length
-// fits on its line. Nothing else may follow the last record line but line
+// marks. The text is UTF-8, kept byte for byte: every byte outside '!'..'~',
+// and '%' and '"', is written as '%' and two hex digits, so any text of any
+// length fits on its line; text that is not valid UTF-8 is damage. Version 1
+// files, written before, are read the same way, but their text is in the
+// legacy code page and is taken as it stands. Nothing else may follow the last record line but line
 // ends. A file that breaks any of this is refused as a whole.
 #include "core/records_file.h"
 
@@ -28,10 +30,12 @@
 #include <cstdint>
 
 #include "core/options.h"
+#include "core/utf8.h"
 
 namespace {
 
-constexpr std::string_view FILE_HEADER = "QuillcastDrawing 1";
+constexpr std::string_view FILE_HEADER = "QuillcastDrawing 2";
+constexpr std::string_view LEGACY_FILE_HEADER = "QuillcastDrawing 1";
 constexpr std::string_view WHITEBOARD_KEY = "whiteboard ";
 constexpr std::string_view PICTURE_KEY = "picture ";
 constexpr std::string_view COUNT_KEY = "records ";
@@ -189,7 +193,7 @@ struct FieldReader {
     }
 };
 
-bool ParseRecordLine(std::string_view line, Annotation& record) {
+bool ParseRecordLine(std::string_view line, bool utf8, Annotation& record) {
     FieldReader tokens{line, ' '};
     std::array<int64_t, FIELD_COUNT> fields{};
     for (int f = 0; f < FIELD_COUNT; ++f)
@@ -206,7 +210,8 @@ bool ParseRecordLine(std::string_view line, Annotation& record) {
         p = {static_cast<int32_t>(x), static_cast<int32_t>(y)};
     }
     std::string_view text;
-    return tokens.Next(text) && tokens.text.empty() && ParseEscaped(text, record.text);
+    return tokens.Next(text) && tokens.text.empty() && ParseEscaped(text, record.text) &&
+           (!utf8 || IsValidUtf8(record.text));
 }
 
 bool ParseKeyedNumber(FieldReader& lines, std::string_view key, Range range, int64_t& value) {
@@ -249,7 +254,8 @@ std::string FormatRecordsFile(const DrawingRecords& drawing) {
 bool ParseRecordsFile(std::string_view text, DrawingRecords& drawing) {
     FieldReader lines{text, '\n'};
     std::string_view line;
-    if (!lines.Next(line) || line != FILE_HEADER) return false;
+    if (!lines.Next(line) || (line != FILE_HEADER && line != LEGACY_FILE_HEADER)) return false;
+    const bool legacy = line == LEGACY_FILE_HEADER;
     int64_t whiteboard = 0, pictureBytes = 0, count = 0;
     if (!ParseKeyedNumber(lines, WHITEBOARD_KEY, {0, 1}, whiteboard)) return false;
     if (!ParseKeyedNumber(lines, PICTURE_KEY, {0, ANY_MAX}, pictureBytes)) return false;
@@ -257,9 +263,10 @@ bool ParseRecordsFile(std::string_view text, DrawingRecords& drawing) {
     DrawingRecords read;
     read.whiteboard = whiteboard == 1;
     read.pictureBytes = pictureBytes;
+    read.legacyText = legacy;
     for (int64_t i = 0; i < count; ++i) {
         Annotation record;
-        if (!lines.Next(line) || !ParseRecordLine(line, record)) return false;
+        if (!lines.Next(line) || !ParseRecordLine(line, !legacy, record)) return false;
         read.records.push_back(std::move(record));
     }
     while (lines.Next(line))

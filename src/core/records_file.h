@@ -18,6 +18,7 @@ struct DrawingRecords {
     bool whiteboard = false;
     std::vector<Annotation> records;
     int64_t pictureBytes = 0;
+    bool legacyText = false;  // read from a version 1 file: the text is in the legacy code page
 
     bool operator==(const DrawingRecords&) const = default;
 };

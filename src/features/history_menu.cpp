@@ -46,10 +46,10 @@ void LoadHistory() {
     historyFileRead = false;
     olderRecords.clear();
     std::string text;
-    if (!ReadWholeFile(historyPath, text)) {
+    if (!ReadStoredText(historyPath, text)) {
         // Missing: start an empty one. Present but unreadable: leave it be.
-        if (GetFileAttributesA(historyPath.c_str()) != INVALID_FILE_ATTRIBUTES) return;
-        if (FILE* f = std::fopen(historyPath.c_str(), "ab")) std::fclose(f);
+        if (FileExists(historyPath)) return;
+        WriteFileReplacing(historyPath, "");
         historyFileRead = true;
         return;
     }
@@ -130,9 +130,9 @@ void SaveHistory() {
         // The file could not be read at start-up: read it now and keep its
         // entries after this run's, unless it still cannot be read.
         std::string older;
-        if (ReadWholeFile(historyPath, older))
+        if (ReadStoredText(historyPath, older))
             olderRecords = ParseHistoryFile(older);
-        else if (GetFileAttributesA(historyPath.c_str()) != INVALID_FILE_ATTRIBUTES)
+        else if (FileExists(historyPath))
             return;
         historyFileRead = true;
     }

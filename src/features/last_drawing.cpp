@@ -20,6 +20,7 @@
 #include "overlay/overlay.h"
 #include "render/pictures.h"
 #include "win/files.h"
+#include "win/text.h"
 #include "win/message.h"
 #include "win/program.h"
 
@@ -117,6 +118,9 @@ static bool ReadLastDrawingFiles() {
     if (FileBytes(LastDrawingPicturePath()) != drawing.pictureBytes) return false;
     FillRect(hdcLastPicture, &canvas.rectScreen, canvas.brushBlack);
     if (!DrawPictureFile(LastDrawingPicturePath(), hdcLastPicture)) return false;
+    if (drawing.legacyText)
+        for (Annotation& record : drawing.records) record.text = FromLegacyCodePage(record.text);
+    drawing.legacyText = false;
     lastDrawing = std::move(drawing);
     lastState = LastState::IN_MEMORY;
     return true;

@@ -22,7 +22,7 @@ static int optionsDlgWidth;
 
 static const char* const MSG_HOTKEY_TAKEN =
     "The shortcut key to Hide/Show Quillcast is already taken. Please change it.";
-static const char* const TITLE_HOTKEY_TAKEN = "Tablorix";
+static const char* const TITLE_HOTKEY_TAKEN = "Quillcast";
 static const char* const RUN_KEY = "Software\\Microsoft\\Windows\\CurrentVersion\\Run\\";
 static const char* const RUN_VALUE_NAME = "Quillcast";
 static const char* const RUN_EXE_NAME = "\\Quillcast.exe";

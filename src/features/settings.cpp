@@ -12,7 +12,7 @@
 
 static const char* const MSG_NO_OPTIONS_FILE = "fileOptions could not be found.";
 static const char* const MSG_WRITE_FAILED = "Could not write options file.";
-static const char* const TITLE_WRITE_FAILED = "Zephrine Error";
+static const char* const TITLE_WRITE_FAILED = "Quillcast";
 
 void SetDefaults() {
     SetOptionTableDefaults();
@@ -30,8 +30,8 @@ void ApplySettingsToControls() {
 
 void LoadSettings() {
     std::string text;
-    if (!ReadWholeFile(settingsPath, text)) {
-        ShowUserMessage(MSG_NO_OPTIONS_FILE, "");
+    if (!ReadStoredText(settingsPath, text)) {
+        ShowUserMessage(MSG_NO_OPTIONS_FILE, "Quillcast");
         return;
     }
     ParseSettings(text);

@@ -60,6 +60,9 @@ void ShowChanges(Box32 alsoShow = NO_BOX);  // every difference between hdcBack 
 // Text entry in filled shapes.
 void OpenTextEdit(int position);
 void CommitTextEdit();
+
+// Lets the text edit show characters its font lacks; once, after it is made.
+void SubclassTextEdit();
 void CloseTextEditWithoutCommit();
 void OnDoubleClick(LPARAM lParam);
 LRESULT OnEditCommand(WPARAM wParam, LPARAM lParam);

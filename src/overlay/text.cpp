@@ -11,10 +11,13 @@
 #include "dock/dock.h"
 #include "core/dock_scale.h"
 #include "core/history.h"
+#include "core/utf8.h"
+#include "render/fallback_text.h"
 #include "render/hittest.h"
 #include "overlay/overlay.h"
 #include "win/gdi_owner.h"
 #include "render/render.h"
+#include "win/text.h"
 #include "win/ui.h"
 
 constexpr int LINE_PROBE_WIDTH = 50;  // width of the rectangle "W" is measured in
@@ -55,7 +58,7 @@ static void LoadRecordText(const Annotation& r) {
     opts[IDOPTS_FONT] = r.fontIndex;
     MakeTextFont();
     ZeroEditMargins();
-    SendMessageA(textEdit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(r.text.c_str()));
+    SetWindowTextW(textEdit, Widen(r.text).c_str());
     SendMessageA(dock.hwndFontFace, CB_SETCURSEL, OptValue(IDOPTS_FONT), 0);
     ShowFontSizeInTextBar();
     RepaintNow(textEdit);
@@ -64,7 +67,7 @@ static void LoadRecordText(const Annotation& r) {
 
 // A shape without text starts empty with the current text settings.
 static void StartEmptyText(Annotation& r) {
-    SendMessageA(textEdit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
+    SetWindowTextW(textEdit, L"");
     r.textColorRow = OptValue(IDOPTS_TEXTCOLORROW);
     r.textColorCol = OptValue(IDOPTS_TEXTCOLORCOL);
     r.fontSize = OptValue(IDOPTS_FONTSIZE);
@@ -109,6 +112,45 @@ LRESULT OnCtlColorEdit(HDC dc, HWND control) {
     return reinterpret_cast<LRESULT>(brushTextBack);
 }
 
+// Characters the edit's font lacks are shown as the record will draw them,
+// in a face of the system that has them: the edit's own drawing (empty
+// boxes) is painted over after each of its paints.
+static WNDPROC editProc;
+
+static void PaintTextWithFallback(HWND edit) {
+    if (!EditIsOpen()) return;
+    const int length = GetWindowTextLengthW(edit);
+    std::wstring text(static_cast<size_t>(length > 0 ? length : 0) + 1, L'\0');
+    text.resize(static_cast<size_t>(GetWindowTextW(edit, text.data(), static_cast<int>(text.size()))));
+    HDC dc = GetDC(edit);
+    {
+        SelectGuard font(dc, fontText);
+        if (TextNeedsFallback(dc, text)) {
+            RECT client;
+            GetClientRect(edit, &client);
+            HideCaret(edit);
+            SetDCBrushColor(dc, annotations[shapeText].color);
+            FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+            SetTextColor(dc, PaletteColor(opts[IDOPTS_TEXTCOLORROW], opts[IDOPTS_TEXTCOLORCOL]));
+            SetBkMode(dc, TRANSPARENT);
+            DrawTextWithFallback(dc, text, client);
+            ShowCaret(edit);
+        }
+    }
+    ReleaseDC(edit, dc);
+}
+
+static LRESULT CALLBACK TextEditProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = CallWindowProcW(editProc, hwnd, msg, wParam, lParam);
+    if (msg == WM_PAINT) PaintTextWithFallback(hwnd);
+    return result;
+}
+
+void SubclassTextEdit() {
+    editProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(textEdit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(TextEditProc)));
+}
+
 // Height of one line of the edit's font. The font is selected only for the
 // measurement, so that the next MakeTextFont can delete it.
 static int LineHeight() {
@@ -141,24 +183,15 @@ LRESULT OnEditCommand(WPARAM wParam, LPARAM lParam) {
     return 0;  // EN_VSCROLL and the rest need nothing
 }
 
-// The bytes of a multi-byte character stay together when text is cut.
-static size_t CutPoint(const std::vector<char>& text, size_t limit) {
-    size_t i = 0;
-    while (i < limit && text[i] != '\0') {
-        const size_t step = IsDBCSLeadByte(static_cast<BYTE>(text[i])) && text[i + 1] != '\0' ? 2 : 1;
-        if (i + step > limit) break;
-        i += step;
-    }
-    return i;
-}
-
 // The whole text of the edit, read at its real length, then cut to what a
-// record holds.
+// record holds without splitting a character.
 static std::string ReadEditText() {
-    const int length = GetWindowTextLengthA(textEdit);
-    std::vector<char> text(static_cast<size_t>(length > 0 ? length : 0) + 2, '\0');
-    GetWindowTextA(textEdit, text.data(), static_cast<int>(text.size()) - 1);
-    return std::string(text.data(), CutPoint(text, MAX_TEXT_LENGTH));
+    const int length = GetWindowTextLengthW(textEdit);
+    std::wstring text(static_cast<size_t>(length > 0 ? length : 0) + 1, L'\0');
+    text.resize(static_cast<size_t>(GetWindowTextW(textEdit, text.data(), static_cast<int>(text.size()))));
+    std::string utf8 = Narrow(text);
+    utf8.resize(Utf8CutPoint(utf8, MAX_TEXT_LENGTH));
+    return utf8;
 }
 
 static void HideTextEdit() {

@@ -55,32 +55,23 @@ void LoadMarkImages() {
     }
 }
 
-// The three handwriting faces. Each is registered through a font resource
-// file in the data folder; where that road fails, the font file itself is
-// registered for this process only, which serves the text tool equally.
-static std::string fontResPath1, fontResPath2, fontResPath3;
+// The three handwriting faces, registered for this process only: no other
+// program sees them, and nothing is left registered when the process ends.
+static const char* const fontFiles[3] = {"lib.ttf", "whisper.ttf", "andrew.ttf"};
+static bool fontAdded[3];
+
+static std::wstring FontFilePath(int i) { return WidePath(exeDir + "\\" + fontFiles[i]); }
 
 void InstallPrivateFonts() {
-    fontResPath1 = dataDir + "cursive1.FOT";
-    fontResPath2 = dataDir + "cursive2.FOT";
-    fontResPath3 = dataDir + "jot2.FOT";
-    static const char* const names[3] = {"lib.ttf", "whisper.ttf", "andrew.ttf"};
-    const std::string ttf[3] = {exeDir + "\\" + names[0], exeDir + "\\" + names[1], exeDir + "\\" + names[2]};
-    const std::string* fot[3] = {&fontResPath1, &fontResPath2, &fontResPath3};
-    const DWORD hidden[3] = {1, 1, 0};
-    for (int i = 0; i < 3; ++i) CreateScalableFontResourceA(hidden[i], fot[i]->c_str(), ttf[i].c_str(), nullptr);
     for (int i = 0; i < 3; ++i) {
-        if (GetFileAttributesA(ttf[i].c_str()) == INVALID_FILE_ATTRIBUTES) {
-            NoteUnloaded(names[i]);
-            continue;
-        }
-        if (AddFontResourceA(fot[i]->c_str()) == 0 && AddFontResourceExA(ttf[i].c_str(), FR_PRIVATE, nullptr) == 0)
-            NoteUnloaded(names[i]);
+        fontAdded[i] = AddFontResourceExW(FontFilePath(i).c_str(), FR_PRIVATE, nullptr) != 0;
+        if (!fontAdded[i]) NoteUnloaded(fontFiles[i]);
     }
 }
 
 void RemovePrivateFonts() {
-    RemoveFontResourceA(fontResPath1.c_str());
-    RemoveFontResourceA(fontResPath2.c_str());
-    RemoveFontResourceA(fontResPath3.c_str());
+    for (int i = 0; i < 3; ++i) {
+        if (fontAdded[i]) RemoveFontResourceExW(FontFilePath(i).c_str(), FR_PRIVATE, nullptr);
+        fontAdded[i] = false;
+    }
 }

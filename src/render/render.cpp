@@ -9,10 +9,12 @@
 
 #include "canvas/canvas.h"
 #include "core/annotation.h"
+#include "render/fallback_text.h"
 #include "render/marks.h"
 #include "resource.h"
 #include "win/gdi_owner.h"
 #include "win/program.h"
+#include "win/text.h"
 #include "core/options.h"
 
 const char fontFaceTable[8][FONT_FACE_SLOT] = {"LibbyScript", "WhisperWrite", "Comic Sans MS", "AndrewScript",
@@ -51,7 +53,6 @@ namespace {
 constexpr int TEXT_INSET = 4;
 constexpr int ELLIPSE_TEXT_INSET = 18;  // keeps text inside the curve of an ellipse
 constexpr int TEXT_WEIGHT = 100;
-constexpr UINT TEXT_FORMAT = DT_WORDBREAK | DT_EDITCONTROL;
 constexpr UINT MARK_NUMBER_FORMAT = DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_EDITCONTROL;
 constexpr COLORREF MARK_NUMBER_LIGHT = RGB(255, 255, 255);
 constexpr COLORREF MARK_NUMBER_DARK = RGB(0, 0, 0);
@@ -89,7 +90,7 @@ void DrawRecordText(HDC dc, const Annotation& r) {
                                FaceOf(r.fontIndex)));
     SelectGuard selected(dc, font.get());
     TextStateGuard state(dc, PaletteColor(r.textColorRow, r.textColorCol));
-    DrawTextA(dc, r.text.c_str(), -1, &box, TEXT_FORMAT);
+    DrawTextWithFallback(dc, Widen(r.text), box);
 }
 
 void RenderRecord(HDC dc, const Annotation& r) {

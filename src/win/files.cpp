@@ -4,10 +4,11 @@
 
 #include <cstdio>
 
+#include "core/utf8.h"
 #include "win/text.h"
 
 bool ReadWholeFile(const std::string& path, std::string& data) {
-    FILE* f = std::fopen(path.c_str(), "rb");
+    FILE* f = _wfopen(WidePath(path).c_str(), L"rb");
     if (!f) return false;
     data.clear();
     char chunk[16384];
@@ -56,10 +57,17 @@ bool WriteFileReplacing(const std::string& path, const std::string& data) {
     return ReplaceFileThroughTemp(WidePath(path), [&](const std::wstring& temp) { return WriteWholeFile(temp, data); });
 }
 
-bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+bool FileExists(const std::string& path) { return GetFileAttributesW(WidePath(path).c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 int64_t FileBytes(const std::string& path) {
     WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return -1;
+    if (!GetFileAttributesExW(WidePath(path).c_str(), GetFileExInfoStandard, &data)) return -1;
     return (static_cast<int64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
+bool ReadStoredText(const std::string& path, std::string& text) {
+    std::string data;
+    if (!ReadWholeFile(path, data)) return false;
+    text = WithLegacyLinesConverted(data, FromLegacyCodePage);
+    return true;
 }

@@ -25,3 +25,8 @@ bool FileExists(const std::string& path);
 
 // Size of a file in bytes; -1 when it cannot be found.
 int64_t FileBytes(const std::string& path);
+
+// A text file the program stores (Settings.dat, History.dat), in UTF-8: lines
+// written by earlier versions in the legacy code page are converted. False
+// when it cannot be read.
+bool ReadStoredText(const std::string& path, std::string& text);

@@ -58,7 +58,7 @@ for fault in full read-only; do
     drv key 0x57  # W: a change the settings would keep
     drv close "$OVERLAY"
     check "$fault data folder: the user is told History.dat was not written" told Quillcast "snapshot history"
-    check "$fault data folder: the user is told Settings.dat was not written" told "Zephrine Error" "options file"
+    check "$fault data folder: the user is told Settings.dat was not written" told Quillcast "options file"
     wait_quillcast
     check "$fault data folder: both files keep their contents" files_kept
     unmount_all

@@ -26,9 +26,9 @@ check "the overlay shows the frozen screen ($differ pixels differ)" test "$diffe
 
 (cd "$BIN" && exec wine ./Quillcast.exe </dev/null >/dev/null 2>&1) &
 second=$!
-check "a second copy says that one runs already" drv wait-window Tablorix 20
-check "with the program's words" test "$(drv dialog-text Tablorix)" = "Only one instance of Quillcast can run at a time"
-drv press-ok Tablorix
+check "a second copy says that one runs already" drv wait-window Quillcast 20
+check "with the program's words" test "$(drv dialog-text Quillcast)" = "Only one instance of Quillcast can run at a time"
+drv press-ok Quillcast
 wait "$second"
 check "the second copy ends with 0" test $? -eq 0
 
