@@ -13,6 +13,7 @@
 #include "features/settings.h"
 #include "resource.h"
 #include "win/message.h"
+#include "win/text.h"
 #include "win/program.h"
 #include "win/ui.h"
 
@@ -92,11 +93,13 @@ bool SetRunValue(HKEY root, const char* subKey, const char* valueName, bool run,
     HKEY key = nullptr;
     if (RegOpenKeyExA(root, subKey, 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS) return false;
     LSTATUS status;
-    if (run)
-        status = RegSetValueExA(key, valueName, 0, REG_SZ, reinterpret_cast<const BYTE*>(command.c_str()),
-                                static_cast<DWORD>(command.size() + 1));
-    else
+    if (run) {
+        const std::wstring wide = Widen(command);  // the path of any folder, whatever the reader's code page
+        status = RegSetValueExW(key, Widen(valueName).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(wide.c_str()),
+                                static_cast<DWORD>((wide.size() + 1) * sizeof(wchar_t)));
+    } else {
         status = RegDeleteValueA(key, valueName);
+    }
     RegCloseKey(key);
     return status == ERROR_SUCCESS;
 }

@@ -19,10 +19,10 @@
 #include "win/text.h"
 
 // Pairs of description and pattern, each ended by NUL, the list by a second NUL.
-static const char SNAPSHOT_FILTER[] = "PNG\0*.png\0JPEG\0*.jpeg\0BMP\0*.bmp\0";
-static const char* const SAVE_TITLE = "Save a snapshot of the current screen";
-static const char* const LOAD_TITLE = "Load a snapshot";
-static const char* const DEFAULT_EXTENSION = "png";
+static const wchar_t SNAPSHOT_FILTER[] = L"PNG\0*.png\0JPEG\0*.jpeg\0BMP\0*.bmp\0";
+static const wchar_t* const SAVE_TITLE = L"Save a snapshot of the current screen";
+static const wchar_t* const LOAD_TITLE = L"Load a snapshot";
+static const wchar_t* const DEFAULT_EXTENSION = L"png";
 static const char* const NOT_SAVED_TITLE = "Snapshot not saved";
 static const char* const NOT_LOADED_TITLE = "Picture not loaded";
 // Room for far longer names than MAX_PATH: a chosen name that did not fit
@@ -32,20 +32,21 @@ constexpr DWORD FILE_NAME_BUFFER = 4096;
 // Shows the common save or open dialog over the overlay; the chosen path, or
 // an empty string when the user cancelled.
 static std::string AskSnapshotFileName(bool save) {
-    std::vector<char> file(FILE_NAME_BUFFER, '\0');
-    OPENFILENAMEA ofn{};
+    std::vector<wchar_t> file(FILE_NAME_BUFFER, L'\0');
+    const std::wstring folder = Widen(lastPath);
+    OPENFILENAMEW ofn{};
     ofn.lStructSize = sizeof ofn;
     ofn.hwndOwner = canvas.hwndOverlay;
     ofn.lpstrFilter = SNAPSHOT_FILTER;
     ofn.nFilterIndex = 1;
     ofn.lpstrFile = file.data();
     ofn.nMaxFile = FILE_NAME_BUFFER;
-    ofn.lpstrInitialDir = lastPath.c_str();
+    ofn.lpstrInitialDir = folder.c_str();
     ofn.lpstrTitle = save ? SAVE_TITLE : LOAD_TITLE;
     ofn.Flags = OFN_EXPLORER | (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
     ofn.lpstrDefExt = DEFAULT_EXTENSION;
-    const BOOL chosen = save ? GetSaveFileNameA(&ofn) : GetOpenFileNameA(&ofn);
-    return chosen ? std::string(file.data()) : std::string();
+    const BOOL chosen = save ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn);
+    return chosen ? Narrow(file.data()) : std::string();
 }
 
 // The picture the overlay shows, without the dock: the committed layer,

@@ -8,6 +8,7 @@
 #include "canvas/canvas.h"
 #include "core/commands.h"
 #include "win/program.h"
+#include "win/text.h"
 #include "win/ui.h"
 
 HMENU trayMenu;
@@ -52,7 +53,7 @@ static void BuildTrayMenu() {
 // clicks all the same.
 void CreateTrayIcon() {
     const std::string iconPath = exeDir + TRAY_ICON_FILE;
-    HICON icon = static_cast<HICON>(LoadImageA(nullptr, iconPath.c_str(), IMAGE_ICON, 0, 0, LR_LOADFROMFILE));
+    HICON icon = static_cast<HICON>(LoadImageW(nullptr, WidePath(iconPath).c_str(), IMAGE_ICON, 0, 0, LR_LOADFROMFILE));
     NOTIFYICONDATAA record = MakeTrayIconRecord(icon);
     Shell_NotifyIconA(NIM_ADD, &record);
     BuildTrayMenu();

@@ -117,4 +117,21 @@ TEST_F(Render, ScenesMatchTheirReferencePictures) {
     }
 }
 
+// A character the chosen face lacks (Japanese in a Latin face) is drawn from
+// a face of the system that has it: it leaves other ink than the empty box
+// of a character that no face has.
+TEST_F(Render, ACharacterTheFaceLacksIsDrawnFromAFaceThatHasIt) {
+    const auto inked = [](const char* text) {
+        Canvas c(320, 120, WHITE);
+        annotations = {WithText(Box(ANNOT_RECT, 10, 10, 300, 100, WHITE, 5, 1, 1), text, 4, 28, 0, 0)};
+        RenderAnnotations(c.dc(), -1, -1);
+        return c.Pixels();
+    };
+    const std::vector<uint32_t> empty = inked("");
+    const std::vector<uint32_t> noFaceHasIt = inked("\xEE\x80\x80");
+    const std::vector<uint32_t> japanese = inked("\xE6\x97\xA5");
+    EXPECT_NE(japanese, empty) << "ink of the Japanese character";
+    EXPECT_NE(japanese, noFaceHasIt) << "the Japanese character drawn as the empty box";
+}
+
 }  // namespace

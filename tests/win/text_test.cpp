@@ -2,6 +2,9 @@
 // click arrives as down, up, double-click, up; typing goes to the edit as
 // WM_CHAR and the edit notifies the overlay itself.
 #include "gestures.h"
+#include "features/last_drawing.h"
+#include "features/showing.h"
+#include "snapshot_helpers.h"
 
 namespace {
 
@@ -176,6 +179,30 @@ TEST_F(Text, LongTextIsCutToTheLongestAShapeHolds) {
         ClickAway();
         EXPECT_EQ(annotations[0].text.size(), size_t(MAX_TEXT_LENGTH)) << "length kept of " << length;
     }
+}
+
+// Latin, Greek, symbols, Cyrillic, Hebrew, Arabic, Chinese, Korean and an
+// emoji (two UTF-16 units), typed as the system sends them: the record holds
+// them in UTF-8, and the drawing read back from the data folder draws the
+// same pixels.
+TEST_F(Text, TextOfEveryScriptIsKeptAndDrawsTheSameWhenRestored) {
+    opts[IDOPTS_FILL] = 1;
+    Drag(100, 100, 900, 300);
+    DoubleClick(500, 200);
+    for (wchar_t unit :
+         std::wstring(L"Zo\u00eb \u03b1\u2192\u2713 \u0416 \u05e9 \u0645 \u65e5\u672c \ud55c \U0001F600"))
+        SendMessageW(textEdit, WM_CHAR, unit, 1);
+    ClickAway();
+    EXPECT_EQ(annotations[0].text,
+              "Zo\xC3\xAB \xCE\xB1\xE2\x86\x92\xE2\x9C\x93 \xD0\x96 \xD7\xA9 \xD9\x85 "
+              "\xE6\x97\xA5\xE6\x9C\xAC \xED\x95\x9C \xF0\x9F\x98\x80")
+        << "the record's text";
+    const std::vector<uint32_t> typed = SurfacePicture(canvas.hdcOverlay);
+    EraseAll();
+    FindLastDrawingOnDisk();
+    RestoreLastDrawing();
+    EXPECT_EQ(annotations.size(), 1u) << "records restored";
+    EXPECT_TRUE(SurfacePicture(canvas.hdcOverlay) == typed) << "the restored drawing's pixels";
 }
 
 }  // namespace
