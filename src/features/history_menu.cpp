@@ -10,6 +10,7 @@
 #include "win/files.h"
 #include "win/message.h"
 #include "win/program.h"
+#include "win/text.h"
 #include "win/ui.h"
 
 HMENU historyGroupMenus[HISTORY_GROUP_COUNT];
@@ -32,14 +33,15 @@ static HistoryToday LocalToday() {
 }
 
 static void InsertHistoryItem(HMENU group, UINT position, const SnapshotRecord& record) {
-    MENUITEMINFOA item{};
+    const std::wstring path = Widen(record.path);
+    MENUITEMINFOW item{};
     item.cbSize = sizeof item;
     item.fMask = MIIM_FTYPE | MIIM_ID | MIIM_STRING | MIIM_DATA;
     item.fType = MFT_STRING;
     item.wID = historyItemId++;
     item.dwItemData = record.dateValue;
-    item.dwTypeData = const_cast<char*>(record.path.c_str());
-    InsertMenuItemA(group, position, TRUE, &item);
+    item.dwTypeData = const_cast<wchar_t*>(path.c_str());
+    InsertMenuItemW(group, position, TRUE, &item);
 }
 
 void LoadHistory() {

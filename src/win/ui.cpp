@@ -1,5 +1,7 @@
 #include "win/ui.h"
 
+#include "win/text.h"
+
 #include <cstring>
 #include <vector>
 
@@ -38,15 +40,15 @@ UINT OpenPopupMenu(HMENU menu, int x, int y, HWND owner) {
 }
 
 std::string MenuItemText(HMENU menu, UINT item, bool byPosition) {
-    MENUITEMINFOA info{};
+    MENUITEMINFOW info{};
     info.cbSize = sizeof info;
     info.fMask = MIIM_STRING;
-    if (!GetMenuItemInfoA(menu, item, byPosition, &info)) return {};
-    std::vector<char> text(info.cch + 1, '\0');
+    if (!GetMenuItemInfoW(menu, item, byPosition, &info)) return {};
+    std::vector<wchar_t> text(info.cch + 1, L'\0');
     info.dwTypeData = text.data();
     info.cch = static_cast<UINT>(text.size());
-    if (!GetMenuItemInfoA(menu, item, byPosition, &info)) return {};
-    return text.data();
+    if (!GetMenuItemInfoW(menu, item, byPosition, &info)) return {};
+    return Narrow(text.data());
 }
 
 int findCombo(HWND combo, const char* text, int maxItems) {

@@ -8,12 +8,18 @@ static std::string DaysAgo(int64_t days) {
 
 // Entries land in the group of their age (by today's local date), in file
 // order; only groups with entries (and today's) are submenus; a save goes
-// on top of today; History.dat is written back group by group with CR LF.
+// on top of today; History.dat is written back group by group with CR LF,
+// in UTF-8 (paths of any script; a line of an earlier version in the legacy
+// code page is converted).
 TEST_F(SnapshotTest, HistoryIsGroupedByAgeAndWrittenBackGrouped) {
-    const std::string deep = "C:\\" + std::string(700, 'd') + "\\deep.bmp", saved = folder + "saved today.png";
-    const std::string y1 = DaysAgo(1) + "C:\\y 1.png\r\n", y2 = DaysAgo(1) + "C:\\y 2.png\r\n";
-    const std::string old = DaysAgo(200) + "C:\\old.jpeg\r\n", mid = DaysAgo(20) + deep + "\r\n";
-    RebuildHistoryMenus((y1 + old + mid + "20230230C:\\no such day.png\r\n" + y2).c_str());
+    std::string deep = "C:\\";
+    for (int i = 0; i < 350; ++i) deep += "\xD0\xB4";  // Cyrillic: two bytes each in UTF-8
+    deep += "\\deep.bmp";
+    const std::string saved = folder + "saved today.png", y2path = "C:\\\xE5\x86\x99 2.png";
+    const std::string y1 = DaysAgo(1) + "C:\\y 1.png\r\n", y2 = DaysAgo(1) + y2path + "\r\n";
+    const std::string old = DaysAgo(200) + "C:\\J\xC3\xBCrgen.jpeg\r\n", mid = DaysAgo(20) + deep + "\r\n";
+    const std::string legacyOld = DaysAgo(200) + "C:\\J\xFCrgen.jpeg\r\n";
+    RebuildHistoryMenus((y1 + legacyOld + mid + "20230230C:\\no such day.png\r\n" + y2).c_str());
     ASSERT_TRUE(SaveSnapshotTo(saved));
     std::vector<std::pair<int, std::string>> shown;
     for (int g = 0; g < HISTORY_GROUP_COUNT; ++g) {
@@ -25,7 +31,7 @@ TEST_F(SnapshotTest, HistoryIsGroupedByAgeAndWrittenBackGrouped) {
             shown.push_back({g, SnapshotMenuText(GetMenuItemID(historyGroupMenus[g], i))});
     }
     EXPECT_EQ(shown, (std::vector<std::pair<int, std::string>>{
-                         {0, saved}, {1, "C:\\y 1.png"}, {1, "C:\\y 2.png"}, {4, deep}, {7, "C:\\old.jpeg"}}))
+                         {0, saved}, {1, "C:\\y 1.png"}, {1, y2path}, {4, deep}, {7, "C:\\J\xC3\xBCrgen.jpeg"}}))
         << "entries by group";
     SaveHistory();
     const std::string file = DaysAgo(0) + saved + "\r\n" + y1 + y2 + mid + old;
