@@ -124,6 +124,9 @@ qc_start_wine_on_display() {
     mkdir -p "$WINEPREFIX.home"
     export HOME="$WINEPREFIX.home"
     wine wineboot -i </dev/null >/dev/null 2>&1 || true
+    # Quillcast needs Windows 10 version 1903 or later; Wine 8 presents
+    # Windows 7 unless told otherwise.
+    wine winecfg -v win10 </dev/null >/dev/null 2>&1 || true
     mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
     cp /usr/share/wine/fonts/*.ttf /usr/share/wine/fonts/*.fon "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
     wine reg add 'HKCU\Software\Wine\Explorer' /v ShowSystray /t REG_DWORD /d 0 /f </dev/null >/dev/null 2>&1 || true

@@ -87,6 +87,12 @@ void HandleFirstRun() {
 
 bool StartUp(HINSTANCE instance) {
     hInst = instance;
+    if (GetACP() != CP_UTF8) {
+        // An older Windows ignores the manifest's UTF-8 code page: text and
+        // folder names outside the legacy code page would be lost.
+        MessageBoxW(nullptr, L"Quillcast needs Windows 10 version 1903 or later.", L"Quillcast", MB_OK | MB_ICONERROR);
+        return false;
+    }
     StartGdiplus();
     LoadCursors();
     dockMenu = CreatePopupMenu();
