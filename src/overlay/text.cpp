@@ -147,8 +147,8 @@ static LRESULT CALLBACK TextEditProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
 }
 
 void SubclassTextEdit() {
-    editProc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(textEdit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(TextEditProc)));
+    editProc =
+        reinterpret_cast<WNDPROC>(SetWindowLongPtrW(textEdit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(TextEditProc)));
 }
 
 // Height of one line of the edit's font. The font is selected only for the

@@ -57,7 +57,9 @@ bool WriteFileReplacing(const std::string& path, const std::string& data) {
     return ReplaceFileThroughTemp(WidePath(path), [&](const std::wstring& temp) { return WriteWholeFile(temp, data); });
 }
 
-bool FileExists(const std::string& path) { return GetFileAttributesW(WidePath(path).c_str()) != INVALID_FILE_ATTRIBUTES; }
+bool FileExists(const std::string& path) {
+    return GetFileAttributesW(WidePath(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
 
 int64_t FileBytes(const std::string& path) {
     WIN32_FILE_ATTRIBUTE_DATA data;

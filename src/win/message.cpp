@@ -1,5 +1,7 @@
 #include "win/message.h"
 
+#include "win/text.h"
+
 HWND messageOwner;
 
 // While the owner is up, a box belongs to it: it opens above the top-most
@@ -8,7 +10,7 @@ HWND messageOwner;
 static void ShowMessageBox(const char* text, const char* title) {
     const bool ownerUp = messageOwner && IsWindowVisible(messageOwner);
     const UINT style = ownerUp ? MB_OK : MB_OK | MB_TOPMOST | MB_SETFOREGROUND;
-    MessageBoxA(ownerUp ? messageOwner : nullptr, text, title, style);
+    MessageBoxW(ownerUp ? messageOwner : nullptr, Widen(text).c_str(), Widen(title).c_str(), style);
 }
 
 MessageSink messageSink = ShowMessageBox;

@@ -35,4 +35,42 @@ TEST_F(LastDrawing, EveryRoadThatDiscardsADrawingKeepsIt) {
     }
 }
 
+// The end of a Windows session keeps the settings and the history too, and
+// gives up the handwriting faces, which belong to this process alone.
+TEST_F(LastDrawing, TheEndOfTheSessionSavesBothFilesAndGivesUpTheFaces) {
+    DeleteFileA(settingsPath.c_str());
+    DeleteFileA(historyPath.c_str());
+    SendMessageA(canvas.hwndOverlay, WM_ENDSESSION, TRUE, 0);
+    EXPECT_TRUE(FileExists(settingsPath)) << "Settings.dat written";
+    EXPECT_TRUE(FileExists(historyPath)) << "History.dat written";
+    HDC dc = CreateCompatibleDC(nullptr);
+    HFONT face = CreateFontA(20, 0, 0, 0, 0, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, fontFaceTable[0]);
+    HGDIOBJ previous = SelectObject(dc, face);
+    char chosen[LF_FACESIZE] = "";
+    GetTextFaceA(dc, LF_FACESIZE, chosen);
+    SelectObject(dc, previous);
+    DeleteObject(face);
+    DeleteDC(dc);
+    EXPECT_STRNE(chosen, fontFaceTable[0]) << "the face found after the session's end";
+}
+
+// LastDrawing.dat of an earlier version holds its text in the legacy code
+// page: it comes back as the same characters.
+TEST_F(LastDrawing, AFileOfAnEarlierVersionRestoresItsText) {
+    Annotation shape = MakeShapeRecord(ANNOT_RECT, {10, 10}, {200, 100});
+    shape.filled = 1;
+    shape.fontIndex = 4;
+    shape.text = "J\xC3\xBCrgen";
+    AppendAnnotation(shape);
+    EraseAll();
+    std::string file = ReadFileBytes(LastDrawingRecordsPath());
+    file.replace(0, file.find('\n'), "QuillcastDrawing 1");
+    file.replace(file.find("J%C3%BCrgen"), 11, "J%FCrgen");
+    ASSERT_TRUE(WriteFileReplacing(LastDrawingRecordsPath(), file));
+    FindLastDrawingOnDisk();
+    RestoreLastDrawing();
+    ASSERT_EQ(annotations.size(), 1u) << "records restored";
+    EXPECT_EQ(annotations[0].text, "J\xC3\xBCrgen") << "text";
+}
+
 }  // namespace
