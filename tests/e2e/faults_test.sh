@@ -27,10 +27,12 @@ mount_read_only() {
     mount -o remount,bind,ro "$1" 2>/dev/null
 }
 
-# Waits for a message box, checks its title and text, clicks its OK.
+# Waits for a message box, checks its title and text, clicks its OK and
+# waits until it has closed (the next box may have the same title).
 told() {  # title text-fragment
-    drv wait-window "$1" 20 && drv dialog-text "$1" | grep -q -F "$2" && drv press-ok "$1" && drv wait-gone "$1" 10
+    drv wait-window "$1" 20 && drv dialog-text "$1" | grep -q -F "$2" && drv press-ok "$1" && retry 20 0.5 box_gone "$@"
 }
+box_gone() { ! drv dialog-text "$1" | grep -q -F "$2"; }
 # A box owned by the overlay is kept above it by X (WM_TRANSIENT_FOR).
 owned_by_overlay() {
     local box overlay
