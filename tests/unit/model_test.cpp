@@ -30,6 +30,14 @@ TEST(Model, TheHitPreCheckDoesNotOverflowAtTheEdgeOfTheCoordinates) {
     EXPECT_TRUE(MayHit(far, {INT32_MAX, 125}, false)) << "a hit may lie on the edge";
 }
 
+// From 23 pixels up the renderer rounds corners 15 pixels across, which a
+// 7-pixel outline follows without spikes.
+TEST(Model, ARoundedRectangleOf23PixelsPaintsNoFurtherThanALargerOne) {
+    opts[IDOPTS_SHAPEWIDTH] = 7;
+    const Box32 small = PaintBounds(MakeShapeRecord(ANNOT_ROUNDRECT, {0, 0}, {23, 23}));
+    EXPECT_EQ(small.left, PaintBounds(MakeShapeRecord(ANNOT_ROUNDRECT, {0, 0}, {90, 90})).left) << "left";
+}
+
 // Random drawing steps. After every recorded step the list is pushed on a
 // stack of states: each undo must give back the state before the undone step
 // and each redo the state after it (an arrow moved back by its box instead of

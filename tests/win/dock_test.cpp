@@ -153,16 +153,19 @@ TEST_F(Dock, ASwatchClickChoosesTheCellOfTheTool) {
     }
 }
 
-// Cell (row 1, column 2) spans x 29..41, y 15..27.
-TEST_F(Dock, TheSwatchFramesTheChosenCellInBlack) {
+// Cell (row 1, column 2) spans x 29..41, y 15..27; the pointer rests on
+// cell (0, 4), from x 57.
+TEST_F(Dock, TheSwatchFramesTheChosenAndTheHoveredCellInBlack) {
     opts[IDOPTS_PENCOLORROW] = 1;
     opts[IDOPTS_PENCOLORCOL] = 2;
+    SendMessageA(dock.hwndcolor, WM_MOUSEMOVE, 0, MAKELPARAM(60, 7));
     RedrawWindow(dock.hwndcolor, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     HDC dc = GetDC(dock.hwndcolor);
     EXPECT_EQ(PixelRgb(dc, 29, 20), 0u) << "left edge of the chosen cell";
     EXPECT_EQ(PixelRgb(dc, 30, 20), 0xFFFFFFu) << "inside its frame";
     EXPECT_EQ(PixelRgb(dc, 35, 21), PixelRgbOf(palette[7])) << "its middle";
     EXPECT_EQ(PixelRgb(dc, 7, 7), PixelRgbOf(palette[0])) << "the middle of the first cell";
+    EXPECT_EQ(PixelRgb(dc, 57, 7), 0u) << "left edge of the hovered cell";
     ReleaseDC(dock.hwndcolor, dc);
 }
 

@@ -74,14 +74,15 @@ bool KeyIsFree(UINT modifiers, UINT key) {
     return free && UnregisterHotKey(nullptr, 0xBFFF);
 }
 
-// The dialog shown again after an OK of Alt+F11 with the dock at the top,
-// which registered that hotkey and saved the file.
+// The dialog shown again after an OK of Alt+F11 with the dock at the top and
+// hiding itself, which registered that hotkey and saved the file.
 class Options : public ProgramTest {
 protected:
     void SetUp() override {
         ProgramTest::SetUp();
         ShowOptionsDialog();
         Click(IDC_DOCKTOP);
+        Click(IDC_AUTOHIDE);
         CheckDlgButton(hwndOptions, IDC_HOTKEYCTRL, BST_UNCHECKED);
         CheckDlgButton(hwndOptions, IDC_HOTKEYALT, BST_CHECKED);
         ChooseKey("F11");
@@ -98,6 +99,12 @@ protected:
     std::string saved;
 };
 
+TEST_F(Options, TheDialogShowsCentredNearTheTopOfTheScreen) {
+    const RECT dialog = WindowRect(hwndOptions);
+    EXPECT_NEAR(dialog.left + dialog.right, ScreenWidth(), 1) << "left plus right";
+    EXPECT_EQ(dialog.top, 10) << "top";
+}
+
 // F1..F12 then A..Z, in that order although the list has the sort style.
 TEST_F(Options, TheKeyListHoldsTheFunctionKeysThenTheLetters) {
     const HWND keys = GetDlgItem(hwndOptions, IDC_HOTKEYLIST);
@@ -105,16 +112,18 @@ TEST_F(Options, TheKeyListHoldsTheFunctionKeysThenTheLetters) {
         EXPECT_EQ(SendMessageA(keys, CB_FINDSTRINGEXACT, WPARAM(-1), LPARAM(KeyListName(i).c_str())), i) << i;
 }
 
-// Edge and hotkey choices apply at once: Cancel puts back what was saved;
+// Edge, autohide and hotkey choices apply at once: Cancel puts back what was saved;
 // the close box hides the dialog and keeps them unsaved.
 TEST_F(Options, CancelPutsBackWhatWasSavedAndTheCloseBoxKeepsTheChangesUnsaved) {
     for (bool cancel : {true, false}) {
         Click(IDC_DOCKBOTTOM);
         Click(IDC_HOTKEYCTRL);
+        Click(IDC_ALWAYSSHOW);
         cancel ? Click(IDC_CANCEL) : (void)SendMessageA(hwndOptions, WM_CLOSE, 0, 0);
         EXPECT_FALSE(Visible(hwndOptions)) << "dialog shown, cancel " << cancel;
         EXPECT_EQ(WindowRect(dock.hwndDock).top == 0, cancel) << "dock at the top, cancel " << cancel;
         EXPECT_EQ(opts[IDOPTS_HOTKEYCTRL], cancel ? 0 : 1) << "Ctrl in the hotkey, cancel " << cancel;
+        EXPECT_EQ(opts[IDOPTS_AUTOHIDE], cancel ? 1 : 0) << "autohide, cancel " << cancel;
         EXPECT_EQ(SettingsFile(), saved) << "Settings.dat, cancel " << cancel;
         ShowOptionsDialog();
     }

@@ -2,6 +2,7 @@
 // click arrives as down, up, double-click, up; typing goes to the edit as
 // WM_CHAR and the edit notifies the overlay itself.
 #include "gestures.h"
+#include "win/gdi_owner.h"
 
 namespace {
 
@@ -141,11 +142,20 @@ protected:
     int oneLine = 0;
 };
 
+int LineHeight() {
+    SelectGuard font(hdcTextEdit, fontText);
+    TEXTMETRICA metrics;
+    GetTextMetricsA(hdcTextEdit, &metrics);
+    return metrics.tmHeight;
+}
+
+// Each line takes the height of a line of the font, at 48 points too.
 TEST_F(TypedBox, TypedLinesGrowTheBoxDownwardAndTheFieldWithIt) {
+    Choose(dock.hwndFontSize, SIZE_48);
     Type("\rsecond\rthird");
     const RECT edit = WindowRect(textEdit);
     EXPECT_EQ(annotations[0].y, 100) << "top";
-    EXPECT_GT(annotations[0].cy, oneLine) << "height";
+    EXPECT_EQ(annotations[0].cy, 3 * LineHeight() + 2 * textMargin) << "height";
     EXPECT_EQ(edit.bottom - edit.top, annotations[0].cy - 2 * textMargin) << "text field's height";
 }
 
