@@ -1,7 +1,6 @@
 // The overlay's painting: the repaint held back during a gesture, the pen
 // segment, and live previews that look exactly like the records they become.
 #include "gestures.h"
-#include "render/render.h"
 #include "render_canvas.h"
 
 namespace {

@@ -4,8 +4,7 @@ namespace {
 
 // Something a new picture discards: a record, an undo step and whiteboard mode.
 void DrawSomethingOnWhiteboard() {
-    AppendAnnotation(MakeShapeRecord(ANNOT_RECT, {10, 10}, {50, 50}));
-    RecordAdd(0);
+    AddRectangleStep(10);
     opts[IDOPTS_WHITEBOARD] = 1;
 }
 
