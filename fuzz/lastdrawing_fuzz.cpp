@@ -1,6 +1,6 @@
 // libFuzzer target for the LastDrawing.dat reader: any bytes must parse or be
-// refused whole, every index of an accepted record must lie in its table,
-// and what is written back must read back to the same drawing.
+// refused whole, and every index of an accepted record must lie in its
+// table. (What is written reads back the same: the unit test's property.)
 #include <cstdlib>
 
 #include "core/records_file.h"
@@ -16,10 +16,5 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             a.textColorCol < 0 || a.textColorCol >= PALETTE_COLUMNS ||
             (a.kind >= ANNOT_RECT && a.kind <= ANNOT_ARROW && a.points.size() != 2))
             std::abort();
-    // The text of a version 1 file is in the legacy code page: the program
-    // converts it before the drawing is written again.
-    if (drawing.legacyText) return 0;
-    DrawingRecords back;
-    if (!ParseRecordsFile(FormatRecordsFile(drawing), back) || !(back == drawing)) std::abort();
     return 0;
 }

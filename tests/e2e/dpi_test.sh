@@ -28,7 +28,7 @@ grab shot
 differ=$(pixels_differ "$WORK/root.png" "$WORK/shot.png" 1280x700+0+100)
 check "the frozen picture is pixel-exact ($differ pixels differ)" test "$differ" -eq 0
 shown=$(picture_shown "$WORK/shot.png" 300x40+285+0 "$BITMAPS/tool_rectangle_150.bmp")
-check "the rectangle button shows the 150 % picture unstretched ($shown pixels differ)" test "$shown" = 0
+check "the rectangle button shows its 150 % picture as drawn ($shown pixels differ)" test "$shown" = 0
 
 click_tool 7
 sleep 0.5
@@ -44,7 +44,4 @@ check "WM_DPICHANGED to 192 lays the dock out at 200 %" dock_is "160 0 1354 102"
 grab shot192
 shown=$(picture_shown "$WORK/shot192.png" 400x60+160+0 "$BITMAPS/tool_rectangle_200.bmp")
 check "the rectangle button now shows the 200 % picture ($shown pixels differ)" test "$shown" = 0
-drv dpi-changed "$OVERLAY" 96
-sleep 1
-check "WM_DPICHANGED to 96 gives back the 100 % dock" dock_is "400 0 997 51"
 finish

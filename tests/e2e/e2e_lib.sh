@@ -36,12 +36,10 @@ own_session() {
 }
 
 check() {  # check <description> <command...>
-    local what=$1
-    shift
-    if "$@"; then
-        echo "ok   - $what"
+    if "${@:2}"; then
+        echo "ok   - $1"
     else
-        echo "FAIL - $what"
+        echo "FAIL - $1"
         FAILURES=$((FAILURES + 1))
     fi
 }
@@ -66,15 +64,14 @@ first_run() {
     check "the overlay appears" "$1"
 }
 
-# A copy of the folder of Quillcast.exe in $WORK/bin, to break files in.
-copy_bin() { mkdir -p "$WORK/bin" && cp -r "$BIN"/. "$WORK/bin/"; }
-
-# Waits for the Quillcast process started above to end (QC_EXIT).
+# Waits for the Quillcast process started above to end (QC_EXIT); true when
+# it ended with 0, as on Exit.
 wait_quillcast() {
     retry 150 0.2 ended "$QC_PID" || { QC_EXIT=timeout; return 1; }
     wait "$QC_PID"
     QC_EXIT=$?
     QC_PID=""
+    [ "$QC_EXIT" = 0 ]
 }
 
 stop_quillcast() {
@@ -93,8 +90,7 @@ tray_menu() {
 # The tray menu's Exit (its fifth item) ends the program with 0.
 exit_from_tray() {
     tray_menu 0x28 0x28 0x28 0x28 0x0D
-    wait_quillcast
-    check "Exit in the tray menu ends the program (exit $QC_EXIT)" test "$QC_EXIT" = 0
+    check "Exit in the tray menu ends the program with 0" wait_quillcast
 }
 
 # A screenshot of the whole X screen: $WORK/<name>.png; shot takes it once
@@ -102,7 +98,8 @@ exit_from_tray() {
 grab() { import -window root "$WORK/$1.png"; }
 shot() { sleep 0.6; grab "$1"; }
 # A shot checked by a command that is given its file first.
-see() { shot "$1"; check "$2" "$3" "$WORK/$1.png" "${@:4}"; }  # see <name> <description> <command> [args...]
+#   see <name> <description> <command> [args...]
+see() { shot "$1"; check "$2" "$3" "$WORK/$1.png" "${@:4}"; }
 
 # Number of pixels that differ between two pictures in a region (WxH+X+Y).
 pixels_differ() {
@@ -127,47 +124,36 @@ finish() {
     # QC_E2E_KEEP=<folder> keeps the screenshots of a run for a look.
     [ -n "${QC_E2E_KEEP:-}" ] && mkdir -p "$QC_E2E_KEEP" && cp "$WORK"/*.png "$QC_E2E_KEEP"/
     rm -rf "$WORK"
-    if [ "$FAILURES" -eq 0 ]; then
-        echo "all checks passed"
-        return 0
-    fi
     echo "$FAILURES check(s) failed"
-    return 1
+    [ "$FAILURES" -eq 0 ]
 }
 
-# "r,g,b" of one pixel of a picture, and whether it is white.
-pixel_at() { convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:; }
-white_at() { [ "$(pixel_at "$1" "$2" "$3")" = "255,255,255" ]; }  # picture x y
+# Whether the pixel x, y of a picture is white.   white_at <picture> <x> <y>
+white_at() { [ "$(convert "$1" -format "%[fx:p{$2,$3}.r*p{$2,$3}.g*p{$2,$3}.b]" info:)" = 1 ]; }
 
-# True when some pixel of the box x1..x2, y1..y2 has the colour r,g,b (each
-# channel within 8).
-colour_near() {  # picture x1 x2 y1 y2 r g b
-    local found
-    found=$(convert "$1" -crop "$(($3 - $2 + 1))x$(($5 - $4 + 1))+$2+$4" +repage txt:- |
-        awk -v r="$6" -v g="$7" -v b="$8" -F'[(),]' 'NR > 1 {
-            if ($3 - r <= 8 && r - $3 <= 8 && $4 - g <= 8 && g - $4 <= 8 && $5 - b <= 8 && b - $5 <= 8) n++
-        } END { print n + 0 }')
-    [ "$found" -gt 0 ]
+# Whether a region of a picture holds at least <least> pixels of the first
+# ink.   inked <picture> <WxH+X+Y> <least>
+inked() {
+    [ "$(convert "$1" -crop "$2" +repage -fuzz 8% -fill black +opaque "$INK" -fill white -opaque "$INK" \
+        -format '%[fx:int(mean*w*h+0.5)]' info:)" -ge "$3" ]
 }
-
-# Number of pixels of the first ink in a region of a picture, and whether
-# there are at least <least> of them.
-ink_pixels() {  # picture WxH+X+Y
-    convert "$1" -crop "$2" +repage -fuzz 8% -fill black +opaque "$INK" -fill white -opaque "$INK" \
-        -format '%[fx:int(mean*w*h+0.5)]' info:
-}
-inked() { [ "$(ink_pixels "$1" "$2")" -ge "$3" ]; }  # picture WxH+X+Y least
-no_ink() { [ "$(ink_pixels "$1" "$2")" -eq 0 ]; }      # picture WxH+X+Y
 
 # The rectangle most tests draw: R, a drag from 300,300 to 500,450. A picture
 # shows it when its left edge is in the first ink.
 draw_rectangle() { drv key 0x52; drv drag 300 300 500 450 10; }
-rectangle_shown() { colour_near "$1" 297 303 375 375 237 28 36; }
+rectangle_shown() { inked "$1" 7x1+297+375 1; }
 
-# F2, a name typed into the real save dialog, Enter: both steps checked.
-save_snapshot_as() {
-    save_dialog "$1"
-    check "F2 opens the save dialog" test $? -eq 0
-    check "the save dialog closes" drv wait-gone "$SAVE_DIALOG" 20
-    sleep 1
+# Waits for a window that the overlay owns: X keeps it above the overlay
+# (WM_TRANSIENT_FOR).
+owned_by_overlay() {
+    local box overlay
+    drv wait-window "$1" 20 || return 1
+    box=$(xdotool search --name "^$1\$" | head -n 1)
+    overlay=$(xdotool search --name "^$OVERLAY\$" | head -n 1)
+    [ -n "$box" ] && [ -n "$overlay" ] && xprop -id "$box" WM_TRANSIENT_FOR | grep -q -i "$(printf '0x%x' "$overlay")\$"
 }
+# Waits for a message box, checks its title and text, clicks its OK.
+told() {  # title text-fragment; the next box may have the same title
+    drv wait-window "$1" 20 && drv dialog-text "$1" | grep -q -F "$2" && drv press-ok "$1" && retry 20 0.5 box_gone "$@"
+}
+box_gone() { ! drv dialog-text "$1" | grep -q -F "$2"; }

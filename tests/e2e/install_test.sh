@@ -29,9 +29,8 @@ arp_entry() {
                        if ($1 == "DisplayName" && v == "Quillcast") ours = 1 }
         END { if (ours) printf "%s", lines }'
 }
+set_run_value() { wine reg add "$1\\$RUN_KEY" /v Quillcast /d 'C:\Program Files\Quillcast\Quillcast.exe' /f </dev/null >/dev/null 2>&1; }
 entries() { wine reg query "$UNINSTALL" /s </dev/null 2>/dev/null | tr -d '\r' | grep -c 'DisplayName.*Quillcast$'; }
-run_value() { wine reg query "$1\\$RUN_KEY" /v Quillcast </dev/null >/dev/null 2>&1; }
-no_run_value() { ! run_value "$1"; }
 # No debug sections, no DLL but the system's (libstdc++, libgcc, winpthread
 # would be lib*.dll), and the version resource says the package's version.
 release_exe() {
@@ -48,52 +47,41 @@ wine winecfg -v win10 </dev/null >/dev/null 2>&1
 check "Windows 7 is refused: nothing is installed" test ! -e "$PROGRAM/Quillcast.exe"
 check "the refusal says why" grep -q "needs Windows 10 version 1903 or later" <(msiinfo export "$MSI" LaunchCondition)
 check "the silent install succeeds" msiexec /i "$MSI"
-check "the exe is in Program Files" test -f "$PROGRAM/Quillcast.exe"
 for f in plMarkDivide.png plMarkNumberRed.bmp whisper.ttf plHighlighterIco.ICO andrew.ttf.LICENSE.txt LICENSE.txt; do
     check "$f lies beside it" test -f "$PROGRAM/$f"
 done
-check "the Start menu has a shortcut" test -n "$(shortcut)"
-check "the shortcut starts the installed exe" grep -a -q -i 'Program Files.Quillcast.Quillcast.exe' "$(shortcut)"
+check "the Start menu's shortcut starts the installed exe" grep -a -q -i 'Program Files.Quillcast.Quillcast.exe' "$(shortcut)"
 arp=$(arp_entry)
 check "one uninstall entry" test "$(entries)" = 1
 for want in "DisplayVersion=$version" "Publisher=The Quillcast developers" "DisplayIcon=.*Quillcast.(exe,0|ico)" \
     "EstimatedSize=0x[1-9a-f]" "InstallLocation=C:.Program Files.Quillcast"; do
     check "the uninstall entry has $want" grep -q -E "^$want" <<<"$arp"
 done
-check "the exe is stripped, static and says its version" release_exe "$PROGRAM/Quillcast.exe" "$version"
-
-check "the installed Quillcast shows its overlay" start_quillcast "$PROGRAM"
-stop_quillcast
-sed -i 's/^13=3\r$/13=7\r/' "$SETTINGS"
-check "the user changes Settings.dat" grep -q $'^13=7\r$' "$SETTINGS"
+check "the exe is stripped, static, of its version" release_exe "$PROGRAM/Quillcast.exe" "$version"
 
 # The upgrade closes the running copy (which saves its settings), replaces it
 # and keeps the user's files.
-check "the installed Quillcast runs again" start_quillcast "$PROGRAM"
+mkdir -p "$DATA_DIR" "$SNAP_DIR" && printf '13=2\r\n' >"$SETTINGS"  # a pen width of the user's own
+check "the installed Quillcast shows its overlay" start_quillcast "$PROGRAM"
 check "a newer package installs over it" msiexec /i "$WORK/Quillcast-$newer-win64.msi"
-check "the running copy was asked to end" wait_quillcast
-check "and ended as on Exit (exit $QC_EXIT)" test "$QC_EXIT" = 0
+check "the running copy was asked to end, and ended as on Exit" wait_quillcast
 check "one uninstall entry is left" test "$(entries)" = 1
 check "it is the newer version" grep -q -x "DisplayVersion=$newer" <<<"$(arp_entry)"
 check "the program is still installed" test -f "$PROGRAM/Quillcast.exe" -a -f "$PROGRAM/lib.ttf"
-check "the changed Settings.dat is kept" grep -q $'^13=7\r$' "$SETTINGS"
+check "the user's Settings.dat is kept" grep -q $'^13=2\r$' "$SETTINGS"
 
-# Removal while Quillcast runs, with start-with-Windows values it wrote.
-wine reg add "HKLM\\$RUN_KEY" /v Quillcast /d 'C:\Program Files\Quillcast\Quillcast.exe' /f </dev/null >/dev/null 2>&1
-wine reg add "HKCU\\$RUN_KEY" /v Quillcast /d 'C:\Program Files\Quillcast\Quillcast.exe' /f </dev/null >/dev/null 2>&1
-check "the machine's Run value is there" run_value HKLM
-check "the user's Run value is there" run_value HKCU
+# Removal while Quillcast runs, with start-with-Windows values it wrote:
+# afterwards no registry key or value names Quillcast.
+check "the machine's Run value is set" set_run_value HKLM
+check "the user's Run value is set" set_run_value HKCU
 check "the installed Quillcast runs before removal" start_quillcast "$PROGRAM"
 check "the silent removal succeeds" msiexec /x "$WORK/Quillcast-$newer-win64.msi"
-check "the running copy was asked to end" wait_quillcast
-check "and ended as on Exit (exit $QC_EXIT)" test "$QC_EXIT" = 0
+check "the running copy was asked to end, and ended as on Exit" wait_quillcast
 check "no program file is left" test ! -e "$PROGRAM"
 check "no shortcut is left" test -z "$(shortcut)"
 wine regedit /E "$(winepath -w "$WORK/machine.reg")" HKEY_LOCAL_MACHINE </dev/null >/dev/null 2>&1
 wine regedit /E "$(winepath -w "$WORK/user.reg")" HKEY_CURRENT_USER </dev/null >/dev/null 2>&1
 check "no registry key or value names Quillcast" test "$(cat "$WORK/machine.reg" "$WORK/user.reg" | iconv -f UTF-16 -t UTF-8 | grep -i -c quillcast)" = 0
-check "the machine's Run value is gone" no_run_value HKLM
-check "the user's Run value is gone" no_run_value HKCU
 check "Settings.dat and History.dat are kept" test -f "$SETTINGS" -a -f "$HISTORY"
 check "the snapshot folder is kept" test -d "$SNAP_DIR"
 
@@ -109,10 +97,8 @@ sleep 1
 dock_tool 2          # rectangle
 dock_colour 0 0      # red
 drv drag 300 300 500 450 10
-drv move 700 700
 see drawn "it draws" rectangle_shown
-stop_quillcast
-check "it exits cleanly (exit $QC_EXIT)" test "$QC_EXIT" = 0
+check "it exits cleanly" stop_quillcast
 # Root ignores the folder's missing write permission: check that nothing was
 # written there.
 check "it wrote nothing into its folder" test "$(ls -lR "$folder")" = "$before"

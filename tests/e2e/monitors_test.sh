@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Two monitors, the second one right of the primary and then left of it: the
 # overlay opens on the monitor that holds the pointer, shows that monitor's
-# picture, draws under the pointer, undoes, saves that monitor's picture and
+# picture, draws under the pointer, saves that monitor's picture and
 # hides; shown again from the primary it covers the primary. Needs an X
 # server with two monitors (Xorg with the dummy driver, as root); without
 # one the test says so and is skipped.
@@ -13,7 +13,7 @@ PRIMARY=1280x800 SECOND=1024x768
 run_side() {
     local side=$1
     if ! own_session monitors qc_start_two_monitor_session "$side" "$PRIMARY" "$SECOND"; then
-        echo "SKIP - no two-monitor X server (Xorg with the dummy video driver, run as root) could be started"
+        echo "SKIP - no two-monitor X server (Xorg with the dummy video driver, as root) started"
         exit $SKIP
     fi
     local monitors second sl st sr sb vleft
@@ -25,10 +25,8 @@ run_side() {
 
     # A picture that differs along the whole desktop, so that each monitor
     # shows its own part of it.
-    geometry=$(xdpyinfo | awk '/dimensions:/ {print $2}')
-    convert -size "${geometry#*x}x${geometry%x*}" gradient:'#2060c0-#f0d040' -rotate 90 \
-        -fill '#30a050' -draw "rectangle $((sl - vleft + 100)),300 $((sl - vleft + 300)),500" "$WORK/root.png"
-    display -window root "$WORK/root.png"
+    show_root_picture -define gradient:direction=east gradient:'#2060c0-#f0d040' \
+        -fill '#30a050' -draw "rectangle $((sl - vleft + 100)),300 $((sl - vleft + 300)),500"
 
     fresh_user_data
     drv move $(((sl + sr) / 2)) $(((st + sb) / 2))
@@ -40,15 +38,10 @@ run_side() {
     differ=$(pixels_differ "$WORK/root.png" "$WORK/shot.png" "${w}x$((h - 80))+$((sl - vleft))+80")
     check "$side: its picture is that monitor's ($differ pixels differ)" test "$differ" -lt 100
 
-    local y=400 x1=$((sl + 300)) x2=$((sl + 600)) stroke
-    stroke="200x20+$((sl - vleft + 350))+$((y - 10))"
+    local y=400 x1=$((sl + 300)) x2=$((sl + 600))
     drv click $((sl + 700)) 650  # gives the overlay the keys
     drv drag $x1 $y $x2 $y
-    see drawn "$side: a pen drag draws under the pointer" inked "$stroke" 500
-    drv key 0x5A ctrl  # Ctrl+Z
-    see undone "$side: Ctrl+Z takes it back" no_ink "$stroke"
-    drv drag $x1 $y $x2 $y
-    sleep 0.3
+    see drawn "$side: a pen drag draws under the pointer" inked "200x20+$((sl - vleft + 350))+$((y - 10))" 500
     save_as "$side second"
     check "$side: F2 saves that monitor's picture (${w}x$h)" \
         test "$(identify -format '%wx%h' "$SNAP_DIR/$side second.png" 2>/dev/null)" = "${w}x$h"
@@ -67,7 +60,6 @@ run_side() {
     drv drag 300 $y 600 $y
     see primary "$side: a pen drag on the primary draws under the pointer" \
         inked "200x20+$((350 - vleft))+$((y - 10))" 500
-    sleep 0.3
     save_as "$side primary"
     check "$side: F2 saves the primary's picture ($PRIMARY)" \
         test "$(identify -format '%wx%h' "$SNAP_DIR/$side primary.png" 2>/dev/null)" = "$PRIMARY"

@@ -7,7 +7,7 @@
 //   qcdriver wait-front <title> [seconds]    exit 0 once the window is the foreground one
 //   qcdriver close <title>                   post WM_CLOSE to the window
 //   qcdriver dialog-text <title>             print the static texts of a dialog
-//   qcdriver press-ok <title>                click the dialog's OK/IDOK button
+//   qcdriver press-ok <title>                the dialog's OK (IDOK), as its button sends it
 //   qcdriver move <x> <y>
 //   qcdriver click <x> <y>
 //   qcdriver dblclick <x> <y>
@@ -16,7 +16,6 @@
 //   qcdriver type <text>                     types plain ASCII text
 //   qcdriver tray <title> <mouse message>    post the tray icon's callback as the shell does
 //   qcdriver center <title> <id>             screen centre "x y" of a dialog control
-//   qcdriver is-visible <title>              exit 0 when the window exists and is visible
 //   qcdriver monitors                        one line "left top right bottom" per monitor, primary first
 //   qcdriver window-rect <title>             "left top right bottom" of the window
 //   qcdriver dock-rect                       the same for the visible dock of the overlay
@@ -31,13 +30,11 @@
 #include <cstring>
 #include <string>
 
-static HWND FindTitled(const char* title) { return FindWindowA(nullptr, title); }
-
 // Polls `state` (0: no window with the title, 1: shown, 2: hidden, 3: in
 // front, taking the keys) until it holds or the time is up.
 static bool WaitFor(const char* title, int state, double seconds) {
     for (int i = 0; i < static_cast<int>(seconds * 20); ++i, Sleep(50)) {
-        const HWND w = FindTitled(title);
+        const HWND w = FindWindowA(nullptr, title);
         const int now = !w ? 0 : state == 3 && GetForegroundWindow() == w ? 3 : IsWindowVisible(w) ? 1 : 2;
         if (now == state) return true;
     }
@@ -70,6 +67,17 @@ static void SendKey(WORD vk, bool up) {
     in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
     SendInput(1, &in, sizeof in);
     Sleep(30);
+}
+
+// A key pressed with a modifier (0 for none) held around it. The program
+// reads the modifier's state when it handles the key, so the modifier stays
+// down until it has surely done so.
+static void Press(WORD key, WORD modifier) {
+    if (modifier) SendKey(modifier, false);
+    SendKey(key, false);
+    SendKey(key, true);
+    if (modifier) Sleep(200);
+    if (modifier) SendKey(modifier, true);
 }
 
 // Waits until the window under (x, y) no longer holds the mouse capture: the
@@ -107,41 +115,36 @@ int main(int argc, char** argv) {
     if (argc < 2) return 2;
     const std::string cmd = argv[1];
     auto num = [&](int i) { return i < argc ? static_cast<int>(std::strtol(argv[i], nullptr, 0)) : 0; };
-    auto seconds = [&](int i) { return i < argc ? std::atof(argv[i]) : 20.0; };
 
-    const HWND w = argc > 2 ? FindTitled(argv[2]) : nullptr;
+    const HWND w = argc > 2 ? FindWindowA(nullptr, argv[2]) : nullptr;
     const auto post = [&](UINT message, WPARAM wp, LPARAM lp) { return w && PostMessageA(w, message, wp, lp) ? 0 : 1; };
 
-    if (cmd == "wait-window") return WaitFor(argv[2], 1, seconds(3)) ? 0 : 1;
-    if (cmd == "wait-gone") return WaitFor(argv[2], 0, seconds(3)) ? 0 : 1;
-    if (cmd == "wait-hidden") return WaitFor(argv[2], 2, seconds(3)) ? 0 : 1;
-    if (cmd == "wait-front") return WaitFor(argv[2], 3, seconds(3)) ? 0 : 1;
+    const std::string waits[] = {"wait-gone", "wait-window", "wait-hidden", "wait-front"};
+    for (int state = 0; state < 4; ++state)
+        if (cmd == waits[state]) return WaitFor(argv[2], state, argc > 3 ? std::atof(argv[3]) : 20.0) ? 0 : 1;
     if (cmd == "close") return post(WM_CLOSE, 0, 0);
     if (cmd == "dialog-text") return w ? (EnumChildWindows(w, PrintStatic, 0), 0) : 1;
-    if (cmd == "press-ok") {
-        const HWND ok = w ? GetDlgItem(w, IDOK) : nullptr;
-        return ok ? (PostMessageA(ok, BM_CLICK, 0, 0) ? 0 : 1) : post(WM_COMMAND, IDOK, 0);
-    }
-    if (cmd == "tray") return post(987, 100, num(3));  // the icon's id is 100, its callback message 987
+    if (cmd == "press-ok") return post(WM_COMMAND, IDOK, 0);
+    // The tray icon's id is 100, its callback message 987.
+    if (cmd == "tray") return post(987, 100, num(3));
     if (cmd == "center") {
         RECT r;
         if (!w || !IsWindowVisible(w) || !GetWindowRect(GetDlgItem(w, num(3)), &r)) return 1;
         std::printf("%ld %ld\n", (r.left + r.right) / 2, (r.top + r.bottom) / 2);
         return 0;
     }
-    if (cmd == "is-visible") return w && IsWindowVisible(w) ? 0 : 1;
     if (cmd == "monitors") {
         EnumDisplayMonitors(nullptr, nullptr, PrintMonitor, 1);
         EnumDisplayMonitors(nullptr, nullptr, PrintMonitor, 0);
         return 0;
     }
     if (cmd == "window-rect" || cmd == "dock-rect") {
-        HWND target = cmd == "dock-rect" ? FindTitled("Quillcast Mainwindow") : w;
-        if (target && cmd == "dock-rect") {  // the dock and the text bar share a class; the bar is hidden
-            HWND child = nullptr;
-            do child = FindWindowExA(target, child, "ClassIsTheAnnotDock", nullptr);
-            while (child && !IsWindowVisible(child));
-            target = child;
+        HWND target = w;  // none for dock-rect, which names no window
+        // The dock and the text bar share a class; the bar is hidden.
+        if (cmd == "dock-rect") {
+            const HWND overlay = FindWindowA(nullptr, "Quillcast Mainwindow");
+            do target = FindWindowExA(overlay, target, "ClassIsTheAnnotDock", nullptr);
+            while (target && !IsWindowVisible(target));
         }
         RECT r;
         if (!target || !GetWindowRect(target, &r)) return 1;
@@ -175,26 +178,14 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (cmd == "key") {
-        const WORD vk = static_cast<WORD>(num(2));
         const std::string mod = argc > 3 ? argv[3] : "";
-        const WORD modVk = mod == "ctrl" ? VK_CONTROL : mod == "alt" ? VK_MENU : 0;
-        if (modVk) SendKey(modVk, false);
-        SendKey(vk, false);
-        SendKey(vk, true);
-        // The program reads the modifier's state when it handles the key,
-        // so the modifier stays down until it has surely done so.
-        if (modVk) Sleep(200);
-        if (modVk) SendKey(modVk, true);
+        Press(static_cast<WORD>(num(2)), mod == "ctrl" ? VK_CONTROL : mod == "alt" ? VK_MENU : 0);
         return 0;
     }
     if (cmd == "type") {
         for (const char* c = argv[2]; *c; ++c) {
             const SHORT scan = VkKeyScanA(*c);
-            const bool shift = (scan >> 8) & 1;
-            if (shift) SendKey(VK_SHIFT, false);
-            SendKey(static_cast<WORD>(scan & 0xFF), false);
-            SendKey(static_cast<WORD>(scan & 0xFF), true);
-            if (shift) SendKey(VK_SHIFT, true);
+            Press(static_cast<WORD>(scan & 0xFF), (scan >> 8) & 1 ? VK_SHIFT : 0);
         }
         return 0;
     }

@@ -34,8 +34,6 @@ TEST(DockScale, LayoutAtEveryScale) {
         for (int i = 0; i < 4; ++i) EXPECT_EQ(ListRowHeight(i < 2, i % 2 == 0, dpi), listRows[i]) << "list row " << i;
         EXPECT_EQ(DockHeight(dpi), height) << "dock height";
         EXPECT_EQ(PictureScaleForDpi(dpi), picture) << "picture set";
-        EXPECT_EQ(DockLeft(1920, dpi), 960 - 240 * dpi / 96) << "dock's left on 1920";
-        EXPECT_EQ(DockTopAtBottom(1080, dpi), 1080 - (52 * dpi + 48) / 96) << "dock's top at the bottom of 1080";
         for (int tool = 1; tool <= 8; ++tool) {
             int count = 0;
             const DockItem* items = DockItemsOfTool(tool, count);

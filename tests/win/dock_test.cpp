@@ -1,8 +1,6 @@
 // The dock, its menu, its owner-drawn lists and its colour swatches, driven
 // through their real controls with the messages a click or a choice sends.
 #include "gestures.h"
-#include "render/render.h"
-#include "render_canvas.h"
 
 namespace {
 
@@ -46,19 +44,6 @@ TEST_F(Dock, TheTextFontTakesTheChosenFaceAndSize) {
     EXPECT_EQ(font.lfHeight, FontHeightForPoints(26)) << "height";
 }
 
-TEST_F(Dock, NoSizeChosenKeepsTheFontSize) {
-    Choose(dock.hwndFontSize, 6);
-    Choose(dock.hwndFontSize, -1);
-    EXPECT_EQ(opts[IDOPTS_FONTSIZE], 26) << "font size";
-}
-
-TEST_F(Dock, OnlyTheNumberedMarksEnableTheNumberField) {
-    for (int mark : {3, 0, 2, 11}) {
-        Choose(dock.hwndMarks, mark);
-        EXPECT_EQ(IsWindowEnabled(dock.hwndNumber) != 0, mark < 3) << "number field enabled for mark " << mark;
-    }
-}
-
 // The field takes digits only.
 TEST_F(Dock, TypingInTheNumberFieldSetsTheNextMarkNumber) {
     SetWindowTextA(dock.hwndNumber, "");
@@ -67,8 +52,7 @@ TEST_F(Dock, TypingInTheNumberFieldSetsTheNextMarkNumber) {
 }
 
 TEST_F(Dock, EraseAllLeavesNothingToUndo) {
-    AppendAnnotation(MakeShapeRecord(ANNOT_RECT, {10, 10}, {100, 100}));
-    RecordAdd(0);
+    AddRectangleStep(10);
     SendMessageA(dock.hwndDock, WM_COMMAND, MAKEWPARAM(0, BN_CLICKED), LPARAM(dock.hwndEraseAll));
     EXPECT_EQ(AnnotationCount(), 0) << "records";
     EXPECT_EQ(history.size(), 0u) << "steps";
@@ -85,14 +69,6 @@ TEST_F(Dock, TheEdgeChoiceMovesTheDockToTheOtherEdgeAndBack) {
     EXPECT_EQ(WindowRect(dock.hwndDock).left, before.left) << "left";
 }
 
-TEST_F(Dock, TheHideAndExitChoicesHideTheOverlayAndAskToExit) {
-    RunCommand(CMD_HIDE);
-    EXPECT_FALSE(IsWindowVisible(canvas.hwndOverlay)) << "overlay shown";
-    EXPECT_EQ(exitRequested, 0) << "exit asked before Exit";
-    RunCommand(CMD_EXIT);
-    EXPECT_EQ(exitRequested, 1) << "exit asked";
-}
-
 // The timer ticks every 300 ms; the dock hides after 4 s away.
 TEST_F(Dock, AutohideHidesTheDockOnTheFourteenthTickAwayAndShowsItAtOnceOnReturn) {
     const RECT bar = WindowRect(dock.hwndDock);
@@ -107,26 +83,6 @@ TEST_F(Dock, AutohideHidesTheDockOnTheFourteenthTickAwayAndShowsItAtOnceOnReturn
     DockAutohideTick();
     EXPECT_TRUE(IsWindowVisible(dock.hwndDock)) << "dock shown with the pointer back on it";
     EXPECT_EQ(dockHideTimer, 0) << "time away, the pointer back";
-}
-
-// Pixels of colour `wanted` in row `index` of an owner-drawn list, drawn as
-// the list asks its parent to.
-int RowPixels(HWND list, int index, UINT state, COLORREF wanted) {
-    Canvas c(460, 41, RGB(0, 255, 0));
-    DRAWITEMSTRUCT item{ODT_COMBOBOX, 0, UINT(index), ODA_DRAWENTIRE, state, list, c.dc(), {0, 0, 460, 41}, 0};
-    SendMessageA(GetParent(list), WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&item));
-    return 460 * 41 - c.CountNot(PixelRgbOf(wanted), 0, 0, 460, 41);
-}
-
-TEST_F(Dock, OnlyTheNumberedMarkRowsCarryARedCaption) {
-    EXPECT_GT(RowPixels(dock.hwndMarks, 2, 0, RGB(255, 0, 0)), 10) << "red pixels of mark row 2";
-    EXPECT_EQ(RowPixels(dock.hwndMarks, 3, 0, RGB(255, 0, 0)), 0) << "red pixels of mark row 3";
-}
-
-TEST_F(Dock, FontRowsAreBlueWhenSelectedAndBlackOtherwise) {
-    EXPECT_GT(RowPixels(dock.hwndFontFace, 7, ODS_SELECTED, RGB(0, 0, 255)), 10) << "blue pixels, selected";
-    EXPECT_EQ(RowPixels(dock.hwndFontFace, 7, 0, RGB(0, 0, 255)), 0) << "blue pixels, not selected";
-    EXPECT_GT(RowPixels(dock.hwndFontFace, 7, 0, RGB(0, 0, 0)), 10) << "black pixels, not selected";
 }
 
 // From ink and text colour (0, 1) and highlighter colour 2: a click outside
@@ -153,16 +109,19 @@ TEST_F(Dock, ASwatchClickChoosesTheCellOfTheTool) {
     }
 }
 
-// Cell (row 1, column 2) spans x 29..41, y 15..27.
-TEST_F(Dock, TheSwatchFramesTheChosenCellInBlack) {
+// Cell (row 1, column 2) spans x 29..41, y 15..27; the pointer rests on
+// cell (0, 4), from x 57.
+TEST_F(Dock, TheSwatchFramesTheChosenAndTheHoveredCellInBlack) {
     opts[IDOPTS_PENCOLORROW] = 1;
     opts[IDOPTS_PENCOLORCOL] = 2;
+    SendMessageA(dock.hwndcolor, WM_MOUSEMOVE, 0, MAKELPARAM(60, 7));
     RedrawWindow(dock.hwndcolor, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     HDC dc = GetDC(dock.hwndcolor);
     EXPECT_EQ(PixelRgb(dc, 29, 20), 0u) << "left edge of the chosen cell";
     EXPECT_EQ(PixelRgb(dc, 30, 20), 0xFFFFFFu) << "inside its frame";
     EXPECT_EQ(PixelRgb(dc, 35, 21), PixelRgbOf(palette[7])) << "its middle";
     EXPECT_EQ(PixelRgb(dc, 7, 7), PixelRgbOf(palette[0])) << "the middle of the first cell";
+    EXPECT_EQ(PixelRgb(dc, 57, 7), 0u) << "left edge of the hovered cell";
     ReleaseDC(dock.hwndcolor, dc);
 }
 

@@ -5,10 +5,7 @@
 #include <random>
 
 #include "gestures.h"
-#include "win/gdi_owner.h"
-#include "render/render.h"
 #include "render_canvas.h"
-#include "features/snapshots.h"
 
 namespace {
 

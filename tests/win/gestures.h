@@ -49,12 +49,11 @@ protected:
         ProgramTest::SetUp();
         ClearAnnotations();
         ClearHistory();
-        for (auto [option, value] : {std::pair{IDOPTS_AUTOHIDE, 0},
-                                     {IDOPTS_WHITEBOARD, 1},
-                                     {IDOPTS_FILL, 1},
-                                     {IDOPTS_FONT, 0},
-                                     {IDOPTS_FONTSIZE, 14}})
-            opts[option] = value;
+        opts[IDOPTS_AUTOHIDE] = 0;
+        opts[IDOPTS_WHITEBOARD] = 1;
+        opts[IDOPTS_FILL] = 1;
+        opts[IDOPTS_FONT] = 0;
+        opts[IDOPTS_FONTSIZE] = 14;
         SendMessageA(dock.hwndFilled, BM_SETCHECK, BST_CHECKED, 0);
         MakeTextFont();
         markerNumber = 1;

@@ -18,11 +18,6 @@ void Key(WPARAM vk, bool repeat = false) {
     SendMessageA(canvas.hwndOverlay, WM_KEYDOWN, vk, 1 | (repeat ? 1 << 30 : 0));
 }
 
-void AddRectangleStep(int x) {
-    AppendAnnotation(MakeShapeRecord(ANNOT_RECT, {x, 100}, {x + 40, 140}));
-    RecordAdd(AnnotationCount() - 1);
-}
-
 // Four rectangles, each one step of the history.
 class Keys : public DrawingTest {
 protected:
@@ -37,45 +32,36 @@ protected:
 };
 
 // Rows: keys typed with or without Ctrl (upper case pressed, lower case the
-// repeats of a held key), then the records, undone steps, steps and tool.
-using Typed = std::tuple<const char*, bool, const char*, int, int, int, int>;
+// repeats of a held key), before which of them the first record's text is
+// opened (-1: none), then the records, undone steps, steps and tool.
+using Typed = std::tuple<const char*, bool, const char*, int, int, int, int, int>;
 class TypedKeys : public Keys, public ::testing::WithParamInterface<Typed> {};
 
 // Ctrl+Z and Ctrl+Y, pressed or held, step the history and stop at its ends;
-// Ctrl+E erases for good. Without Ctrl, Z does nothing and E is the eraser.
+// Ctrl+E erases for good. Both close an open text, Ctrl+Y without committing
+// it (a commit would start a new history, dropping the undone step). Without
+// Ctrl, Z does nothing and E is the eraser.
 TEST_P(TypedKeys, LeaveTheirDrawingHistoryAndTool) {
-    const auto& [name, ctrl, letters, records, undone, steps, tool] = GetParam();
+    const auto& [name, ctrl, letters, open, records, undone, steps, tool] = GetParam();
     SetCtrl(ctrl);
-    for (const char* c = letters; *c; ++c) Key(toupper(*c), islower(*c));
+    for (int i = 0; letters[i]; ++i) {
+        if (i == open) OpenTextEdit(0);
+        Key(toupper(letters[i]), islower(letters[i]));
+    }
+    EXPECT_EQ(shapeText, -1) << "the shape whose text is open";
     EXPECT_EQ(AnnotationCount(), records) << "records";
     EXPECT_EQ(undoneCount, undone) << "undone steps";
     EXPECT_EQ(history.size(), size_t(steps)) << "steps";
     EXPECT_EQ(opts[IDOPTS_TOOL], tool) << "tool";
 }
-const Typed typed[] = {{"Z", false, "Z", 4, 0, 4, TOOL_PEN},
-                       {"CtrlZ", true, "Z", 3, 1, 4, TOOL_PEN},
-                       {"CtrlZHeldStopsAtTheStart", true, "Zzzzzz", 0, 4, 4, TOOL_PEN},
-                       {"CtrlYPressedAndHeld", true, "ZZZYy", 3, 1, 4, TOOL_PEN},
-                       {"CtrlE", true, "ZE", 0, 0, 0, TOOL_PEN},
-                       {"E", false, "E", 4, 0, 4, TOOL_ERASER}};
+const Typed typed[] = {{"Z", false, "Z", -1, 4, 0, 4, TOOL_PEN},
+                       {"CtrlZ", true, "Z", -1, 3, 1, 4, TOOL_PEN},
+                       {"CtrlZHeldStopsAtTheStart", true, "Zzzzzz", -1, 0, 4, 4, TOOL_PEN},
+                       {"CtrlYPressedAndHeld", true, "ZZZYy", -1, 3, 1, 4, TOOL_PEN},
+                       {"CtrlYWithAnOpenText", true, "ZY", 1, 4, 0, 4, TOOL_PEN},
+                       {"CtrlEWithAnOpenText", true, "ZE", 1, 0, 0, 0, TOOL_PEN},
+                       {"E", false, "E", -1, 4, 0, 4, TOOL_ERASER}};
 INSTANTIATE_TEST_SUITE_P(Each, TypedKeys, ::testing::ValuesIn(typed), RowName<Typed>);
-
-// A commit would start a new history, dropping the undone step.
-TEST_F(Keys, CtrlYClosesAnOpenTextWithoutCommittingIt) {
-    SetCtrl(true);
-    Key('Z');
-    OpenTextEdit(0);
-    Key('Y');
-    EXPECT_EQ(shapeText, -1) << "the shape whose text is open";
-    EXPECT_EQ(AnnotationCount(), 4) << "records";
-}
-
-TEST_F(Keys, CtrlEClosesAnOpenText) {
-    SetCtrl(true);
-    OpenTextEdit(0);
-    Key('E');
-    EXPECT_EQ(shapeText, -1) << "the shape whose text is open";
-}
 
 // Without Ctrl, C, L, Q and the others are no shortcuts, pressed or held.
 TEST_F(Keys, EveryOtherKeyIsIgnored) {
@@ -134,9 +120,10 @@ TEST_F(Keys, FBAndWFlipFillDockEdgeAndWhiteboard) {
 }
 
 // Rows: the tool, the wheel's movement, then the ink row and column and the
-// highlighter colour before and after. No movement counts as forward; a
-// position outside the palettes (an edited Settings.dat) steps from the
-// default.
+// highlighter colour before and after. The ink walks its ten cells row by
+// row; both colours stay at the ends of their lists. No movement counts as
+// forward; a position outside the palettes (an edited Settings.dat) steps
+// from the default.
 TEST_F(Keys, TheWheelStepsTheInkOfPenAndShapesAndTheHighlightersColour) {
     const std::tuple<const char*, int, int, std::array<int, 6>> rows[] = {
         {"pen forward", TOOL_PEN, 120, {0, 4, 2, 1, 0, 2}},
@@ -144,6 +131,8 @@ TEST_F(Keys, TheWheelStepsTheInkOfPenAndShapesAndTheHighlightersColour) {
         {"arrow without movement", TOOL_ARROW, 0, {0, 0, 2, 0, 1, 2}},
         {"highlighter forward", TOOL_HIGHLIGHTER, 120, {0, 0, 2, 0, 0, 3}},
         {"highlighter back", TOOL_HIGHLIGHTER, -120, {0, 0, 2, 0, 0, 1}},
+        {"pen forward from the last cell", TOOL_PEN, 120, {1, 4, 2, 1, 4, 2}},
+        {"highlighter back from the first colour", TOOL_HIGHLIGHTER, -120, {0, 0, 0, 0, 0, 0}},
         {"mark", TOOL_MARK, 120, {0, 2, 2, 0, 2, 2}},
         {"eraser", TOOL_ERASER, -120, {0, 2, 2, 0, 2, 2}},
         {"pen from outside the palette", TOOL_PEN, 120, {7, -3, 2, 0, 1, 2}},
@@ -188,16 +177,12 @@ TEST_F(ShowAndHide, EscHidesTheOverlayGivesTheFocusBackAndKeepsTheDrawing) {
     EXPECT_EQ(AnnotationCount(), 1) << "records";
 }
 
-TEST_F(ShowAndHide, TheHotkeyWithOtherModifiersDoesNothing) {
-    Hotkey(MOD_CONTROL, VK_F11);
-    EXPECT_TRUE(Visible(canvas.hwndOverlay)) << "overlay shown";
-}
-
 // There is one hotkey: its key is not compared.
 TEST_F(ShowAndHide, TheHotkeyHidesAndThenShowsAFreshDrawingOverANewPicture) {
     Hotkey(MOD_ALT, VK_F11);
     EXPECT_FALSE(Visible(canvas.hwndOverlay)) << "overlay shown after the first press";
-    FillRect(canvas.hdcCapture, &canvas.rectScreen, canvas.brushWhiteboard);  // a picture the screen cannot give
+    // A picture the screen cannot give.
+    FillRect(canvas.hdcCapture, &canvas.rectScreen, canvas.brushWhiteboard);
     Hotkey(MOD_ALT, 'Q');
     EXPECT_EQ(AnnotationCount(), 0) << "records";
     EXPECT_NE(PixelRgb(canvas.hdcCapture, 640, 400), 0xFFFFFFu) << "the picture's middle pixel";

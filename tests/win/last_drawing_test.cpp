@@ -1,17 +1,22 @@
 // Every road that discards a drawing in-process keeps it: the records file
-// holds its records, and Restore brings back its records and its picture.
+// holds its records, and Restore brings back its records and its picture;
+// a second Restore brings back the drawing that the first one replaced.
 #include "core/records_file.h"
 #include "snapshot_helpers.h"
 #include "features/last_drawing.h"
+#include "features/tray.h"
 
 namespace {
 
 using LastDrawing = ProgramTest;
 
+// Hiding and the end of the session keep the drawing in memory too.
 const std::pair<const char*, void (*)()> roads[] = {
-    {"showing again", [] { ShowOverlay(); }},
+    {"showing again from the tray",
+     [] { SendMessageA(canvas.hwndOverlay, TRAY_CALLBACK_MESSAGE, 0, WM_LBUTTONDBLCLK); }},
     {"erase all", [] { EraseAll(); }},
     {"loading a picture", [] { LoadBackgroundImage(exeDir + "\\plMarkCheck.png"); }},
+    {"hiding", [] { HideOverlayAndRestoreFocus(); }},
     {"the end of the session", [] { SendMessageA(canvas.hwndOverlay, WM_ENDSESSION, TRUE, 0); }},
 };
 
@@ -28,10 +33,12 @@ TEST_F(LastDrawing, EveryRoadThatDiscardsADrawingKeepsIt) {
         DrawingRecords kept;
         ASSERT_TRUE(ParseRecordsFile(ReadFileBytes(LastDrawingRecordsPath()), kept)) << road;
         EXPECT_EQ(kept.records, drawn) << road << ": the records kept";
-        if (!annotations.empty()) continue;  // the session's end discards nothing in memory
+        if (!annotations.empty()) continue;
         RestoreLastDrawing();
         EXPECT_EQ(annotations, drawn) << road << ": the records restored";
         EXPECT_EQ(GetPixel(canvas.hdcCapture, 300, 300), colour) << road << ": the picture restored";
+        RestoreLastDrawing();
+        EXPECT_EQ(AnnotationCount(), 0) << road << ": the records after a second restore";
     }
 }
 

@@ -6,29 +6,10 @@
 #include <commctrl.h>
 
 #include "resource.h"
-#include "core/keys.h"
-#include "features/options_dialog.h"
 
 namespace {
 
 using Settings = ProgramTest;
-
-std::string SettingsFile() {
-    std::string text;
-    ReadWholeFile(settingsPath, text);
-    return text;
-}
-
-std::string LastMessage() { return recordedMessages.empty() ? "" : recordedMessages.back().text; }
-
-TEST_F(Settings, AMissingFileIsToldAndChangesNothing) {
-    DeleteFileA(settingsPath.c_str());
-    opts[IDOPTS_TOOL] = 4;
-    LoadSettings();
-    EXPECT_EQ(opts[IDOPTS_TOOL], 4) << "tool";
-    EXPECT_EQ(LastMessage(), "fileOptions could not be found.") << "message";
-    SaveSettings();
-}
 
 // The tool button checked, then the items chosen in the pen size, shape
 // width, opacity, mark, face and size lists.
@@ -74,48 +55,52 @@ bool KeyIsFree(UINT modifiers, UINT key) {
     return free && UnregisterHotKey(nullptr, 0xBFFF);
 }
 
-// The dialog shown again after an OK of Alt+F11 with the dock at the top,
-// which registered that hotkey and saved the file.
+// The dialog shown again after an OK of Alt+F11 with the dock at the top and
+// hiding itself, which registered that hotkey and saved the file.
 class Options : public ProgramTest {
 protected:
     void SetUp() override {
         ProgramTest::SetUp();
         ShowOptionsDialog();
         Click(IDC_DOCKTOP);
+        Click(IDC_AUTOHIDE);
         CheckDlgButton(hwndOptions, IDC_HOTKEYCTRL, BST_UNCHECKED);
         CheckDlgButton(hwndOptions, IDC_HOTKEYALT, BST_CHECKED);
         ChooseKey("F11");
         Click(IDC_OK);
-        saved = SettingsFile();
+        saved = ReadFileBytes(settingsPath);
         ShowOptionsDialog();
         recordedMessages.clear();
     }
     void TearDown() override {
         ShowWindow(hwndOptions, SW_HIDE);
-        Sleep(300);  // the window manager's focus change after the dialog hides settles before later tests
+        // The window manager's focus change after the dialog hides settles
+        // before later tests.
+        Sleep(300);
         ProgramTest::TearDown();
     }
     std::string saved;
 };
 
-// F1..F12 then A..Z, in that order although the list has the sort style.
-TEST_F(Options, TheKeyListHoldsTheFunctionKeysThenTheLetters) {
-    const HWND keys = GetDlgItem(hwndOptions, IDC_HOTKEYLIST);
-    for (int i = 0; i < KEY_LIST_SIZE; ++i)
-        EXPECT_EQ(SendMessageA(keys, CB_FINDSTRINGEXACT, WPARAM(-1), LPARAM(KeyListName(i).c_str())), i) << i;
+TEST_F(Options, TheDialogShowsCentredNearTheTopOfTheScreen) {
+    const RECT dialog = WindowRect(hwndOptions);
+    EXPECT_NEAR(dialog.left + dialog.right, ScreenWidth(), 1) << "left plus right";
+    EXPECT_EQ(dialog.top, 10) << "top";
 }
 
-// Edge and hotkey choices apply at once: Cancel puts back what was saved;
+// Edge, autohide and hotkey choices apply at once: Cancel puts back what was saved;
 // the close box hides the dialog and keeps them unsaved.
 TEST_F(Options, CancelPutsBackWhatWasSavedAndTheCloseBoxKeepsTheChangesUnsaved) {
     for (bool cancel : {true, false}) {
         Click(IDC_DOCKBOTTOM);
         Click(IDC_HOTKEYCTRL);
+        Click(IDC_ALWAYSSHOW);
         cancel ? Click(IDC_CANCEL) : (void)SendMessageA(hwndOptions, WM_CLOSE, 0, 0);
         EXPECT_FALSE(Visible(hwndOptions)) << "dialog shown, cancel " << cancel;
         EXPECT_EQ(WindowRect(dock.hwndDock).top == 0, cancel) << "dock at the top, cancel " << cancel;
         EXPECT_EQ(opts[IDOPTS_HOTKEYCTRL], cancel ? 0 : 1) << "Ctrl in the hotkey, cancel " << cancel;
-        EXPECT_EQ(SettingsFile(), saved) << "Settings.dat, cancel " << cancel;
+        EXPECT_EQ(opts[IDOPTS_AUTOHIDE], cancel ? 1 : 0) << "autohide, cancel " << cancel;
+        EXPECT_EQ(ReadFileBytes(settingsPath), saved) << "Settings.dat, cancel " << cancel;
         ShowOptionsDialog();
     }
 }
@@ -142,7 +127,8 @@ TEST_F(Options, AKeyHeldByAnotherOwnerIsTold) {
     Click(IDC_OK);
     UnregisterHotKey(nullptr, 0xBFFE);
     EXPECT_TRUE(Visible(hwndOptions)) << "dialog shown";
-    EXPECT_EQ(LastMessage(), "The shortcut key to Hide/Show Quillcast is already taken. Please change it.");
+    const std::vector<std::string> told{"The shortcut key to Hide/Show Quillcast is already taken. Please change it."};
+    EXPECT_EQ(recordedMessages, told) << "messages";
     EXPECT_TRUE(KeyIsFree(MOD_ALT, VK_F11)) << "Alt+F11 free";
 }
 
@@ -153,16 +139,8 @@ TEST_F(Options, AFreeKeyIsRegisteredAndSaved) {
     Click(IDC_OK);
     EXPECT_FALSE(Visible(hwndOptions)) << "dialog shown";
     EXPECT_FALSE(KeyIsFree(MOD_ALT | MOD_CONTROL, VK_F7)) << "Ctrl+Alt+F7 free";
-    EXPECT_NE(SettingsFile().find("54=3\r\n55=118\r\n"), std::string::npos) << "Ctrl+Alt+F7 in Settings.dat";
-}
-
-// Cancel after the failed OK leaves no hotkey.
-TEST_F(Options, NoKeyChosenFails) {
-    SendMessageA(GetDlgItem(hwndOptions, IDC_HOTKEYLIST), CB_SETCURSEL, WPARAM(-1), 0);
-    Click(IDC_OK);
-    EXPECT_TRUE(Visible(hwndOptions)) << "dialog shown";
-    Click(IDC_CANCEL);
-    EXPECT_TRUE(KeyIsFree(MOD_ALT, VK_F11)) << "Alt+F11 free";
+    EXPECT_NE(ReadFileBytes(settingsPath).find("54=3\r\n55=118\r\n"), std::string::npos)
+        << "Ctrl+Alt+F7 in Settings.dat";
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 // The overlay's painting: the repaint held back during a gesture, the pen
 // segment, and live previews that look exactly like the records they become.
 #include "gestures.h"
-#include "render/render.h"
 #include "render_canvas.h"
 
 namespace {
@@ -54,6 +53,7 @@ TEST_F(Paint, APenSegmentIsFivePixelsWideWithRoundCaps) {
     DrawPenSegment({100, 300}, {200, 300});
     EXPECT_EQ(PixelRgb(canvas.hdcBack, 150, 301), ink) << "beside the middle";
     EXPECT_EQ(PixelRgb(canvas.hdcBack, 98, 300), ink) << "before the start";
+    EXPECT_EQ(PixelRgb(canvas.hdcBack, 202, 300), ink) << "after the end";
     EXPECT_EQ(PixelRgb(canvas.hdcBack, 150, 305), 0xFFFFFFu) << "three pixels beside the middle";
 }
 

@@ -15,23 +15,10 @@
 class Canvas {
 public:
     Canvas(int width, int height, COLORREF background) : width_(width), height_(height) {
-        BITMAPINFO bi{};
-        bi.bmiHeader = {sizeof bi.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};  // top-down
-        void* bits = nullptr;
-        bitmap_ = CreateDIBSection(dc_, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-        bits_ = static_cast<uint32_t*>(bits);
-        previous_ = SelectObject(dc_, bitmap_);
         std::fill(bits_, bits_ + width * height, PixelRgbOf(background));
     }
-    ~Canvas() {
-        SelectObject(dc_, previous_);
-        DeleteObject(bitmap_);
-        DeleteDC(dc_);
-    }
-    Canvas(const Canvas&) = delete;
-    Canvas& operator=(const Canvas&) = delete;
 
-    HDC dc() const { return dc_; }
+    HDC dc() const { return dc_.get(); }
     int width() const { return width_; }
     int height() const { return height_; }
     // The pixel at (x, y) as 0x00RRGGBB, to read or to write.
@@ -64,10 +51,11 @@ public:
 
 private:
     int width_, height_;
-    HDC dc_ = CreateCompatibleDC(nullptr);
-    HBITMAP bitmap_;
-    HGDIOBJ previous_;
-    uint32_t* bits_;
+    uint32_t* bits_ = nullptr;
+    MemoryDcOwner dc_{nullptr};
+    // 32 bits a pixel, top-down (a negative height).
+    BitmapOwner bitmap_{MakeDib(nullptr, width_, -height_, 32, reinterpret_cast<BYTE**>(&bits_))};
+    SelectGuard selected_{dc_.get(), bitmap_.get()};
 };
 
 // Compares a canvas with the reference picture `name`: the count of pixels

@@ -1,10 +1,8 @@
 // The renderer against reference pictures of whole scenes: every record kind,
-// filled and not, at several widths and opacities, text, marks, highlighter
-// bands over a picture, and damaged records. Wine draws without
-// anti-aliasing, so the comparison allows small colour differences and a few
-// stray pixels; a wrong width, offset, colour, order or inset shows as
-// hundreds.
-#include "render/render.h"
+// filled and not, at several widths and opacities, text, marks, and
+// highlighter bands over a picture. Wine draws without anti-aliasing, so the
+// comparison allows small colour differences and a few stray pixels; a wrong
+// width, offset, colour, order or inset shows as hundreds.
 #include "render_canvas.h"
 #include "saved_state.h"
 
@@ -75,16 +73,6 @@ std::vector<Scene> Scenes() {
          {Box(ANNOT_HIGHLIGHTER, 140, 195, 170, 21, RGB(255, 233, 70), 1, 3, 1),
           Box(ANNOT_HIGHLIGHTER, 60, 120, 220, 35, RGB(120, 255, 120), 1, 5, 1),
           Box(ANNOT_RECT, 150, 60, 120, 100, blue, 2, 2, 1), Box(ANNOT_ELLIPSE, 30, 150, 100, 70, red, 3, 3, 1)}},
-        // Records a damaged drawing could hold: faces and colours outside their
-        // tables fall back to the first entry, a mark outside the twelve, an
-        // unknown kind and strokes or arrows without points draw nothing.
-        {"damaged",
-         false,
-         {WithText(Box(ANNOT_RECT, 10, 10, 200, 60, WHITE, 5, 1, 1), "Fallback face", 42, 14, 7, -3),
-          WithText(Box(ANNOT_RECT, 10, 90, 200, 60, WHITE, 5, 1, 1), "no face: no text", -1, 14, 0, 0),
-          WithText(Box(ANNOT_ELLIPSE, 230, 10, 20, 20, WHITE, 5, 1, 1), "too small", 0, 14, 0, 0),
-          Mark(77, 3, 230, 90, 40), Box(0, 20, 170, 60, 60, red, 5, 3, 1), Line(ANNOT_ARROW, {}, red, 3),
-          Line(ANNOT_PEN, {{150, 200}}, red, 5)}},
     };
 }
 
@@ -98,15 +86,11 @@ void PaintPicture(Canvas& c) {
         }
 }
 
-class Render : public ProgramTest {
-protected:
-    void SetUp() override {
-        ProgramTest::SetUp();
-        SetOptionTableDefaults();
-    }
-};
+using Render = ProgramTest;
 
+// The text colours come from the option table's palette.
 TEST_F(Render, ScenesMatchTheirReferencePictures) {
+    SetOptionTableDefaults();
     for (const Scene& scene : Scenes()) {
         Canvas c(320, 240, WHITE);
         if (scene.picture) PaintPicture(c);

@@ -5,17 +5,14 @@
 // no test depends on the tests that ran before it.
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
-
-#include "canvas/canvas.h"
-#include "dock/dock.h"
 #include "core/history.h"
-#include "overlay/overlay.h"
-#include "features/settings.h"
 #include "win_env.h"
+
+// A rectangle 40 pixels wide from (x, 100), drawn as one step.
+inline void AddRectangleStep(int x) {
+    AppendAnnotation(MakeShapeRecord(ANNOT_RECT, {x, 100}, {x + 40, 140}));
+    RecordAdd(AnnotationCount() - 1);
+}
 
 class ProgramTest : public ::testing::Test {
 protected:
@@ -47,7 +44,6 @@ protected:
         ForgetLayer();  // a test may have painted over the picture
         ShowWindow(canvas.hwndOverlay, saved_.overlayShown ? SW_SHOW : SW_HIDE);
         ShowWindow(dock.hwndDock, saved_.dockShown ? SW_SHOWNA : SW_HIDE);
-        exitRequested = 0;
         PumpMessages();
     }
 

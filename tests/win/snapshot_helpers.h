@@ -6,16 +6,6 @@
 
 #include "render_canvas.h"
 #include "saved_state.h"
-#include "features/snapshots.h"
-
-inline bool FileExists(const std::string& p) {
-    return GetFileAttributesW(WidePath(p).c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-inline std::string ReadFileBytes(const std::string& path) {
-    std::string data;
-    ReadWholeFile(path, data);
-    return data;
-}
 
 // Writes a w x h PNG whose pixels (0x00RRGGBB) `color` gives.
 inline bool WritePicture(const std::string& path, int w, int h, const std::function<uint32_t(int x, int y)>& color) {

@@ -4,9 +4,9 @@
 #include "app/startup.h"
 #include "win_env.h"
 
-std::vector<RecordedMessage> recordedMessages;
+std::vector<std::string> recordedMessages;
 
-static void RecordMessage(const char* text, const char* title) { recordedMessages.push_back({text, title}); }
+static void RecordMessage(const char* text, const char*) { recordedMessages.push_back(text); }
 
 void StartProgramOnce() {
     static bool started = false;

@@ -16,25 +16,20 @@
 #include "canvas/canvas.h"
 #include "core/options.h"
 #include "dock/dock.h"
-#include "features/last_drawing.h"
 #include "features/options_dialog.h"
 #include "features/settings.h"
 #include "features/showing.h"
 #include "features/snapshots.h"
 #include "overlay/overlay.h"
-#include "render/marks.h"
-#include "render/pictures.h"
 #include "render/render.h"
 #include "win/files.h"
+#include "win/gdi_owner.h"
 #include "win/program.h"
 #include "win/text.h"
 #include "win/ui.h"
 
-struct RecordedMessage {
-    std::string text;
-    std::string title;
-};
-extern std::vector<RecordedMessage> recordedMessages;
+// The texts of the messages shown, oldest first.
+extern std::vector<std::string> recordedMessages;
 
 // Runs the program's start-up (windows, surfaces, dock, settings) once.
 void StartProgramOnce();
@@ -45,6 +40,12 @@ void PumpMessages();
 // A COLORREF as 0x00RRGGBB, and a pixel of a device context so.
 inline uint32_t PixelRgbOf(COLORREF c) { return (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c); }
 inline uint32_t PixelRgb(HDC dc, int x, int y) { return PixelRgbOf(GetPixel(dc, x, y)); }
+
+inline std::string ReadFileBytes(const std::string& path) {
+    std::string data;
+    ReadWholeFile(path, data);
+    return data;
+}
 
 // Whether a window is itself shown (its own WS_VISIBLE, whatever its parent).
 inline bool Visible(HWND window) { return (GetWindowLongA(window, GWL_STYLE) & WS_VISIBLE) != 0; }
