@@ -14,16 +14,13 @@ int Pick(int low, int high) { return std::uniform_int_distribution<int>(low, hig
 std::string RandomText(int count) {
     static const std::pair<int, int> planes[] = {
         {0x20, 0x7E}, {0xA0, 0x7FF}, {0x800, 0xD7FF}, {0xE000, 0xFFFD}, {0x10000, 0x10FFFF}};
+    static const unsigned char leads[] = {0x00, 0xC0, 0xE0, 0xF0};
     std::string text;
     for (int i = 0; i < count; ++i) {
         const auto [low, high] = planes[Pick(0, 4)];
         const auto c = static_cast<char32_t>(Pick(low, high));
-        if (c < 0x80) {
-            text += static_cast<char>(c);
-            continue;
-        }
-        const int tail = c < 0x800 ? 1 : c < 0x10000 ? 2 : 3;
-        text += static_cast<char>(((0xFF00 >> (tail + 1)) & 0xFF) | (c >> (6 * tail)));
+        const int tail = c < 0x80 ? 0 : c < 0x800 ? 1 : c < 0x10000 ? 2 : 3;  // continuation bytes
+        text += static_cast<char>(leads[tail] | (c >> (6 * tail)));
         for (int k = tail - 1; k >= 0; --k) text += static_cast<char>(0x80 | ((c >> (6 * k)) & 0x3F));
     }
     return text;
@@ -69,30 +66,20 @@ TEST(RecordsFile, WhatIsWrittenReadsBackTheSame) {
     }
 }
 
-// A text of bytes that are not UTF-8 (a stray continuation, a surrogate, an
-// overlong form, a cut character) is damage in a file of this version.
-TEST(RecordsFile, TextThatIsNotUtf8IsRefused) {
+// Text must be well-formed UTF-8 in a file of this version: a stray or
+// missing continuation byte, an overlong form, a surrogate or a character
+// beyond U+10FFFF is damage.
+TEST(RecordsFile, OnlyWellFormedUtf8TextIsRead) {
+    const std::pair<const char*, bool> rows[] = {
+        {"\xC3\xA9", true},      {"\xF0\x9F\x98\x80", true},  {"\xF4\x8F\xBF\xBF", true},     {"a\x80", false},
+        {"\xC3", false},         {"\xC0\xAF", false},         {"\xE0\x9F\xBF", false},        {"\xED\xA0\x80", false},
+        {"\xE6\x97\x41", false}, {"\xF4\x90\x80\x80", false}, {"\xF8\x88\x80\x80\x80", false}};
     DrawingRecords drawing{false, {MakeShapeRecord(ANNOT_RECT, {0, 0}, {9, 9})}, 0};
-    DrawingRecords back;
-    drawing.records[0].text = "\xC3\xA9";
-    ASSERT_TRUE(ParseRecordsFile(FormatRecordsFile(drawing), back)) << "the same record with UTF-8 text";
-    for (const char* bad : {"a\x80", "\xED\xA0\x80", "\xC0\xAF", "\xE6\x97", "\xF4\x90\x80\x80"}) {
-        drawing.records[0].text = bad;
-        EXPECT_FALSE(ParseRecordsFile(FormatRecordsFile(drawing), back)) << "text " << testing::PrintToString(bad);
+    for (const auto& [text, valid] : rows) {
+        drawing.records[0].text = text;
+        DrawingRecords back;
+        EXPECT_EQ(ParseRecordsFile(FormatRecordsFile(drawing), back), valid) << testing::PrintToString(text);
     }
-}
-
-// Files of version 1 hold text in the legacy code page: its bytes are kept
-// for the program to convert, and the drawing says so.
-TEST(RecordsFile, AVersion1FileKeepsItsLegacyTextBytes) {
-    DrawingRecords drawing{false, {MakeShapeRecord(ANNOT_RECT, {0, 0}, {9, 9})}, 0};
-    drawing.records[0].text = "caf\xE9 \x80";
-    std::string text = FormatRecordsFile(drawing);
-    text.replace(0, text.find('\n'), "QuillcastDrawing 1");
-    DrawingRecords back;
-    ASSERT_TRUE(ParseRecordsFile(text, back));
-    EXPECT_EQ(back.records[0].text, drawing.records[0].text) << "text bytes";
-    EXPECT_TRUE(back.legacyText) << "legacy text";
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 
 #include <random>
 
-#include "core/history_file.h"
 #include "core/options.h"
 #include "core/utf8.h"
 
@@ -23,20 +22,9 @@ std::string FromLatin1(std::string_view line) {
     return out;
 }
 
-// Files of earlier versions next to lines of this one, in one file: each
-// line is read in its own encoding.
-TEST(StoredText, HistoryLinesAreReadInTheirOwnEncoding) {
-    const std::string file =
-        "20260101C:\\J\xFCrgen\\a.png\r\n"
-        "20260102C:\\\xD0\x90\xD0\xBD\xD0\xBD\xD0\xB0\\\xE5\x86\x99.png\r\n"
-        "20260103C:\\plain.png\r\n";
-    const std::vector<SnapshotRecord> records = ParseHistoryFile(WithLegacyLinesConverted(file, FromLatin1));
-    ASSERT_EQ(records.size(), 3u) << "entries";
-    EXPECT_EQ(records[0].path, "C:\\J\xC3\xBCrgen\\a.png") << "legacy path";
-    EXPECT_EQ(records[1].path, "C:\\\xD0\x90\xD0\xBD\xD0\xBD\xD0\xB0\\\xE5\x86\x99.png") << "UTF-8 path";
-    EXPECT_EQ(records[2].path, "C:\\plain.png") << "ASCII path";
-}
-
+// A file of an earlier version, in the legacy code page, or of this one:
+// each line is read in its own encoding (History.dat's are checked with the
+// history menu).
 TEST(StoredText, TheSnapshotFolderOfSettingsIsReadInEitherEncoding) {
     const std::pair<std::string, std::string> fileAndFolder[] = {
         {"7=3\r\n<LastPath>=D:\\Sch\xF6n\\\r\n", "D:\\Sch\xC3\xB6n\\"},
@@ -45,22 +33,6 @@ TEST(StoredText, TheSnapshotFolderOfSettingsIsReadInEitherEncoding) {
         ParseSettings(WithLegacyLinesConverted(file, FromLatin1));
         EXPECT_EQ(lastPath, folder) << "folder of " << testing::PrintToString(file);
     }
-}
-
-TEST(Utf8, WellFormedTextIsTold) {
-    const std::pair<const char*, bool> rows[] = {{"plain", true},
-                                                 {"\xC3\xA9", true},
-                                                 {"\xF0\x9F\x98\x80", true},
-                                                 {"\xF4\x8F\xBF\xBF", true},
-                                                 {"\x80", false},
-                                                 {"\xC3", false},
-                                                 {"\xC0\xAF", false},
-                                                 {"\xE0\x9F\xBF", false},
-                                                 {"\xED\xA0\x80", false},
-                                                 {"\xF4\x90\x80\x80", false},
-                                                 {"\xF8\x88\x80\x80\x80", false},
-                                                 {"\xE6\x97\x41", false}};
-    for (const auto& [text, valid] : rows) EXPECT_EQ(IsValidUtf8(text), valid) << testing::PrintToString(text);
 }
 
 // Random text of characters one to four bytes long, cut at every limit: the
