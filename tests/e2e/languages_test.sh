@@ -27,8 +27,9 @@ drv key 0x46  # F: filled
 dock_colour 1 4  # an ink that the text's first colour shows on
 drv drag 250 200 1050 520 10
 xdotool mousemove 650 360 click --repeat 2 --delay 60 1
-sleep 0.5
+sleep 1  # the text box opens
 xdotool type --delay 150 "$TEXT"
+sleep 0.5
 xdotool mousemove 1200 760 click 1  # commits; a click draws no ellipse
 shot typed
 exit_from_tray
@@ -53,7 +54,7 @@ show_root_picture
 check "the overlay appears with the folders renamed" start_to_draw
 check "Settings.dat is made in the Cyrillic folder" test -s "$DATA_DIR/Settings.dat"
 draw_rectangle
-save_snapshot_as "kept"
+check "F2 saves a snapshot" save_as kept
 check "the snapshot is saved in the Japanese folder" test -s "$SNAP_DIR/kept.png"
 drv key 0x57  # W: a setting to keep
 exit_from_tray
