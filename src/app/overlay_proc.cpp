@@ -10,13 +10,24 @@
 #include "features/showing.h"
 #include "features/snapshots.h"
 #include "features/tray.h"
+#include "features/writer.h"
 #include "overlay/overlay.h"
 #include "render/marks.h"
+#include "win/message.h"
+
+// A write that cannot finish in this time is abandoned: the writer replaces
+// files only when they are whole, so the data folder keeps the earlier pair.
+constexpr DWORD EXIT_WRITE_WAIT_MS = 10000;
 
 void SaveBeforeExit() {
     KeepDrawingAsLast();
     SaveHistory();
     SaveSettings();
+    if (!WaitForWrites(EXIT_WRITE_WAIT_MS))
+        ShowUserMessage(
+            "The last drawing could not be written within 10 seconds; the data folder keeps the one "
+            "before it.",
+            "Restore Last Drawing");
 }
 
 static void OnDestroy() {
@@ -57,6 +68,9 @@ LRESULT CALLBACK OverlayWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
             SaveBeforeExit();
             RemovePrivateFonts();
         }
+        return 0;
+    case WM_QC_WRITTEN:
+        OnLastDrawingWritten(wParam == 1);
         return 0;
     case WM_PAINT:
         return OnPaint(hwnd);

@@ -17,6 +17,7 @@
 #include "features/settings.h"
 #include "features/snapshots.h"
 #include "features/tray.h"
+#include "features/writer.h"
 #include "overlay/overlay.h"
 #include "render/marks.h"
 #include "render/render.h"
@@ -109,6 +110,7 @@ bool StartUp(HINSTANCE instance) {
     ReadScreenRectAtPointer();
     CreateDialogs();
     CreateOverlayWindow(OVERLAY_CLASS, OVERLAY_TITLE);
+    StartWriter(canvas.hwndOverlay);
     if (canvas.overlayDpi != BASE_DPI) LoadCursors();  // loaded before the scale was known
     CreateScreenSurfaces();
     CreateHighlightStrip(canvas.hdcOverlay);

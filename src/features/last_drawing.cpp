@@ -17,6 +17,7 @@
 #include "core/records_file.h"
 #include "dock/dock.h"
 #include "features/tray.h"
+#include "features/writer.h"
 #include "overlay/overlay.h"
 #include "render/pictures.h"
 #include "win/files.h"
@@ -29,6 +30,7 @@ HDC hdcLastPicture;
 static const char* const MESSAGE_TITLE = "Restore Last Drawing";
 static const char* const MESSAGE_DAMAGED =
     "The last drawing cannot be restored: its files in the data folder are damaged or incomplete.";
+constexpr DWORD WRITE_WAIT_MS = 10000;
 static const char* const MESSAGE_NOT_WRITTEN = "The last drawing could not be written to the data folder.";
 
 // NONE: nothing to restore. IN_MEMORY: lastDrawing and hdcLastPicture hold
@@ -63,18 +65,16 @@ void FindLastDrawingOnDisk() {
 
 static DrawingRecords CurrentDrawing() { return {opts[IDOPTS_WHITEBOARD] == 1, annotations}; }
 
-// The picture goes through hdcBase to the snapshot encoder as PNG, then the
-// records follow with the picture's size: a crash between the two writes
-// leaves records that do not match the picture, which restoring reports
-// instead of showing one drawing's records on another's picture.
+// Written on the writer's thread from a copy of the picture: the picture
+// first, then the records with the picture's size, so that a crash between
+// the two leaves records that do not match the picture, which restoring
+// reports instead of showing one drawing's records on another's picture.
 static void WriteLastDrawingFiles(HDC picture, DrawingRecords drawing) {
-    BitBlt(canvas.hdcBase, 0, 0, ScreenWidth(), ScreenHeight(), picture, 0, 0, SRCCOPY);
-    GdiFlush();
-    std::string why;
-    bool written = WriteBasePicture(LastDrawingPicturePath(), "image/png", why);
-    ForgetLayer();  // hdcBase, the committed layer, lent its pixels to the picture
-    drawing.pictureBytes = FileBytes(LastDrawingPicturePath());
-    written = written && WriteFileReplacing(LastDrawingRecordsPath(), FormatRecordsFile(drawing));
+    QueueLastDrawingWrite(
+        {CopySurfacePicture(picture), LastDrawingPicturePath(), LastDrawingRecordsPath(), std::move(drawing)});
+}
+
+void OnLastDrawingWritten(bool written) {
     if (!written) ShowUserMessage(MESSAGE_NOT_WRITTEN, MESSAGE_TITLE);
 }
 
@@ -112,6 +112,7 @@ void SaveDrawingWhileHidden() {
 // Reads the drawing an earlier run left; the picture is placed as a loaded
 // snapshot is, so a changed screen size still shows it.
 static bool ReadLastDrawingFiles() {
+    WaitForWrites(WRITE_WAIT_MS);  // a pair being written is read once it is whole
     std::string text;
     DrawingRecords drawing;
     if (!ReadWholeFile(LastDrawingRecordsPath(), text) || !ParseRecordsFile(text, drawing)) return false;

@@ -41,5 +41,8 @@ void SaveDrawingWhileHidden();
 // reported.
 void RestoreLastDrawing();
 
+// The writer's answer for the last drawing's files: a failure is told.
+void OnLastDrawingWritten(bool written);
+
 std::string LastDrawingPicturePath();
 std::string LastDrawingRecordsPath();

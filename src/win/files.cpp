@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <cstdio>
 
 #include "core/utf8.h"
@@ -20,7 +21,7 @@ bool ReadWholeFile(const std::string& path, std::string& data) {
 }
 
 std::wstring CreateTempFileBeside(const std::wstring& target) {
-    static unsigned counter = 0;
+    static std::atomic<unsigned> counter{0};  // the writer thread makes temp files too
     for (int attempt = 0; attempt < 50; ++attempt) {
         wchar_t suffix[64];
         swprintf(suffix, 64, L".%lx-%lx-%x.qc-new", GetCurrentProcessId(), GetTickCount(), ++counter);

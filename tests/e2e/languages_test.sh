@@ -28,7 +28,7 @@ dock_colour 1 4  # an ink that the text's first colour shows on
 drv drag 250 200 1050 520 10
 xdotool mousemove 650 360 click --repeat 2 --delay 60 1
 sleep 1  # the text box opens
-xdotool type --delay 150 "$TEXT"
+xdotool type --delay 250 "$TEXT"
 sleep 0.5
 xdotool mousemove 1200 760 click 1  # commits; a click draws no ellipse
 shot typed

@@ -5,6 +5,7 @@
 #include "snapshot_helpers.h"
 #include "features/last_drawing.h"
 #include "features/tray.h"
+#include "features/writer.h"
 
 namespace {
 
@@ -30,6 +31,7 @@ TEST_F(LastDrawing, EveryRoadThatDiscardsADrawingKeepsIt) {
         const std::vector<Annotation> drawn = annotations;
         DeleteFileA(LastDrawingRecordsPath().c_str());
         discard();
+        ASSERT_TRUE(WaitForWrites(10000)) << road << ": written";
         DrawingRecords kept;
         ASSERT_TRUE(ParseRecordsFile(ReadFileBytes(LastDrawingRecordsPath()), kept)) << road;
         EXPECT_EQ(kept.records, drawn) << road << ": the records kept";
@@ -60,6 +62,7 @@ TEST_F(LastDrawing, AFileOfAnEarlierVersionRestoresItsText) {
     shape.text = "J\xC3\xBCrgen";
     AppendAnnotation(shape);
     EraseAll();
+    ASSERT_TRUE(WaitForWrites(10000)) << "written";
     std::string file = ReadFileBytes(LastDrawingRecordsPath());
     file.replace(0, file.find('\n'), "QuillcastDrawing 1");
     file.replace(file.find("J%C3%BCrgen"), 11, "J%FCrgen");
