@@ -8,7 +8,8 @@ namespace {
 
 // Lists of records within the ranges the tools give, their texts of random
 // bytes, read back the same; every shorter cut of the file (short of its last
-// line end) is refused and leaves what it was read into as it was.
+// line end), and the file with a line more, are refused and leave what they
+// were read into as it was.
 TEST(RecordsFile, WhatIsWrittenReadsBackTheSame) {
     std::mt19937 rng(2026);
     auto pick = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(rng); };
@@ -43,6 +44,7 @@ TEST(RecordsFile, WhatIsWrittenReadsBackTheSame) {
         ASSERT_TRUE(ParseRecordsFile(text, back));
         ASSERT_EQ(back, drawing);
         ASSERT_FALSE(ParseRecordsFile(std::string_view(text).substr(0, rng() % (text.size() - 1)), back));
+        ASSERT_FALSE(ParseRecordsFile(text + "more\n", back));
         ASSERT_EQ(back, drawing);
     }
 }

@@ -42,4 +42,15 @@ TEST_F(LastDrawing, EveryRoadThatDiscardsADrawingKeepsIt) {
     }
 }
 
+// The files written while the overlay was hidden hold its drawing: showing
+// it again writes them no second time.
+TEST_F(LastDrawing, ShowingAgainAfterHidingWritesTheFilesNoSecondTime) {
+    ShowOverlay();
+    AddRectangleStep(10);
+    HideOverlayAndRestoreFocus();
+    DeleteFileA(LastDrawingRecordsPath().c_str());
+    ShowOverlay();
+    EXPECT_FALSE(FileExists(LastDrawingRecordsPath())) << "records file written again";
+}
+
 }  // namespace
