@@ -6,7 +6,6 @@
 # server with two monitors (Xorg with the dummy driver, as root); without
 # one the test says so and is skipped.
 source "$(dirname "$0")/e2e_lib.sh"
-SKIP=77
 PRIMARY=1280x800 SECOND=1024x768
 
 # One side: the whole scenario on a fresh two-monitor display.
@@ -14,7 +13,7 @@ run_side() {
     local side=$1
     if ! own_session monitors qc_start_two_monitor_session "$side" "$PRIMARY" "$SECOND"; then
         echo "SKIP - no two-monitor X server (Xorg with the dummy video driver, as root) started"
-        exit $SKIP
+        exit 77  # skipped
     fi
     local monitors second sl st sr sb vleft
     monitors=$(drv monitors)

@@ -28,8 +28,8 @@ std::string RandomText(int count) {
 
 // Lists of records within the ranges the tools give, their texts random
 // characters of every plane, read back the same; every shorter cut of the
-// file (short of its last line end) is refused and leaves what it was read
-// into as it was.
+// file (short of its last line end), and the file with a line more, are
+// refused and leave what they were read into as it was.
 TEST(RecordsFile, WhatIsWrittenReadsBackTheSame) {
     const auto pick = Pick;
     auto any = [&] { return static_cast<int32_t>(rng()); };
@@ -62,6 +62,7 @@ TEST(RecordsFile, WhatIsWrittenReadsBackTheSame) {
         ASSERT_TRUE(ParseRecordsFile(text, back));
         ASSERT_EQ(back, drawing);
         ASSERT_FALSE(ParseRecordsFile(std::string_view(text).substr(0, rng() % (text.size() - 1)), back));
+        ASSERT_FALSE(ParseRecordsFile(text + "more\n", back));
         ASSERT_EQ(back, drawing);
     }
 }

@@ -35,13 +35,16 @@ TEST_F(Dock, AChoiceInAListGivesTheKeysBackToTheOverlay) {
     EXPECT_EQ(GetFocus(), canvas.hwndOverlay) << "the window with the keys";
 }
 
+// The font made before is deleted.
 TEST_F(Dock, TheTextFontTakesTheChosenFaceAndSize) {
+    const HFONT before = fontText;
     Choose(dock.hwndFontFace, 5);
     Choose(dock.hwndFontSize, 6);
     LOGFONTA font{};
     GetObjectA(fontText, sizeof font, &font);
     EXPECT_STREQ(font.lfFaceName, "Tahoma") << "face";
     EXPECT_EQ(font.lfHeight, FontHeightForPoints(26)) << "height";
+    EXPECT_EQ(GetObjectType(before), 0u) << "type of the font made before";
 }
 
 // The field takes digits only.

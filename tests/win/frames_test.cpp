@@ -1,7 +1,6 @@
 // The overlay redraws only what changed. Its picture must still equal a full
 // drawing of the list from scratch after every step of long random use, and
 // that rests on every record painting only inside its bounds.
-#include <algorithm>
 #include <random>
 
 #include "gestures.h"

@@ -73,4 +73,16 @@ TEST_F(LastDrawing, AFileOfAnEarlierVersionRestoresItsText) {
     EXPECT_EQ(annotations[0].text, "J\xC3\xBCrgen") << "text";
 }
 
+// The files written while the overlay was hidden hold its drawing: showing
+// it again writes them no second time.
+TEST_F(LastDrawing, ShowingAgainAfterHidingWritesTheFilesNoSecondTime) {
+    ShowOverlay();
+    AddRectangleStep(10);
+    HideOverlayAndRestoreFocus();
+    ASSERT_TRUE(WaitForWrites(10000)) << "written while hidden";
+    DeleteFileA(LastDrawingRecordsPath().c_str());
+    ShowOverlay();
+    EXPECT_FALSE(FileExists(LastDrawingRecordsPath())) << "records file written again";
+}
+
 }  // namespace
