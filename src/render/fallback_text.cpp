@@ -37,14 +37,14 @@ bool FontHas(HDC dc, const wchar_t* units, int count) {
     SCRIPT_CACHE cache = nullptr;
     SCRIPT_FONTPROPERTIES properties{};
     properties.cBytes = sizeof properties;
-    WORD glyphs[16], clusters[8];
-    SCRIPT_VISATTR attributes[16];
+    WORD glyphs[64], clusters[32];
+    SCRIPT_VISATTR attributes[64];
     int glyphCount = 0;
     bool has = true;
     for (int i = 0; i < itemCount && has; ++i) {
         const int start = items[i].iCharPos, length = items[i + 1].iCharPos - start;
-        if (length > 8) return false;
-        has = ScriptShape(dc, &cache, units + start, length, 16, &items[i].a, glyphs, clusters, attributes,
+        if (length > 32) return false;
+        has = ScriptShape(dc, &cache, units + start, length, 64, &items[i].a, glyphs, clusters, attributes,
                           &glyphCount) == S_OK &&
               ScriptGetFontProperties(dc, &cache, &properties) == S_OK;
         for (int g = 0; g < glyphCount && has; ++g) has = glyphs[g] != 0 && glyphs[g] != properties.wgDefault;
@@ -91,9 +91,14 @@ std::wstring FallbackFaceFor(const std::wstring& character) {
     static std::map<std::wstring, std::wstring> chosen;
     const auto found = chosen.find(character);
     if (found != chosen.end()) return found->second;
+    // Faces that served earlier characters are tried first: text of one
+    // script mostly finds its face there at once.
+    static std::vector<std::wstring> used;
     std::wstring face;
     HDC probe = CreateCompatibleDC(nullptr);
-    for (const std::wstring& candidate : FallbackFaces(probe)) {
+    std::vector<std::wstring> candidates = used;
+    candidates.insert(candidates.end(), FallbackFaces(probe).begin(), FallbackFaces(probe).end());
+    for (const std::wstring& candidate : candidates) {
         FontOwner font(CreateFontW(PROBE_HEIGHT, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                                    OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
                                    candidate.c_str()));
@@ -104,6 +109,7 @@ std::wstring FallbackFaceFor(const std::wstring& character) {
         }
     }
     DeleteDC(probe);
+    if (!face.empty() && std::find(used.begin(), used.end(), face) == used.end()) used.push_back(face);
     return chosen[character] = face;
 }
 
