@@ -1,7 +1,7 @@
 // What one frame of the real overlay costs: pointer moves of the pen and of
 // a rectangle preview, press and release with no records and with 1,000,
 // undo and an eraser step among 1,000, against a full-screen memcpy and a
-// full drawing of the list; and a PNG snapshot against the encoder alone.
+// full drawing of the list.
 // The program starts as usual; records come from its own builders, gestures
 // go through its own window procedure. Prints figures; asserts nothing.
 #include <windows.h>
@@ -28,8 +28,6 @@
 #include "render/hittest.h"
 #include "overlay/overlay.h"
 #include "render/render.h"
-#include "features/snapshots.h"
-#include "render/pictures.h"
 
 namespace {
 
@@ -152,21 +150,6 @@ double FullRenderMs() {
     return Median(t);
 }
 
-double SnapshotMs(const std::string& path, double& encoderMs) {
-    CLSID png;
-    GetEncoderClsid(L"image/png", &png);
-    std::vector<double> whole, encoder;
-    for (int i = 0; i < 7; ++i) {
-        whole.push_back(Time([&] { SaveSnapshotTo(path); }));
-        GpBitmap* bitmap = BitmapOverBottomUpRows(canvas.baseBits, ScreenWidth(), ScreenHeight());
-        const std::wstring wide = WidePath(path + ".alone.png");
-        encoder.push_back(Time([&] { GdipSaveImageToFile(bitmap, wide.c_str(), &png, nullptr); }));
-        GdipDisposeImage(bitmap);
-    }
-    encoderMs = Median(encoder);
-    return Median(whole);
-}
-
 }  // namespace
 
 int main() {
@@ -216,8 +199,6 @@ int main() {
     }
     Message(WM_LBUTTONUP, 5, 5);
     Pump();
-    double encoderMs = 0;
-    const double snapshotMs = SnapshotMs(dataDir + "bench.png", encoderMs);
 
     const struct {
         const char* name;
@@ -233,8 +214,6 @@ int main() {
         {"undo_n1000", Median(undo)},
         {"erase_n1000", Median(erase)},
         {"full_render_n1000", full},
-        {"snapshot_png", snapshotMs},
-        {"png_encoder", encoderMs},
     };
     for (const auto& f : figures) std::printf("ms %s %s %.3f\n", f.name, size.c_str(), f.value);
     if (size == "1080") {
@@ -244,7 +223,6 @@ int main() {
         std::printf("ratio release_n1000_vs_n0_1080 %.3f\n", Median(release1000) / Median(release0));
         std::printf("ratio undo_n1000_vs_full_1080 %.4f\n", Median(undo) / full);
         std::printf("ratio erase_n1000_vs_full_1080 %.4f\n", Median(erase) / full);
-        std::printf("ratio snapshot_png_vs_encoder_1080 %.3f\n", snapshotMs / encoderMs);
     }
     return 0;
 }

@@ -1,6 +1,8 @@
 // The overlay's window procedure: each message goes to one small handler.
 #include "app/overlay_proc.h"
 
+#include <memory>
+
 #include "app/commands.h"
 #include "canvas/canvas.h"
 #include "core/options.h"
@@ -33,6 +35,22 @@ void SaveBeforeExit() {
 static void OnDestroy() {
     SaveBeforeExit();
     PostQuitMessage(0);
+}
+
+// The writer has done a job: the feature that queued it hears how it went.
+static void OnWritten(LPARAM lParam) {
+    const std::unique_ptr<WriteResult> result = TakeWriteResult(lParam);
+    switch (result->kind) {
+    case WriteKind::LAST_DRAWING:
+        OnLastDrawingWritten(result->written);
+        break;
+    case WriteKind::SNAPSHOT:
+        OnSnapshotWritten(result->path, result->written, result->why);
+        break;
+    case WriteKind::CLIPBOARD_PNG:
+        OnClipboardPngMade(result->png);
+        break;
+    }
 }
 
 static bool CtrlHeld() { return (GetAsyncKeyState(VK_CONTROL) & 0x8000) != 0; }
@@ -70,7 +88,7 @@ LRESULT CALLBACK OverlayWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
         }
         return 0;
     case WM_QC_WRITTEN:
-        OnLastDrawingWritten(wParam == 1);
+        OnWritten(lParam);
         return 0;
     case WM_PAINT:
         return OnPaint(hwnd);

@@ -118,7 +118,6 @@ bool StartUp(HINSTANCE instance) {
     CreateTextEdit();
     MakeOverlayFrameless();
     CreateCaptureSurface();
-    CreateLastDrawingSurface();
     ShowFirstPicture();
     FillKeyList(GetDlgItem(hwndOptions, IDC_HOTKEYLIST));
     SetDefaults();

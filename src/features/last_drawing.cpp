@@ -7,6 +7,7 @@
 // replaced as a whole.
 #include "features/last_drawing.h"
 
+#include <memory>
 #include <utility>
 
 #include "canvas/canvas.h"
@@ -25,20 +26,23 @@
 #include "win/message.h"
 #include "win/program.h"
 
-HDC hdcLastPicture;
-
 static const char* const MESSAGE_TITLE = "Restore Last Drawing";
 static const char* const MESSAGE_DAMAGED =
     "The last drawing cannot be restored: its files in the data folder are damaged or incomplete.";
 constexpr DWORD WRITE_WAIT_MS = 10000;
 static const char* const MESSAGE_NOT_WRITTEN = "The last drawing could not be written to the data folder.";
 
-// NONE: nothing to restore. IN_MEMORY: lastDrawing and hdcLastPicture hold
+// NONE: nothing to restore. IN_MEMORY: lastDrawing and lastPicture hold
 // it. ON_DISK: an earlier run left it in the data folder; it is read when
 // it is restored.
 enum class LastState { NONE, IN_MEMORY, ON_DISK };
 static LastState lastState = LastState::NONE;
 static DrawingRecords lastDrawing;
+// A copy of the capture surface's pixels, shared with the writer while it
+// writes them: the one copy serves both the files and a restore.
+static std::shared_ptr<const PictureCopy> lastPicture;
+// A failed write is told once; the next that succeeds allows telling again.
+static bool toldNotWritten = false;
 // The files hold the current drawing (written when the overlay was hidden;
 // nothing can change it until the overlay is shown again), so discarding
 // it needs no second write.
@@ -65,29 +69,35 @@ void FindLastDrawingOnDisk() {
 
 static DrawingRecords CurrentDrawing() { return {opts[IDOPTS_WHITEBOARD] == 1, annotations}; }
 
-// Written on the writer's thread from a copy of the picture: the picture
-// first, then the records with the picture's size, so that a crash between
-// the two leaves records that do not match the picture, which restoring
-// reports instead of showing one drawing's records on another's picture.
-static void WriteLastDrawingFiles(HDC picture, DrawingRecords drawing) {
-    QueueLastDrawingWrite(
-        {CopySurfacePicture(picture), LastDrawingPicturePath(), LastDrawingRecordsPath(), std::move(drawing)});
+// Written on the writer's thread from the shared copy: the picture first,
+// then the records with the picture's size, so that a crash between the two
+// leaves records that do not match the picture, which restoring reports
+// instead of showing one drawing's records on another's picture.
+static void WriteLastDrawingFiles(std::shared_ptr<const PictureCopy> picture, DrawingRecords drawing) {
+    QueueLastDrawingWrite({std::move(picture), LastDrawingPicturePath(), LastDrawingRecordsPath(), std::move(drawing)});
+}
+
+static std::shared_ptr<const PictureCopy> CaptureCopy() {
+    return std::make_shared<const PictureCopy>(CopySurfacePicture(canvas.hdcCapture));
 }
 
 void OnLastDrawingWritten(bool written) {
-    if (!written) ShowUserMessage(MESSAGE_NOT_WRITTEN, MESSAGE_TITLE);
+    if (written || toldNotWritten) {
+        toldNotWritten = !written && toldNotWritten;
+        return;
+    }
+    toldNotWritten = true;
+    ShowUserMessage(MESSAGE_NOT_WRITTEN, MESSAGE_TITLE);
 }
 
-void CreateLastDrawingSurface() {
-    hdcLastPicture = CreateCompatibleDC(nullptr);
-    SizeLastDrawingPicture();
-}
-
-// A last drawing kept in memory at the old size is read back from its files
-// when it is restored, placed as a loaded snapshot is.
-void SizeLastDrawingPicture() {
-    ReplacePicture(hdcLastPicture, MakeDib(nullptr, ScreenWidth(), ScreenHeight(), 32, nullptr));
-    if (lastState == LastState::IN_MEMORY) lastState = LastState::ON_DISK;
+// A last drawing kept in memory at another size is read back from its
+// files when it is restored, placed as a loaded snapshot is.
+void ForgetLastPictureOfOtherSize() {
+    if (lastState != LastState::IN_MEMORY || !lastPicture) return;
+    if (lastPicture->width == ScreenWidth() && lastPicture->height == ScreenHeight()) return;
+    lastPicture.reset();
+    lastDrawing = {};
+    lastState = LastState::ON_DISK;
 }
 
 void KeepDrawingAsLast() {
@@ -95,68 +105,79 @@ void KeepDrawingAsLast() {
         filesHoldCurrent = false;
         return;
     }
-    BitBlt(hdcLastPicture, 0, 0, ScreenWidth(), ScreenHeight(), canvas.hdcCapture, 0, 0, SRCCOPY);
+    lastPicture = CaptureCopy();
     lastDrawing = CurrentDrawing();
     lastState = LastState::IN_MEMORY;
-    if (!filesHoldCurrent) WriteLastDrawingFiles(hdcLastPicture, lastDrawing);
+    if (!filesHoldCurrent) WriteLastDrawingFiles(lastPicture, lastDrawing);
     filesHoldCurrent = false;
     UpdateRestoreItems();
 }
 
 void SaveDrawingWhileHidden() {
     if (annotations.empty() || filesHoldCurrent) return;
-    WriteLastDrawingFiles(canvas.hdcCapture, CurrentDrawing());
+    WriteLastDrawingFiles(CaptureCopy(), CurrentDrawing());
     filesHoldCurrent = true;
 }
 
-// Reads the drawing an earlier run left; the picture is placed as a loaded
-// snapshot is, so a changed screen size still shows it.
-static bool ReadLastDrawingFiles() {
+// Reads the drawing an earlier run left into `picture` and the records;
+// the picture is placed as a loaded snapshot is, so a changed screen size
+// still shows it. The capture surface is the one the picture is drawn on:
+// only once both files have proved whole.
+static bool ReadLastDrawingFiles(std::shared_ptr<const PictureCopy>& picture, DrawingRecords& drawing) {
     WaitForWrites(WRITE_WAIT_MS);  // a pair being written is read once it is whole
     std::string text;
-    DrawingRecords drawing;
     if (!ReadWholeFile(LastDrawingRecordsPath(), text) || !ParseRecordsFile(text, drawing)) return false;
     if (FileBytes(LastDrawingPicturePath()) != drawing.pictureBytes) return false;
-    FillRect(hdcLastPicture, &canvas.rectScreen, canvas.brushBlack);
-    if (!DrawPictureFile(LastDrawingPicturePath(), hdcLastPicture)) return false;
+    ImageOwner image;
+    if (GdipLoadImageFromFile(WidePath(LastDrawingPicturePath()).c_str(), image.out()) != Ok || !image) return false;
+    picture = CaptureCopy();  // the drawing on screen, to be put aside
+    FillRect(canvas.hdcCapture, &canvas.rectScreen, canvas.brushBlack);
+    if (!DrawPicture(image.get(), canvas.hdcCapture)) {
+        PutSurfacePicture(*picture, canvas.hdcCapture);
+        return false;
+    }
+    GdiFlush();
     if (drawing.legacyText)
         for (Annotation& record : drawing.records) record.text = FromLegacyCodePage(record.text);
     drawing.legacyText = false;
-    lastDrawing = std::move(drawing);
-    lastState = LastState::IN_MEMORY;
     return true;
 }
 
-// Exchanges the bitmaps selected into two surfaces; no pixel is copied. A
-// bitmap can be selected into one device context at a time, so one side
-// holds a placeholder for a moment.
-static void SwapSurfacePictures(HDC a, HDC b) {
-    static const HBITMAP placeholder = CreateBitmap(1, 1, 1, 1, nullptr);
-    HGDIOBJ pictureOfA = SelectObject(a, placeholder);
-    HGDIOBJ pictureOfB = SelectObject(b, pictureOfA);
-    SelectObject(a, pictureOfB);
+// The picture kept in memory goes onto the capture surface and the one
+// there into `outgoing`.
+static void ExchangeWithCapture(std::shared_ptr<const PictureCopy>& outgoing) {
+    outgoing = CaptureCopy();
+    PutSurfacePicture(*lastPicture, canvas.hdcCapture);
 }
 
 void RestoreLastDrawing() {
-    if (lastState == LastState::ON_DISK && !ReadLastDrawingFiles()) {
-        lastState = LastState::NONE;
-        UpdateRestoreItems();
-        ShowUserMessage(MESSAGE_DAMAGED, MESSAGE_TITLE);
-        return;
+    if (lastState == LastState::NONE) return;
+    std::shared_ptr<const PictureCopy> outgoingPicture;
+    DrawingRecords incoming;
+    if (lastState == LastState::ON_DISK) {
+        if (!ReadLastDrawingFiles(outgoingPicture, incoming)) {
+            lastState = LastState::NONE;
+            UpdateRestoreItems();
+            ShowUserMessage(MESSAGE_DAMAGED, MESSAGE_TITLE);
+            return;
+        }
+    } else {
+        ExchangeWithCapture(outgoingPicture);
+        incoming = std::move(lastDrawing);
     }
-    if (lastState != LastState::IN_MEMORY) return;
     CloseTextEditWithoutCommit();
-    SwapSurfacePictures(canvas.hdcCapture, hdcLastPicture);
     ForgetLayer();  // another picture and other records under the overlay
     DrawingRecords outgoing{opts[IDOPTS_WHITEBOARD] == 1, std::move(annotations)};
-    annotations = std::move(lastDrawing.records);
-    opts[IDOPTS_WHITEBOARD] = lastDrawing.whiteboard ? 1 : 0;
+    annotations = std::move(incoming.records);
+    opts[IDOPTS_WHITEBOARD] = incoming.whiteboard ? 1 : 0;
     lastDrawing = std::move(outgoing);
+    lastPicture = std::move(outgoingPicture);
+    lastState = LastState::IN_MEMORY;
     ClearHistory();
     // The drawing put aside is the one to keep now. An empty one is not
     // written: the files keep the drawing just restored, which is then the
     // one a crash would lose.
-    if (!lastDrawing.records.empty()) WriteLastDrawingFiles(hdcLastPicture, lastDrawing);
+    if (!lastDrawing.records.empty()) WriteLastDrawingFiles(lastPicture, lastDrawing);
     filesHoldCurrent = false;
     RepaintOverlayNow();
 }

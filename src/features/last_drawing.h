@@ -9,16 +9,10 @@
 
 #include <string>
 
-// The last drawing's picture, a screen-size 32-bpp surface like hdcCapture;
-// made at start-up with it.
-extern HDC hdcLastPicture;
-
-// The surface that holds the last drawing's picture, as large as the
-// screen. Once, at start-up, after the capture surface.
-void CreateLastDrawingSurface();
-// Makes that surface anew at the screen's size after a move to a monitor
-// of another size.
-void SizeLastDrawingPicture();
+// After a move to a monitor of another size: a last drawing kept in memory
+// at the old size is read back from its files when it is restored, placed
+// as a loaded snapshot is.
+void ForgetLastPictureOfOtherSize();
 
 // Looks for a last drawing left in the data folder by an earlier run and
 // sets the menu items accordingly. Once, at start-up, after the menus.

@@ -20,7 +20,7 @@ void ShowOverlay() {
     prevForeground = GetForegroundWindow();
     KeepDrawingAsLast();
     const bool resized = ChoosePointerMonitor();
-    if (resized) SizeLastDrawingPicture();
+    if (resized) ForgetLastPictureOfOtherSize();
     CaptureScreen();  // before the overlay moves: a visible overlay elsewhere stays out of the picture
     ForgetLayer();    // drawn over the old picture
     PlaceOverlayOnMonitor(resized);

@@ -13,6 +13,7 @@
 #include "core/options.h"
 #include "core/snapshot_file.h"
 #include "features/last_drawing.h"
+#include "features/writer.h"
 #include "overlay/overlay.h"
 #include "render/pictures.h"
 #include "win/message.h"
@@ -64,6 +65,8 @@ static void TellNotSaved(const std::string& why, const std::string& path) {
     ShowUserMessage(text.c_str(), NOT_SAVED_TITLE);
 }
 
+// The picture is copied at once and encoded on the writer's thread; the
+// history lists it when the writer reports it written.
 bool SaveSnapshotTo(const std::string& chosenPath) {
     const std::string path = WithDefaultExtension(chosenPath);
     ComposeSnapshotPicture();
@@ -75,13 +78,15 @@ bool SaveSnapshotTo(const std::string& chosenPath) {
                      path);
         return false;
     }
-    std::string why;
-    if (!WriteBasePicture(path, mime, why)) {
-        TellNotSaved(why, path);
-        return false;
-    }
-    AddHistoryEntry(path);
+    QueueSnapshotWrite(CopySurfacePicture(canvas.hdcBase), path, mime);
     return true;
+}
+
+void OnSnapshotWritten(const std::string& path, bool written, const std::string& why) {
+    if (written)
+        AddHistoryEntry(path);
+    else
+        TellNotSaved(why, path);
 }
 
 bool SaveSnapshot() {
@@ -138,30 +143,6 @@ static HGLOBAL BaseAsDib() {
     return memory;
 }
 
-// hdcBase's picture as a PNG file in memory; null when it cannot be made.
-static HGLOBAL BaseAsPng() {
-    CLSID encoder;
-    ImageOwner bitmap(BitmapOverBottomUpRows(canvas.baseBits, ScreenWidth(), ScreenHeight()));
-    IStream* stream = nullptr;
-    if (GetEncoderClsid(L"image/png", &encoder) < 0 || !bitmap ||
-        CreateStreamOnHGlobal(nullptr, FALSE, &stream) != S_OK)
-        return nullptr;
-    HGLOBAL memory = nullptr;
-    STATSTG stat{};
-    const bool written = GdipSaveImageToStream(bitmap.get(), stream, &encoder, nullptr) == Ok &&
-                         stream->Stat(&stat, STATFLAG_NONAME) == S_OK && GetHGlobalFromStream(stream, &memory) == S_OK;
-    stream->Release();
-    // The stream's memory can be larger than the file: the copy is exact.
-    HGLOBAL exact = written ? GlobalAlloc(GMEM_MOVEABLE, static_cast<SIZE_T>(stat.cbSize.QuadPart)) : nullptr;
-    if (exact) {
-        std::memcpy(GlobalLock(exact), GlobalLock(memory), static_cast<size_t>(stat.cbSize.QuadPart));
-        GlobalUnlock(exact);
-        GlobalUnlock(memory);
-    }
-    if (memory) GlobalFree(memory);
-    return exact;
-}
-
 // The clipboard takes the memory it is given; what it refused is freed.
 static bool PutOnClipboard(UINT format, HGLOBAL memory) {
     if (memory && SetClipboardData(format, memory)) return true;
@@ -169,19 +150,35 @@ static bool PutOnClipboard(UINT format, HGLOBAL memory) {
     return false;
 }
 
+// The clipboard's contents right after the copy; the PNG made later joins
+// them only while nobody has changed them since.
+static DWORD copiedSequence;
+
+// The bitmap goes onto the clipboard at once; the PNG, which takes far
+// longer to make, follows when the writer has made it.
 bool CopySnapshotToClipboard() {
     ComposeSnapshotPicture();
-    HGLOBAL dib = BaseAsDib(), png = BaseAsPng();
+    HGLOBAL dib = BaseAsDib();
     bool copied = false;
     if (OpenClipboard(canvas.hwndOverlay)) {
         EmptyClipboard();
         copied = PutOnClipboard(CF_DIB, dib);
-        PutOnClipboard(RegisterClipboardFormatA("PNG"), png);
         CloseClipboard();
-    } else {
-        if (dib) GlobalFree(dib);
-        if (png) GlobalFree(png);
+    } else if (dib) {
+        GlobalFree(dib);
     }
-    if (!copied) ShowUserMessage("The picture could not be copied to the clipboard.", "Quillcast");
-    return copied;
+    if (!copied) {
+        ShowUserMessage("The picture could not be copied to the clipboard.", "Quillcast");
+        return false;
+    }
+    copiedSequence = GetClipboardSequenceNumber();
+    QueueClipboardPng(CopySurfacePicture(canvas.hdcBase));
+    return true;
+}
+
+void OnClipboardPngMade(HGLOBAL& png) {
+    if (!png || GetClipboardSequenceNumber() != copiedSequence || !OpenClipboard(canvas.hwndOverlay)) return;
+    if (SetClipboardData(RegisterClipboardFormatA("PNG"), png)) png = nullptr;  // the clipboard's now
+    CloseClipboard();
+    copiedSequence = GetClipboardSequenceNumber();
 }

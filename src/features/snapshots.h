@@ -34,14 +34,23 @@ void LoadHistory();
 bool SaveSnapshot();
 
 // Composes the picture (background and every annotation) in hdcBase and
-// writes it to `path` in the format its extension names; a name without an
-// extension gets ".png". Lists the file under "Snapshots Today" when it was
-// written; otherwise tells the user why not. True when written.
+// has the writer write it to `path` in the format its extension names; a
+// name without an extension gets ".png". A name of no known format is
+// refused and told at once (false). The writer's answer comes back to
+// OnSnapshotWritten.
 bool SaveSnapshotTo(const std::string& path);
+// Lists a written file under "Snapshots Today"; otherwise tells the user why
+// it was not written.
+void OnSnapshotWritten(const std::string& path, bool written, const std::string& why);
 
-// Puts the picture a snapshot would save on the clipboard, as a
-// device-independent bitmap and as PNG. True when the bitmap is there.
+// Puts the picture a snapshot would save on the clipboard as a
+// device-independent bitmap, and has the writer make its PNG. True when the
+// bitmap is there.
 bool CopySnapshotToClipboard();
+// The PNG made for the last copy joins the bitmap on the clipboard, unless
+// something else was copied since. `png` is left null when the clipboard
+// took it.
+void OnClipboardPngMade(HGLOBAL& png);
 
 void LoadSnapshotDialog();
 void LoadBackgroundImage(const std::string& path);

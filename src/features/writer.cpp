@@ -2,89 +2,97 @@
 
 #include <chrono>
 #include <condition_variable>
-#include <cstring>
-#include <memory>
+#include <deque>
 #include <mutex>
 #include <thread>
 
-#include "render/pictures.h"
 #include "win/files.h"
-#include "win/gdiplus_flat.h"
-#include "win/text.h"
 
 namespace {
+
+struct Job {
+    WriteKind kind;
+    LastDrawingJob pair;         // LAST_DRAWING
+    PictureCopy picture;         // SNAPSHOT and CLIPBOARD_PNG
+    std::string path;            // SNAPSHOT
+    const char* mime = nullptr;  // SNAPSHOT
+};
 
 // Shared between the overlay's thread and the writer, always under `lock`.
 std::mutex lock;
 std::condition_variable wake, done;
-std::unique_ptr<LastDrawingJob> queued;
-bool writing = false;
+std::deque<std::unique_ptr<Job>> queue;
+bool running = false;
 bool started = false;
 HWND notifyWindow;
 
-bool WritePng(const PictureCopy& picture, const std::string& path) {
-    CLSID png;
-    if (GetEncoderClsid(L"image/png", &png) < 0) return false;
-    GpBitmap* bitmap = nullptr;
-    auto* rows = reinterpret_cast<BYTE*>(const_cast<uint32_t*>(picture.pixels.data()));
-    if (GdipCreateBitmapFromScan0(picture.width, picture.height, picture.width * 4, PixelFormat32bppRGB, rows,
-                                  &bitmap) != Ok)
-        return false;
-    ImageOwner owner(bitmap);
-    return ReplaceFileThroughTemp(WidePath(path), [&](const std::wstring& temp) {
-        return GdipSaveImageToFile(bitmap, temp.c_str(), &png, nullptr) == Ok;
-    });
-}
-
 // The picture first, then the records with its size: records never name a
 // picture that is not on disk.
-bool WritePair(LastDrawingJob& job) {
-    if (!WritePng(job.picture, job.picturePath)) return false;
-    job.drawing.pictureBytes = FileBytes(job.picturePath);
-    return WriteFileReplacing(job.recordsPath, FormatRecordsFile(job.drawing));
+bool WritePair(LastDrawingJob& pair) {
+    std::string why;
+    if (!WritePictureFile(*pair.picture, pair.picturePath, "image/png", why)) return false;
+    pair.drawing.pictureBytes = FileBytes(pair.picturePath);
+    return WriteFileReplacing(pair.recordsPath, FormatRecordsFile(pair.drawing));
+}
+
+std::unique_ptr<WriteResult> Do(Job& job) {
+    auto result = std::make_unique<WriteResult>();
+    result->kind = job.kind;
+    switch (job.kind) {
+    case WriteKind::LAST_DRAWING:
+        result->written = WritePair(job.pair);
+        break;
+    case WriteKind::SNAPSHOT:
+        result->path = job.path;
+        result->written = WritePictureFile(job.picture, job.path, job.mime, result->why);
+        break;
+    case WriteKind::CLIPBOARD_PNG:
+        result->png = EncodePngInMemory(job.picture);
+        result->written = result->png != nullptr;
+        break;
+    }
+    return result;
 }
 
 void WriterLoop() {
     for (;;) {
-        std::unique_ptr<LastDrawingJob> job;
+        std::unique_ptr<Job> job;
+        HWND notify;
         {
             std::unique_lock<std::mutex> held(lock);
-            wake.wait(held, [] { return queued != nullptr; });
-            job = std::move(queued);
-            writing = true;
+            wake.wait(held, [] { return !queue.empty(); });
+            job = std::move(queue.front());
+            queue.pop_front();
+            running = true;
         }
-        const bool written = WritePair(*job);
+        std::unique_ptr<WriteResult> result = Do(*job);
         job.reset();  // the copy of the pixels goes before the next one is made
         {
             std::lock_guard<std::mutex> held(lock);
-            writing = false;
+            running = false;
+            notify = notifyWindow;
         }
+        // The receiver owns the result once the message is posted; a window
+        // already gone leaves it here.
+        if (PostMessageW(notify, WM_QC_WRITTEN, 0, reinterpret_cast<LPARAM>(result.get()))) result.release();
         done.notify_all();
-        PostMessageW(notifyWindow, WM_QC_WRITTEN, written ? 1 : 0, 0);
     }
+}
+
+void Queue(std::unique_ptr<Job> job) {
+    {
+        std::lock_guard<std::mutex> held(lock);
+        if (job->kind == WriteKind::LAST_DRAWING)
+            std::erase_if(queue, [](const std::unique_ptr<Job>& j) { return j->kind == WriteKind::LAST_DRAWING; });
+        queue.push_back(std::move(job));
+    }
+    wake.notify_one();
 }
 
 }  // namespace
 
-PictureCopy CopySurfacePicture(HDC dc) {
-    PictureCopy copy;
-    DIBSECTION section{};
-    if (GetObjectW(GetCurrentObject(dc, OBJ_BITMAP), sizeof section, &section) != sizeof section) return copy;
-    if (section.dsBm.bmBitsPixel != 32 || !section.dsBm.bmBits) return copy;
-    GdiFlush();
-    copy.width = section.dsBm.bmWidth;
-    copy.height = section.dsBm.bmHeight;
-    const size_t row = static_cast<size_t>(copy.width);
-    copy.pixels.resize(row * static_cast<size_t>(copy.height));
-    const auto* bits = static_cast<const uint32_t*>(section.dsBm.bmBits);
-    if (section.dsBmih.biHeight < 0) {  // top-down already
-        std::memcpy(copy.pixels.data(), bits, copy.pixels.size() * 4);
-        return copy;
-    }
-    for (int y = 0; y < copy.height; ++y)
-        std::memcpy(&copy.pixels[row * static_cast<size_t>(y)], bits + row * static_cast<size_t>(copy.height - 1 - y),
-                    row * 4);
-    return copy;
+WriteResult::~WriteResult() {
+    if (png) GlobalFree(png);
 }
 
 void StartWriter(HWND notify) {
@@ -95,20 +103,29 @@ void StartWriter(HWND notify) {
     std::thread(WriterLoop).detach();  // it lives as long as the process
 }
 
-void QueueLastDrawingWrite(LastDrawingJob job) {
-    {
-        std::lock_guard<std::mutex> held(lock);
-        queued = std::make_unique<LastDrawingJob>(std::move(job));
-    }
-    wake.notify_one();
+void QueueLastDrawingWrite(LastDrawingJob pair) {
+    auto job = std::make_unique<Job>(Job{WriteKind::LAST_DRAWING, std::move(pair), {}, {}, nullptr});
+    Queue(std::move(job));
+}
+
+void QueueSnapshotWrite(PictureCopy picture, std::string path, const char* mime) {
+    Queue(std::make_unique<Job>(Job{WriteKind::SNAPSHOT, {}, std::move(picture), std::move(path), mime}));
+}
+
+void QueueClipboardPng(PictureCopy picture) {
+    Queue(std::make_unique<Job>(Job{WriteKind::CLIPBOARD_PNG, {}, std::move(picture), {}, nullptr}));
 }
 
 bool WaitForWrites(DWORD milliseconds) {
     std::unique_lock<std::mutex> held(lock);
-    return done.wait_for(held, std::chrono::milliseconds(milliseconds), [] { return !queued && !writing; });
+    return done.wait_for(held, std::chrono::milliseconds(milliseconds), [] { return queue.empty() && !running; });
 }
 
 bool WritesPending() {
     std::lock_guard<std::mutex> held(lock);
-    return queued || writing;
+    return !queue.empty() || running;
+}
+
+std::unique_ptr<WriteResult> TakeWriteResult(LPARAM lParam) {
+    return std::unique_ptr<WriteResult>(reinterpret_cast<WriteResult*>(lParam));
 }

@@ -1,36 +1,40 @@
-// The last drawing's files written on a thread of their own, so that the
-// overlay answers at once while a picture is encoded. The thread touches no
-// window, no GDI object of the overlay and no state of the program: a job
-// carries a copy of the pixels, the records and the paths, and the result
-// comes back to the overlay as a posted message.
+// Pictures written on a thread of their own, so that the overlay answers at
+// once while a picture is encoded: the last drawing's pair of files, saved
+// snapshots and the PNG of a copied picture. The thread touches no window,
+// no GDI object of the overlay and no state of the program: a job carries a
+// copy of the pixels, the records and the paths, and each result comes back
+// to the overlay as a posted message.
 #pragma once
 
 #include <windows.h>
 
-#include <cstdint>
+#include <memory>
 #include <string>
-#include <vector>
 
 #include "core/records_file.h"
+#include "render/pictures.h"
 
-// Posted to the window given to StartWriter when a job has ended: wParam 1
-// when both files were written, 0 when they could not be.
+// Posted to the window given to StartWriter when a job has ended; lParam
+// is a WriteResult that the receiver takes with TakeWriteResult.
 constexpr UINT WM_QC_WRITTEN = WM_APP + 40;
 
-// A picture taken out of a 32-bpp surface, top row first.
-struct PictureCopy {
-    std::vector<uint32_t> pixels;
-    int width = 0;
-    int height = 0;
+enum class WriteKind { LAST_DRAWING, SNAPSHOT, CLIPBOARD_PNG };
+
+struct WriteResult {
+    WriteKind kind = WriteKind::LAST_DRAWING;
+    bool written = false;
+    std::string path;       // a snapshot's file
+    std::string why;        // a snapshot that was not written: the reason
+    HGLOBAL png = nullptr;  // the copied picture's PNG, for the clipboard
+    ~WriteResult();         // frees a PNG that nobody took
 };
 
-// The pixels of the DIB section selected into `dc`.
-PictureCopy CopySurfacePicture(HDC dc);
-
+// The last drawing's files: the picture as PNG first, then the records with
+// the picture's size, so that the pair on disk always belongs together.
 struct LastDrawingJob {
-    PictureCopy picture;
-    std::string picturePath;  // written first, as PNG
-    std::string recordsPath;  // written last, with the picture's size
+    std::shared_ptr<const PictureCopy> picture;  // 32 bpp; also kept by the program
+    std::string picturePath;
+    std::string recordsPath;
     DrawingRecords drawing;
 };
 
@@ -38,12 +42,19 @@ struct LastDrawingJob {
 void StartWriter(HWND notify);
 
 // Queues the pair. A pair queued earlier that has not started yet is
-// dropped: the newer one supersedes it. Pairs are written in order.
+// dropped: the newer one supersedes it. Jobs are done in order.
 void QueueLastDrawingWrite(LastDrawingJob job);
+// Queues a snapshot file in the format of `mime`; never superseded.
+void QueueSnapshotWrite(PictureCopy picture, std::string path, const char* mime);
+// Queues the PNG of a copied picture, made in memory for the clipboard.
+void QueueClipboardPng(PictureCopy picture);
 
-// Waits until every queued pair is written, at most `milliseconds`; false
-// when a write is still running then.
+// Waits until every queued job is done, at most `milliseconds`; false when
+// one is still running then.
 bool WaitForWrites(DWORD milliseconds);
 
-// Whether a pair is queued or being written.
+// Whether a job is queued or running.
 bool WritesPending();
+
+// The result a WM_QC_WRITTEN message carries.
+std::unique_ptr<WriteResult> TakeWriteResult(LPARAM lParam);

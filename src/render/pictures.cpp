@@ -1,8 +1,9 @@
-// Picture files: finding an encoder, writing hdcBase's picture to a file,
-// and reading a picture file into a surface.
+// Picture files: finding an encoder, copying a surface's pixels, encoding
+// a copy into a file or memory, and reading a picture file into a surface.
 #include "render/pictures.h"
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 #include "canvas/canvas.h"
@@ -25,27 +26,53 @@ int GetEncoderClsid(const WCHAR* mimeType, CLSID* clsid) {
     return -1;
 }
 
-GpBitmap* BitmapOverBottomUpRows(BYTE* bits, int width, int height) {
-    const INT stride = (width * 3 + 3) & ~3;
+PictureCopy CopySurfacePicture(HDC dc) {
+    PictureCopy copy;
+    DIBSECTION section{};
+    if (GetObjectW(GetCurrentObject(dc, OBJ_BITMAP), sizeof section, &section) != sizeof section) return copy;
+    const int bitCount = section.dsBm.bmBitsPixel;
+    if ((bitCount != 24 && bitCount != 32) || !section.dsBm.bmBits) return copy;
+    GdiFlush();  // drawing still queued for the surface lands first
+    copy.width = section.dsBm.bmWidth;
+    copy.height = section.dsBm.bmHeight;
+    copy.stride = section.dsBm.bmWidthBytes;
+    copy.bitCount = bitCount;
+    copy.bottomUp = section.dsBmih.biHeight > 0;
+    const auto* bits = static_cast<const uint8_t*>(section.dsBm.bmBits);
+    copy.rows.assign(bits, bits + static_cast<size_t>(copy.stride) * static_cast<size_t>(copy.height));
+    return copy;
+}
+
+bool PutSurfacePicture(const PictureCopy& picture, HDC dc) {
+    DIBSECTION section{};
+    if (GetObjectW(GetCurrentObject(dc, OBJ_BITMAP), sizeof section, &section) != sizeof section) return false;
+    if (!section.dsBm.bmBits || section.dsBm.bmWidth != picture.width || section.dsBm.bmHeight != picture.height ||
+        section.dsBm.bmBitsPixel != picture.bitCount || (section.dsBmih.biHeight > 0) != picture.bottomUp)
+        return false;
+    GdiFlush();
+    std::memcpy(section.dsBm.bmBits, picture.rows.data(), picture.rows.size());
+    return true;
+}
+
+GpBitmap* BitmapOverPicture(const PictureCopy& picture) {
+    if (picture.rows.empty()) return nullptr;
+    auto* rows = const_cast<BYTE*>(picture.rows.data());
+    // A bottom-up copy starts at its last row and walks down with a negative stride.
+    BYTE* top = picture.bottomUp ? rows + static_cast<ptrdiff_t>(picture.height - 1) * picture.stride : rows;
+    const INT stride = picture.bottomUp ? -picture.stride : picture.stride;
+    const PixelFormat format = picture.bitCount == 24 ? PixelFormat24bppRGB : PixelFormat32bppRGB;
     GpBitmap* bitmap = nullptr;
-    // The top row is the last in memory; a negative stride walks down from it.
-    if (GdipCreateBitmapFromScan0(width, height, -stride, PixelFormat24bppRGB,
-                                  bits + static_cast<ptrdiff_t>(height - 1) * stride, &bitmap) != Ok)
-        return nullptr;
+    if (GdipCreateBitmapFromScan0(picture.width, picture.height, stride, format, top, &bitmap) != Ok) return nullptr;
     return bitmap;
 }
 
-// Encodes hdcBase's picture into `path`. The encoder writes a file beside
-// the target first, which then replaces the target: a failed write leaves an
-// earlier file of that name as it was.
-bool WriteBasePicture(const std::string& path, const char* mime, std::string& why) {
+bool WritePictureFile(const PictureCopy& picture, const std::string& path, const char* mime, std::string& why) {
     CLSID encoder;
     if (GetEncoderClsid(WidePath(mime).c_str(), &encoder) < 0) {
         why = std::string("this system has no encoder for ") + mime + ".";
         return false;
     }
-    // Encoded straight from hdcBase's rows.
-    ImageOwner bitmap(BitmapOverBottomUpRows(canvas.baseBits, ScreenWidth(), ScreenHeight()));
+    ImageOwner bitmap(BitmapOverPicture(picture));
     if (!bitmap) {
         why = "there was not enough memory for the picture.";
         return false;
@@ -55,6 +82,29 @@ bool WriteBasePicture(const std::string& path, const char* mime, std::string& wh
     });
     if (!written) why = "the file could not be written.";
     return written;
+}
+
+HGLOBAL EncodePngInMemory(const PictureCopy& picture) {
+    CLSID encoder;
+    ImageOwner bitmap(BitmapOverPicture(picture));
+    IStream* stream = nullptr;
+    if (GetEncoderClsid(L"image/png", &encoder) < 0 || !bitmap ||
+        CreateStreamOnHGlobal(nullptr, FALSE, &stream) != S_OK)
+        return nullptr;
+    HGLOBAL memory = nullptr;
+    STATSTG stat{};
+    const bool written = GdipSaveImageToStream(bitmap.get(), stream, &encoder, nullptr) == Ok &&
+                         stream->Stat(&stat, STATFLAG_NONAME) == S_OK && GetHGlobalFromStream(stream, &memory) == S_OK;
+    stream->Release();
+    // The stream's memory can be larger than the file: the copy is exact.
+    HGLOBAL exact = written ? GlobalAlloc(GMEM_MOVEABLE, static_cast<SIZE_T>(stat.cbSize.QuadPart)) : nullptr;
+    if (exact) {
+        std::memcpy(GlobalLock(exact), GlobalLock(memory), static_cast<size_t>(stat.cbSize.QuadPart));
+        GlobalUnlock(exact);
+        GlobalUnlock(memory);
+    }
+    if (memory) GlobalFree(memory);
+    return exact;
 }
 
 // Draws a picture into `target` at (0, 0): natural size when it fits the

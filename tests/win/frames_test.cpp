@@ -4,6 +4,7 @@
 #include <random>
 
 #include "gestures.h"
+#include "snapshot_helpers.h"
 #include "render_canvas.h"
 
 namespace {
@@ -64,7 +65,7 @@ void TypeInto() {
 }
 
 void SaveAndLoad() {
-    SaveSnapshotTo(dataDir + "frames.png");
+    SaveSnapshotAndSettle(dataDir + "frames.png");
     LoadBackgroundImage(dataDir + "frames.png");
 }
 

@@ -20,7 +20,7 @@ TEST_F(SnapshotTest, HistoryIsGroupedByAgeAndWrittenBackGrouped) {
     const std::string old = DaysAgo(200) + "C:\\J\xC3\xBCrgen.jpeg\r\n", mid = DaysAgo(20) + deep + "\r\n";
     const std::string legacyOld = DaysAgo(200) + "C:\\J\xFCrgen.jpeg\r\n";
     RebuildHistoryMenus((y1 + legacyOld + mid + "20230230C:\\no such day.png\r\n" + y2).c_str());
-    ASSERT_TRUE(SaveSnapshotTo(saved));
+    ASSERT_TRUE(SaveSnapshotAndSettle(saved));
     std::vector<std::pair<int, std::string>> shown;
     for (int g = 0; g < HISTORY_GROUP_COUNT; ++g) {
         const bool submenu = g == 0 || g == 1 || g == 4 || g == 7;
@@ -41,7 +41,7 @@ TEST_F(SnapshotTest, HistoryIsGroupedByAgeAndWrittenBackGrouped) {
     // this run's entries alone; once readable, they go before the older ones.
     HANDLE lock = CreateFileA(historyPath.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     RebuildHistoryMenus(nullptr);  // neither deleted nor read while locked
-    ASSERT_TRUE(SaveSnapshotTo(folder + "while locked.png"));
+    ASSERT_TRUE(SaveSnapshotAndSettle(folder + "while locked.png"));
     SaveHistory();
     CloseHandle(lock);
     EXPECT_EQ(ReadFileBytes(historyPath), file) << "History.dat kept while it could not be read";

@@ -1,6 +1,12 @@
 // Every road that discards a drawing in-process keeps it: the records file
 // holds its records, and Restore brings back its records and its picture;
 // a second Restore brings back the drawing that the first one replaced.
+#include <shlwapi.h>
+
+#include <atomic>
+#include <thread>
+
+#include "app/overlay_proc.h"
 #include "core/records_file.h"
 #include "snapshot_helpers.h"
 #include "features/last_drawing.h"
@@ -83,6 +89,123 @@ TEST_F(LastDrawing, ShowingAgainAfterHidingWritesTheFilesNoSecondTime) {
     DeleteFileA(LastDrawingRecordsPath().c_str());
     ShowOverlay();
     EXPECT_FALSE(FileExists(LastDrawingRecordsPath())) << "records file written again";
+}
+
+// The capture surface filled with `color(x, y)`, so that its PNG takes the
+// writer a while.
+void PaintCapture(uint32_t (*color)(int x, int y)) {
+    Canvas picture(ScreenWidth(), ScreenHeight(), 0);
+    for (int y = 0; y < ScreenHeight(); ++y)
+        for (int x = 0; x < ScreenWidth(); ++x) picture.at(x, y) = color(x, y);
+    BitBlt(canvas.hdcCapture, 0, 0, ScreenWidth(), ScreenHeight(), picture.dc(), 0, 0, SRCCOPY);
+}
+
+// A restore while the files are still being written takes the drawing from
+// memory, exactly as it was.
+TEST_F(LastDrawing, ARestoreWhileTheWriteIsPendingComesBackExactly) {
+    ShowOverlay();
+    PaintCapture(Pattern);
+    const std::vector<uint32_t> picture = SurfacePicture(canvas.hdcCapture);
+    AddRectangleStep(10);
+    const std::vector<Annotation> drawn = annotations;
+    EraseAll();
+    ASSERT_TRUE(WritesPending()) << "the write pending";
+    RestoreLastDrawing();
+    EXPECT_EQ(annotations, drawn) << "the records restored";
+    EXPECT_TRUE(SurfacePicture(canvas.hdcCapture) == picture) << "the picture restored";
+}
+
+// A file as another program reads it while the writer may replace it.
+std::string ReadShared(const std::string& path) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
+    std::string data(file == INVALID_HANDLE_VALUE ? 0 : GetFileSize(file, nullptr), '\0');
+    DWORD read = 0;
+    if (!data.empty()) ReadFile(file, data.data(), static_cast<DWORD>(data.size()), &read, nullptr);
+    if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
+    return data.substr(0, read);
+}
+
+// The colour (0x00RRGGBB) at (0, 0) of a PNG held in memory; 1 when unreadable.
+uint32_t FirstPixel(const std::string& png) {
+    IStream* stream = SHCreateMemStream(reinterpret_cast<const BYTE*>(png.data()), static_cast<UINT>(png.size()));
+    GpBitmap* bitmap = nullptr;
+    ARGB pixel = 1;
+    if (stream && GdipCreateBitmapFromStream(stream, &bitmap) == Ok) GdipBitmapGetPixel(bitmap, 0, 0, &pixel);
+    if (bitmap) GdipDisposeImage(bitmap);
+    if (stream) stream->Release();
+    return pixel == 1 ? 1 : pixel & 0xFFFFFF;
+}
+
+uint32_t Stripes(int x, int y) { return (x / 7 + y / 5) % 2 ? 0x2040C0 : 0x000000; }
+uint32_t Dots(int x, int y) { return (x % 3 == 0 && y % 3 == 0) ? 0xC04020 : 0xFFFFFF; }
+
+// Two drawings put away one right after the other: a reader polling the
+// files meanwhile never finds a pair that passes the byte-size check with
+// one drawing's records over the other's picture, and the newer pair stays.
+TEST_F(LastDrawing, TwoQuickPutAwaysLeaveTheNewerPairAndNeverAMixedOne) {
+    ShowOverlay();
+    std::atomic<bool> stop = false;
+    std::atomic<int> whole = 0, mixed = 0;
+    std::thread reader([&] {
+        while (!stop) {
+            DrawingRecords drawing;
+            if (!ParseRecordsFile(ReadShared(LastDrawingRecordsPath()), drawing)) continue;
+            const std::string png = ReadShared(LastDrawingPicturePath());
+            if (static_cast<int64_t>(png.size()) != drawing.pictureBytes) continue;  // refused by a restore
+            const uint32_t expected = drawing.records.size() == 1 ? 0x000000 : 0xC04020;
+            (FirstPixel(png) == expected ? whole : mixed)++;
+        }
+    });
+    PaintCapture(Stripes);
+    AddRectangleStep(10);
+    EraseAll();
+    PaintCapture(Dots);
+    AddRectangleStep(10);
+    AddRectangleStep(60);
+    EraseAll();
+    const bool written = WaitForWrites(10000);
+    Sleep(50);
+    stop = true;
+    reader.join();
+    ASSERT_TRUE(written) << "written";
+    EXPECT_EQ(mixed, 0) << "pairs read with another drawing's picture";
+    EXPECT_GT(whole, 0) << "pairs read whole";
+    DrawingRecords kept;
+    ASSERT_TRUE(ParseRecordsFile(ReadFileBytes(LastDrawingRecordsPath()), kept)) << "the records file";
+    EXPECT_EQ(kept.records.size(), 2u) << "records of the newer drawing";
+    EXPECT_EQ(FirstPixel(ReadFileBytes(LastDrawingPicturePath())), 0xC04020u) << "the newer picture";
+}
+
+// Exit right after a put-away ends the process only once the pair is whole.
+TEST_F(LastDrawing, ExitLeavesTheWholePairOfAPendingWrite) {
+    ShowOverlay();
+    PaintCapture(Pattern);
+    AddRectangleStep(10);
+    DeleteFileA(LastDrawingRecordsPath().c_str());
+    SaveBeforeExit();
+    DrawingRecords kept;
+    ASSERT_TRUE(ParseRecordsFile(ReadFileBytes(LastDrawingRecordsPath()), kept)) << "the records file";
+    EXPECT_EQ(kept.pictureBytes, FileBytes(LastDrawingPicturePath())) << "the picture's size";
+    EXPECT_EQ(kept.records, annotations) << "the records";
+}
+
+// Writes into a folder that takes no files fail on the writer's thread; the
+// overlay tells the user once, when it hears of the first.
+TEST_F(LastDrawing, WritesThatFailAreToldOnceByTheOverlay) {
+    const std::string saved = dataDir;
+    dataDir = exeDir + "\\no such folder\\";
+    for (int i = 0; i < 2; ++i) {
+        AddRectangleStep(10);
+        EraseAll();
+        ASSERT_TRUE(WaitForWrites(10000)) << "attempt " << i;
+    }
+    EXPECT_EQ(recordedMessages.size(), 0u) << "told by the writer's thread";
+    PumpMessages();
+    EXPECT_EQ(recordedMessages.size(), 1u) << "told by the overlay";
+    dataDir = saved;
+    AddRectangleStep(10);
+    EraseAll();  // a write that succeeds lets a later failure be told again
 }
 
 }  // namespace

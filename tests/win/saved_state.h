@@ -6,6 +6,7 @@
 #pragma once
 
 #include "core/history.h"
+#include "features/writer.h"
 #include "win_env.h"
 
 // A rectangle 40 pixels wide from (x, 100), drawn as one step.
@@ -18,6 +19,8 @@ class ProgramTest : public ::testing::Test {
 protected:
     void SetUp() override {
         StartProgramOnce();
+        WaitForWrites(10000);  // an earlier test's writes report before this one starts
+        PumpMessages();
         recordedMessages.clear();
         saved_ = {{opts, opts + OPTS_COUNT},
                   lastPath,

@@ -34,6 +34,16 @@ inline void RebuildHistoryMenus(const char* historyText) {
     if (historyText) WriteFileReplacing(historyPath, historyText);
     BuildDockMenusAndHistory();
 }
+// Saves as F2 does after its dialog and lets the overlay hear the writer's
+// answer: true when the file was written and nothing was told.
+inline bool SaveSnapshotAndSettle(const std::string& path) {
+    const size_t told = recordedMessages.size();
+    const bool queued = SaveSnapshotTo(path);
+    WaitForWrites(10000);
+    PumpMessages();
+    return queued && recordedMessages.size() == told;
+}
+
 inline std::string TodayTop() { return SnapshotMenuText(GetMenuItemID(historyGroupMenus[0], 0)); }
 
 // Each test starts from an empty drawing over the screen picture, empty

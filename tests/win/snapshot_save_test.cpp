@@ -15,7 +15,7 @@ TEST_F(SnapshotTest, SavedFilesHoldTheComposedPictureInTheFormatTheirNameAsks) {
         LoadBackgroundImage(folder + "pattern.png");
         AppendAnnotation(MakeShapeRecord(ANNOT_RECT, {100, 100}, {300, 250}));
         AppendAnnotation(MakePenRecord({{400, 400}, {500, 450}, {600, 420}}));
-        ASSERT_TRUE(SaveSnapshotTo(folder + name)) << name;
+        ASSERT_TRUE(SaveSnapshotAndSettle(folder + name)) << name;
         EXPECT_EQ(ReadFileBytes(path).substr(0, strlen(signature)), signature) << name << ": the file's signature";
         EXPECT_EQ(TodayTop(), path) << name << ": the entry on top of today";
         if (signature[0] == '\xFF') continue;  // the lossless formats come back exactly
@@ -36,7 +36,7 @@ TEST_F(SnapshotTest, RefusedOrFailedSavesAreToldAndNotListed) {
     for (const std::string& path : {folder + "s.jpg", folder + "s.bmpx", folder + "none\\s.png", kept}) {
         recordedMessages.clear();
         if (path != kept) DeleteFileA(path.c_str());
-        EXPECT_FALSE(SaveSnapshotTo(path)) << path;
+        EXPECT_FALSE(SaveSnapshotAndSettle(path)) << path;
         EXPECT_EQ(FileExists(path), path == kept) << path << " exists";
         ASSERT_EQ(recordedMessages.size(), 1u) << path << ": messages";
         EXPECT_NE(recordedMessages[0].find("not saved"), std::string::npos) << recordedMessages[0];
