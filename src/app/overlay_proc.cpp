@@ -48,9 +48,10 @@ static void OnWritten(LPARAM lParam) {
         OnSnapshotWritten(result->path, result->written, result->why);
         break;
     case WriteKind::CLIPBOARD_PNG:
-        OnClipboardPngMade(result->png);
+        OnClipboardPngMade(result->picture, result->png);
         break;
     }
+    RecycleIfUnused(result->picture);
 }
 
 static bool CtrlHeld() { return (GetAsyncKeyState(VK_CONTROL) & 0x8000) != 0; }
@@ -89,6 +90,15 @@ LRESULT CALLBACK OverlayWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
         return 0;
     case WM_QC_WRITTEN:
         OnWritten(lParam);
+        return 0;
+    case WM_RENDERFORMAT:
+        OnRenderClipboardFormat(static_cast<UINT>(wParam));
+        return 0;
+    case WM_RENDERALLFORMATS:
+        OnRenderAllClipboardFormats();
+        return 0;
+    case WM_DESTROYCLIPBOARD:
+        OnClipboardEmptied();
         return 0;
     case WM_PAINT:
         return OnPaint(hwnd);

@@ -95,7 +95,7 @@ void OnLastDrawingWritten(bool written) {
 void ForgetLastPictureOfOtherSize() {
     if (lastState != LastState::IN_MEMORY || !lastPicture) return;
     if (lastPicture->width == ScreenWidth() && lastPicture->height == ScreenHeight()) return;
-    lastPicture.reset();
+    RecycleIfUnused(lastPicture);
     lastDrawing = {};
     lastState = LastState::ON_DISK;
 }
@@ -105,6 +105,7 @@ void KeepDrawingAsLast() {
         filesHoldCurrent = false;
         return;
     }
+    RecycleIfUnused(lastPicture);  // its rows take the new copy, when the writer is done with them
     lastPicture = CaptureCopy();
     lastDrawing = CurrentDrawing();
     lastState = LastState::IN_MEMORY;
@@ -171,6 +172,7 @@ void RestoreLastDrawing() {
     annotations = std::move(incoming.records);
     opts[IDOPTS_WHITEBOARD] = incoming.whiteboard ? 1 : 0;
     lastDrawing = std::move(outgoing);
+    RecycleIfUnused(lastPicture);
     lastPicture = std::move(outgoingPicture);
     lastState = LastState::IN_MEMORY;
     ClearHistory();

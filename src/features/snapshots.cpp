@@ -123,62 +123,89 @@ void LoadBackgroundImage(const std::string& path) {
     RepaintOverlayNow();
 }
 
-// hdcBase's picture as a packed device-independent bitmap: its own layout,
-// 24 bits per pixel, rows bottom-up and padded to 4 bytes.
-static HGLOBAL BaseAsDib() {
+// A copied picture (24 bits per pixel, rows bottom-up and padded to 4
+// bytes: hdcBase's layout, which is the packed DIB's) as a packed
+// device-independent bitmap.
+static HGLOBAL DibOf(const PictureCopy& picture) {
     BITMAPINFOHEADER header{};
     header.biSize = sizeof header;
-    header.biWidth = ScreenWidth();
-    header.biHeight = ScreenHeight();
+    header.biWidth = picture.width;
+    header.biHeight = picture.height;
     header.biPlanes = 1;
     header.biBitCount = 24;
     header.biCompression = BI_RGB;
-    header.biSizeImage = ((static_cast<DWORD>(ScreenWidth()) * 3 + 3) & ~3u) * static_cast<DWORD>(ScreenHeight());
+    header.biSizeImage = static_cast<DWORD>(picture.rows.size());
     HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, sizeof header + header.biSizeImage);
     auto* bytes = memory ? static_cast<BYTE*>(GlobalLock(memory)) : nullptr;
     if (!bytes) return memory ? GlobalFree(memory) : nullptr;
     std::memcpy(bytes, &header, sizeof header);
-    std::memcpy(bytes + sizeof header, canvas.baseBits, header.biSizeImage);
+    std::memcpy(bytes + sizeof header, picture.rows.data(), header.biSizeImage);
     GlobalUnlock(memory);
     return memory;
 }
 
-// The clipboard takes the memory it is given; what it refused is freed.
-static bool PutOnClipboard(UINT format, HGLOBAL memory) {
-    if (memory && SetClipboardData(format, memory)) return true;
-    if (memory) GlobalFree(memory);
-    return false;
+// What the clipboard offers while the overlay owns it: the picture copied,
+// and its PNG once the writer has made it. Both formats are promised at the
+// copy and handed over when a program asks for them: handing several
+// megabytes to the clipboard takes far longer than the copy itself.
+static std::shared_ptr<const PictureCopy> clipboardPicture;
+static HGLOBAL clipboardPng;
+
+static UINT PngFormat() { return RegisterClipboardFormatA("PNG"); }
+
+static void ForgetClipboardPicture() {
+    RecycleIfUnused(clipboardPicture);
+    if (clipboardPng) GlobalFree(clipboardPng);
+    clipboardPng = nullptr;
 }
 
-// The clipboard's contents right after the copy; the PNG made later joins
-// them only while nobody has changed them since.
-static DWORD copiedSequence;
-
-// The bitmap goes onto the clipboard at once; the PNG, which takes far
-// longer to make, follows when the writer has made it.
 bool CopySnapshotToClipboard() {
     ComposeSnapshotPicture();
-    HGLOBAL dib = BaseAsDib();
     bool copied = false;
     if (OpenClipboard(canvas.hwndOverlay)) {
-        EmptyClipboard();
-        copied = PutOnClipboard(CF_DIB, dib);
+        EmptyClipboard();  // tells the overlay, when it owned the clipboard, to forget its picture
+        copied = SetClipboardData(CF_DIB, nullptr) != nullptr;
+        SetClipboardData(PngFormat(), nullptr);
         CloseClipboard();
-    } else if (dib) {
-        GlobalFree(dib);
     }
     if (!copied) {
         ShowUserMessage("The picture could not be copied to the clipboard.", "Quillcast");
         return false;
     }
-    copiedSequence = GetClipboardSequenceNumber();
-    QueueClipboardPng(CopySurfacePicture(canvas.hdcBase));
+    clipboardPicture = std::make_shared<const PictureCopy>(CopySurfacePicture(canvas.hdcBase));
+    QueueClipboardPng(clipboardPicture);
     return true;
 }
 
-void OnClipboardPngMade(HGLOBAL& png) {
-    if (!png || GetClipboardSequenceNumber() != copiedSequence || !OpenClipboard(canvas.hwndOverlay)) return;
-    if (SetClipboardData(RegisterClipboardFormatA("PNG"), png)) png = nullptr;  // the clipboard's now
-    CloseClipboard();
-    copiedSequence = GetClipboardSequenceNumber();
+void OnClipboardPngMade(const std::shared_ptr<const PictureCopy>& picture, HGLOBAL& png) {
+    if (picture != clipboardPicture || clipboardPng) return;  // copied over since
+    clipboardPng = png;
+    png = nullptr;
 }
+
+// A program asks for a promised format. A PNG that the writer has not made
+// yet is made here: the program waits for it either way.
+void OnRenderClipboardFormat(UINT format) {
+    if (!clipboardPicture) return;
+    if (format == CF_DIB) {
+        HGLOBAL dib = DibOf(*clipboardPicture);
+        if (dib && !SetClipboardData(CF_DIB, dib)) GlobalFree(dib);
+    } else if (format == PngFormat()) {
+        HGLOBAL png = clipboardPng ? clipboardPng : EncodePngInMemory(*clipboardPicture);
+        clipboardPng = nullptr;
+        if (png && !SetClipboardData(format, png)) GlobalFree(png);
+    }
+}
+
+// The overlay is going away while it owns the clipboard: every promise is
+// kept now, so that the picture can still be pasted.
+void OnRenderAllClipboardFormats() {
+    if (!OpenClipboard(canvas.hwndOverlay)) return;
+    if (GetClipboardOwner() == canvas.hwndOverlay) {
+        OnRenderClipboardFormat(CF_DIB);
+        OnRenderClipboardFormat(PngFormat());
+    }
+    CloseClipboard();
+}
+
+void OnClipboardEmptied() { ForgetClipboardPicture(); }

@@ -4,10 +4,12 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
 
 #include "core/commands.h"
 #include "core/history_file.h"
+#include "render/pictures.h"
 
 // The dock's snapshot menu: "Take Snapshot!" and "Load Snapshot!" (the
 // save and load commands), a separator, and at positions 3..10 the age
@@ -43,14 +45,19 @@ bool SaveSnapshotTo(const std::string& path);
 // it was not written.
 void OnSnapshotWritten(const std::string& path, bool written, const std::string& why);
 
-// Puts the picture a snapshot would save on the clipboard as a
-// device-independent bitmap, and has the writer make its PNG. True when the
-// bitmap is there.
+// Puts the picture a snapshot would save on the clipboard, as a
+// device-independent bitmap and as PNG: both are promised at once and handed
+// over when a program asks for them; the writer makes the PNG meanwhile.
+// True when the clipboard holds the promise.
 bool CopySnapshotToClipboard();
-// The PNG made for the last copy joins the bitmap on the clipboard, unless
-// something else was copied since. `png` is left null when the clipboard
-// took it.
-void OnClipboardPngMade(HGLOBAL& png);
+// The writer's PNG of a copied picture: kept for the clipboard while that
+// picture is still the one copied. `png` is left null when it was kept.
+void OnClipboardPngMade(const std::shared_ptr<const PictureCopy>& picture, HGLOBAL& png);
+// WM_RENDERFORMAT, WM_RENDERALLFORMATS and WM_DESTROYCLIPBOARD of the
+// overlay, the clipboard's owner after a copy.
+void OnRenderClipboardFormat(UINT format);
+void OnRenderAllClipboardFormats();
+void OnClipboardEmptied();
 
 void LoadSnapshotDialog();
 void LoadBackgroundImage(const std::string& path);

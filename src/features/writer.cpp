@@ -12,10 +12,10 @@ namespace {
 
 struct Job {
     WriteKind kind;
-    LastDrawingJob pair;         // LAST_DRAWING
-    PictureCopy picture;         // SNAPSHOT and CLIPBOARD_PNG
-    std::string path;            // SNAPSHOT
-    const char* mime = nullptr;  // SNAPSHOT
+    LastDrawingJob pair;                         // LAST_DRAWING
+    std::shared_ptr<const PictureCopy> picture;  // SNAPSHOT and CLIPBOARD_PNG
+    std::string path;                            // SNAPSHOT
+    const char* mime = nullptr;                  // SNAPSHOT
 };
 
 // Shared between the overlay's thread and the writer, always under `lock`.
@@ -41,14 +41,17 @@ std::unique_ptr<WriteResult> Do(Job& job) {
     switch (job.kind) {
     case WriteKind::LAST_DRAWING:
         result->written = WritePair(job.pair);
+        result->picture = std::move(job.pair.picture);
         break;
     case WriteKind::SNAPSHOT:
         result->path = job.path;
-        result->written = WritePictureFile(job.picture, job.path, job.mime, result->why);
+        result->written = WritePictureFile(*job.picture, job.path, job.mime, result->why);
+        result->picture = std::move(job.picture);
         break;
     case WriteKind::CLIPBOARD_PNG:
-        result->png = EncodePngInMemory(job.picture);
+        result->png = EncodePngInMemory(*job.picture);
         result->written = result->png != nullptr;
+        result->picture = std::move(job.picture);
         break;
     }
     return result;
@@ -66,17 +69,21 @@ void WriterLoop() {
             running = true;
         }
         std::unique_ptr<WriteResult> result = Do(*job);
-        job.reset();  // the copy of the pixels goes before the next one is made
+        job.reset();
         {
             std::lock_guard<std::mutex> held(lock);
             running = false;
             notify = notifyWindow;
         }
-        // The receiver owns the result once the message is posted; a window
-        // already gone leaves it here.
+        // The receiver owns the result, and the pixels with it, once the
+        // message is posted; a window already gone leaves it here.
         if (PostMessageW(notify, WM_QC_WRITTEN, 0, reinterpret_cast<LPARAM>(result.get()))) result.release();
         done.notify_all();
     }
+}
+
+std::shared_ptr<const PictureCopy> Shared(PictureCopy picture) {
+    return std::make_shared<const PictureCopy>(std::move(picture));
 }
 
 void Queue(std::unique_ptr<Job> job) {
@@ -109,10 +116,10 @@ void QueueLastDrawingWrite(LastDrawingJob pair) {
 }
 
 void QueueSnapshotWrite(PictureCopy picture, std::string path, const char* mime) {
-    Queue(std::make_unique<Job>(Job{WriteKind::SNAPSHOT, {}, std::move(picture), std::move(path), mime}));
+    Queue(std::make_unique<Job>(Job{WriteKind::SNAPSHOT, {}, Shared(std::move(picture)), std::move(path), mime}));
 }
 
-void QueueClipboardPng(PictureCopy picture) {
+void QueueClipboardPng(std::shared_ptr<const PictureCopy> picture) {
     Queue(std::make_unique<Job>(Job{WriteKind::CLIPBOARD_PNG, {}, std::move(picture), {}, nullptr}));
 }
 
@@ -128,4 +135,9 @@ bool WritesPending() {
 
 std::unique_ptr<WriteResult> TakeWriteResult(LPARAM lParam) {
     return std::unique_ptr<WriteResult>(reinterpret_cast<WriteResult*>(lParam));
+}
+
+void RecycleIfUnused(std::shared_ptr<const PictureCopy>& picture) {
+    if (picture && picture.use_count() == 1) RecyclePicture(std::move(*std::const_pointer_cast<PictureCopy>(picture)));
+    picture.reset();
 }

@@ -23,16 +23,17 @@ enum class WriteKind { LAST_DRAWING, SNAPSHOT, CLIPBOARD_PNG };
 struct WriteResult {
     WriteKind kind = WriteKind::LAST_DRAWING;
     bool written = false;
-    std::string path;       // a snapshot's file
-    std::string why;        // a snapshot that was not written: the reason
-    HGLOBAL png = nullptr;  // the copied picture's PNG, for the clipboard
-    ~WriteResult();         // frees a PNG that nobody took
+    std::string path;                            // a snapshot's file
+    std::string why;                             // a snapshot that was not written: the reason
+    HGLOBAL png = nullptr;                       // the copied picture's PNG, for the clipboard
+    std::shared_ptr<const PictureCopy> picture;  // the pixels, back for the next copy
+    ~WriteResult();                              // frees a PNG that nobody took
 };
 
 // The last drawing's files: the picture as PNG first, then the records with
 // the picture's size, so that the pair on disk always belongs together.
 struct LastDrawingJob {
-    std::shared_ptr<const PictureCopy> picture;  // 32 bpp; also kept by the program
+    std::shared_ptr<const PictureCopy> picture;  // may be kept by the program too
     std::string picturePath;
     std::string recordsPath;
     DrawingRecords drawing;
@@ -47,7 +48,7 @@ void QueueLastDrawingWrite(LastDrawingJob job);
 // Queues a snapshot file in the format of `mime`; never superseded.
 void QueueSnapshotWrite(PictureCopy picture, std::string path, const char* mime);
 // Queues the PNG of a copied picture, made in memory for the clipboard.
-void QueueClipboardPng(PictureCopy picture);
+void QueueClipboardPng(std::shared_ptr<const PictureCopy> picture);
 
 // Waits until every queued job is done, at most `milliseconds`; false when
 // one is still running then.
@@ -58,3 +59,7 @@ bool WritesPending();
 
 // The result a WM_QC_WRITTEN message carries.
 std::unique_ptr<WriteResult> TakeWriteResult(LPARAM lParam);
+
+// Lets go of a copy; when nobody else holds it, its rows serve the next
+// copy. The overlay's thread only.
+void RecycleIfUnused(std::shared_ptr<const PictureCopy>& picture);

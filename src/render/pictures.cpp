@@ -26,6 +26,28 @@ int GetEncoderClsid(const WCHAR* mimeType, CLSID* clsid) {
     return -1;
 }
 
+// Rows of earlier copies, ready for the next ones; one of each depth is
+// enough for the put-away, the snapshot and the copy in flight.
+constexpr size_t KEPT_ROWS = 2;
+static std::vector<std::vector<uint8_t>> spareRows;
+
+void RecyclePicture(PictureCopy&& picture) {
+    if (picture.rows.empty()) return;
+    if (spareRows.size() >= KEPT_ROWS) spareRows.erase(spareRows.begin());  // the oldest goes
+    spareRows.push_back(std::move(picture.rows));
+}
+
+// Rows for `bytes`: a spare of that very size when there is one.
+static std::vector<uint8_t> TakeRows(size_t bytes) {
+    for (auto it = spareRows.begin(); it != spareRows.end(); ++it)
+        if (it->size() == bytes) {
+            std::vector<uint8_t> rows = std::move(*it);
+            spareRows.erase(it);
+            return rows;
+        }
+    return std::vector<uint8_t>(bytes);
+}
+
 PictureCopy CopySurfacePicture(HDC dc) {
     PictureCopy copy;
     DIBSECTION section{};
@@ -38,8 +60,8 @@ PictureCopy CopySurfacePicture(HDC dc) {
     copy.stride = section.dsBm.bmWidthBytes;
     copy.bitCount = bitCount;
     copy.bottomUp = section.dsBmih.biHeight > 0;
-    const auto* bits = static_cast<const uint8_t*>(section.dsBm.bmBits);
-    copy.rows.assign(bits, bits + static_cast<size_t>(copy.stride) * static_cast<size_t>(copy.height));
+    copy.rows = TakeRows(static_cast<size_t>(copy.stride) * static_cast<size_t>(copy.height));
+    std::memcpy(copy.rows.data(), section.dsBm.bmBits, copy.rows.size());
     return copy;
 }
 

@@ -24,6 +24,10 @@ struct PictureCopy {
     bool bottomUp = true;  // the bottom row first, as GDI keeps DIB sections
 };
 PictureCopy CopySurfacePicture(HDC dc);
+// A copy that is no longer needed lends its rows to the next copy: fresh
+// memory costs a page fault for every 4 KB, which at 4K takes far longer
+// than the copy itself. A few are kept; the overlay's thread only.
+void RecyclePicture(PictureCopy&& picture);
 // Puts a copy of the same size and depth back into the DIB section selected
 // into `dc`; false (and nothing changed) when they differ.
 bool PutSurfacePicture(const PictureCopy& picture, HDC dc);
