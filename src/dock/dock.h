@@ -66,6 +66,8 @@ void RescaleDock();
 // The window of a DockItem (dock/dock_scale.h).
 HWND DockItemWindow(int item);
 void DockAutohideTick();
+// Shows the dock at once when it hid itself and the pointer is over its place.
+void RevealDockUnderPointer();
 
 extern HMENU dockMenu;      // the dock's Options menu
 extern HMENU snapshotMenu;  // the dock's Snapshots menu, with the history groups

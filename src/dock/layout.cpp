@@ -115,15 +115,29 @@ void ToggleDockEdge() {
     PlaceDock();
 }
 
-void DockAutohideTick() {
-    if (opts[IDOPTS_AUTOHIDE] != 1) return;
+static bool PointerOverDock() {
     POINT pointer;
     GetCursorPos(&pointer);
     RECT area;
-    GetWindowRect(dock.hwndDock, &area);
-    if (PtInRect(&area, pointer)) {
-        dockHideTimer = 0;
-        ShowWindow(dock.hwndDock, SW_SHOWNA);
+    return GetWindowRect(dock.hwndDock, &area) && PtInRect(&area, pointer);
+}
+
+static void ShowDockUnderPointer() {
+    dockHideTimer = 0;
+    ShowWindow(dock.hwndDock, SW_SHOWNA);
+}
+
+// A hidden dock comes back as soon as the pointer reaches its place, not at
+// the next tick: a click that follows quickly must land on the dock's
+// button, not on the overlay beneath, where it would begin a stroke.
+void RevealDockUnderPointer() {
+    if (opts[IDOPTS_AUTOHIDE] == 1 && !IsWindowVisible(dock.hwndDock) && PointerOverDock()) ShowDockUnderPointer();
+}
+
+void DockAutohideTick() {
+    if (opts[IDOPTS_AUTOHIDE] != 1) return;
+    if (PointerOverDock()) {
+        ShowDockUnderPointer();
         return;
     }
     // Saturating, so that a dock left hidden for days cannot wrap round.

@@ -140,6 +140,7 @@ static void MoveHeld() {
 }
 
 void OnPointerMove(LPARAM lParam) {
+    RevealDockUnderPointer();
     SetToolCursor();
     const POINT prev = ptCursor;
     ptCursor = OverlayPointOf(lParam);

@@ -5,6 +5,7 @@
 //   qcdriver wait-gone <title> [seconds]     exit 0 once no window has the title
 //   qcdriver wait-hidden <title> [seconds]   exit 0 once the window exists and is hidden
 //   qcdriver wait-front <title> [seconds]    exit 0 once the window is the foreground one
+//   qcdriver wait-menu [seconds]             exit 0 once a popup menu is shown
 //   qcdriver close <title>                   post WM_CLOSE to the window
 //   qcdriver dialog-text <title>             print the static texts of a dialog
 //   qcdriver press-ok <title>                the dialog's OK (IDOK), as its button sends it
@@ -122,6 +123,11 @@ int main(int argc, char** argv) {
     const std::string waits[] = {"wait-gone", "wait-window", "wait-hidden", "wait-front"};
     for (int state = 0; state < 4; ++state)
         if (cmd == waits[state]) return WaitFor(argv[2], state, argc > 3 ? std::atof(argv[3]) : 20.0) ? 0 : 1;
+    if (cmd == "wait-menu") {
+        for (int i = 0; i < static_cast<int>((argc > 2 ? std::atof(argv[2]) : 20.0) * 20); ++i, Sleep(50))
+            if (IsWindowVisible(FindWindowA("#32768", nullptr))) return 0;
+        return 1;
+    }
     if (cmd == "close") return post(WM_CLOSE, 0, 0);
     if (cmd == "dialog-text") return w ? (EnumChildWindows(w, PrintStatic, 0), 0) : 1;
     if (cmd == "press-ok") return post(WM_COMMAND, IDOK, 0);

@@ -12,21 +12,44 @@ xclick() { xdotool mousemove "$1" "$2"; sleep 0.1; xdotool mousedown 1; sleep 0.
 xdock() { xdotool mousemove "$1" "$2"; sleep 0.8; xclick "$1" "$2"; }
 OPTIONS_BUTTON=(440 35)
 
-# A pen stroke from x=300 to x=600 on row y; passes when its ink is on screen.
-stroke_lands() {
-    local y=$1 x
-    xdotool mousemove 300 "$y"
+# A pen stroke from x1 to x2 on row y, the button held over a series of moves.
+xstroke() {  # x1 x2 y
+    local x
+    xdotool mousemove "$1" "$3"
     sleep 0.1
     xdotool mousedown 1
     sleep 0.15
-    for x in $(seq 320 20 600); do xdotool mousemove "$x" "$y"; sleep 0.02; done
+    for x in $(seq $(($1 + 20)) 20 "$2"); do xdotool mousemove "$x" "$3"; sleep 0.02; done
     sleep 0.15
     xdotool mouseup 1
+}
+
+# A pen stroke from x=300 to x=600 on row y; passes when its ink is on screen.
+stroke_lands() {
+    xstroke 300 600 "$1"
     xdotool mousemove 900 700
     sleep 0.5
-    retry 6 0.5 stroke_shown "$y"  # a loaded machine may take a moment to show it
+    retry 6 0.5 stroke_shown "$1"  # a loaded machine may take a moment to show it
 }
 stroke_shown() { grab "stroke$1" && inked "$WORK/stroke$1.png" "300x12+300+$(($1 - 6))" 200; }
+
+# W twice, a stroke, and once the dock has hidden itself (4 s after the
+# pointer left it), a quick click on a caption of the menu toolbar 0.2 s
+# after the pointer reaches it: the menu opens, and Esc closes the menu only.
+quick_caption_click() {
+    xkey w w
+    xstroke 200 500 400
+    retry 40 0.2 dock_hidden || return 1
+    xdotool mousemove "$1" 35
+    sleep 0.2
+    xdotool mousedown 1
+    sleep 0.15
+    xdotool mouseup 1
+    drv wait-menu 3 || return 1
+    xkey Escape
+    drv wait-window "$OVERLAY" 0.1
+}
+dock_hidden() { ! drv dock-rect >/dev/null; }
 
 first_run start_to_draw
 check "the first stroke draws, before any menu" stroke_lands 200
@@ -60,4 +83,8 @@ read -r okx oky < <(drv center "Quillcast Options" 1050)
 xclick "${okx:-0}" "${oky:-0}"
 check "its OK, clicked with the pointer, closes it" drv wait-hidden "Quillcast Options" 10
 check "a stroke after the options dialog" stroke_lands 440
+for run in 1 2 3 4 5 6 7 8; do
+    check "quick click on the hidden dock's Options, run $run" quick_caption_click 445
+    check "quick click on the hidden dock's Snapshots, run $run" quick_caption_click 520
+done
 finish

@@ -88,6 +88,20 @@ TEST_F(Dock, AutohideHidesTheDockOnTheFourteenthTickAwayAndShowsItAtOnceOnReturn
     EXPECT_EQ(dockHideTimer, 0) << "time away, the pointer back";
 }
 
+// A click that follows the pointer onto the hidden dock at once must find
+// the dock there, not the overlay, which would take it as a stroke.
+TEST_F(Dock, AHiddenDockShowsAtTheFirstMoveOntoItWithoutWaitingForATick) {
+    const RECT bar = WindowRect(dock.hwndDock);
+    opts[IDOPTS_AUTOHIDE] = 1;
+    ShowWindow(dock.hwndDock, SW_HIDE);
+    SetCursorPos(bar.left + 45, bar.bottom + 300);
+    MoveTo(bar.left + 45, bar.bottom + 300);
+    EXPECT_FALSE(IsWindowVisible(dock.hwndDock)) << "dock shown, the pointer below it";
+    SetCursorPos(bar.left + 45, bar.top + 35);
+    MoveTo(bar.left + 45, bar.top + 35);
+    EXPECT_TRUE(IsWindowVisible(dock.hwndDock)) << "dock shown, the pointer on it";
+}
+
 // From ink and text colour (0, 1) and highlighter colour 2: a click outside
 // the grid takes the nearest edge cell; the text bar's swatch sets the text
 // colour only; the highlighter takes the column only; the mark and the eraser
