@@ -96,10 +96,13 @@ void ShowDrawing(int count) {
     ClearAnnotations();
     PaintDesktopLikePicture();
     ForgetLayer();
+    // Strokes as a hand makes them: 60 points, each a few pixels from the last.
     for (int i = 0; i < count; ++i) {
-        std::vector<Point32> stroke(60);
-        for (Point32& p : stroke)
-            p = {static_cast<int32_t>(rng() % ScreenWidth()), static_cast<int32_t>(rng() % ScreenHeight())};
+        std::vector<Point32> stroke;
+        int x = static_cast<int>(rng() % (ScreenWidth() - 400)) + 100,
+            y = static_cast<int>(rng() % (ScreenHeight() - 400)) + 100;
+        for (int k = 0; k < 60; ++k, x += static_cast<int>(rng() % 13) - 4, y += static_cast<int>(rng() % 13) - 6)
+            stroke.push_back({x, y});
         AppendAnnotation(MakePenRecord(std::move(stroke)));
     }
     RepaintOverlayNow();
@@ -127,10 +130,11 @@ int main() {
     const double memcpyMs = MemcpyMs();
     // The frame that shows a cleared or replaced drawing: the layer made
     // again from the picture, composed and put on screen.
-    const double frameMs = BusyMs([] { ShowDrawing(0); }, [] {
-        ForgetLayer();
-        RepaintOverlayNow();
-    });
+    const double frameMs = BusyMs([] { ShowDrawing(0); },
+                                  [] {
+                                      ForgetLayer();
+                                      RepaintOverlayNow();
+                                  });
     // The work of a step without its frame: the overlay is out of sight then.
     const auto unseen = [](int count) {
         return [count] {
@@ -143,6 +147,8 @@ int main() {
     const double eraseMs = BusyMs(unseen(300), EraseAll);
     const double eraseFrameMs = BusyMs([] { ShowDrawing(300); }, EraseAll);
     const double hideMs = BusyMs([] { ShowDrawing(300); }, HideOverlayAndRestoreFocus);
+    // Hiding's share that puts the drawing away, the window system's apart.
+    const double hideShareMs = BusyMs(unseen(300), SaveDrawingWhileHidden);
     const double showAgainMs = BusyMs([] { ShowDrawing(300); }, ShowOverlay);
     const double loadMs = BusyMs(unseen(300), [&] { LoadBackgroundImage(shot); });
     const double snapshotMs = BusyMs([] { ShowDrawing(300); }, [&] { SaveSnapshotTo(shot); });
@@ -169,6 +175,7 @@ int main() {
         {"erase_all_busy", eraseMs},
         {"erase_all_with_its_frame", eraseFrameMs},
         {"hide_busy", hideMs},
+        {"hide_putaway_share", hideShareMs},
         {"show_again_busy", showAgainMs},
         {"load_snapshot_busy", loadMs},
         {"snapshot_busy", snapshotMs},
@@ -181,6 +188,7 @@ int main() {
     const char* suffix = size == "4k" ? "4k" : "1080";
     std::printf("ratio erase_all_busy_vs_memcpy_%s %.3f\n", suffix, eraseMs / memcpyMs);
     std::printf("ratio hide_busy_vs_memcpy_%s %.3f\n", suffix, hideMs / memcpyMs);
+    std::printf("ratio hide_putaway_share_vs_memcpy_%s %.3f\n", suffix, hideShareMs / memcpyMs);
     std::printf("ratio show_again_busy_vs_capture_%s %.3f\n", suffix, showAgainMs / captureMs);
     std::printf("ratio snapshot_busy_vs_memcpy_%s %.3f\n", suffix, snapshotMs / memcpyMs);
     std::printf("ratio copy_busy_vs_memcpy_%s %.3f\n", suffix, copyMs / memcpyMs);

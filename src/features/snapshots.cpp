@@ -163,10 +163,15 @@ bool CopySnapshotToClipboard() {
     ComposeSnapshotPicture();
     bool copied = false;
     if (OpenClipboard(canvas.hwndOverlay)) {
-        EmptyClipboard();  // tells the overlay, when it owned the clipboard, to forget its picture
-        copied = SetClipboardData(CF_DIB, nullptr) != nullptr;
-        SetClipboardData(PngFormat(), nullptr);
+        // Emptying tells the overlay, when it owned the clipboard, to forget
+        // its picture. A promise is a null handle, which is also what the
+        // setting gives back: whether it holds shows after closing.
+        if (EmptyClipboard()) {
+            SetClipboardData(CF_DIB, nullptr);
+            SetClipboardData(PngFormat(), nullptr);
+        }
         CloseClipboard();
+        copied = IsClipboardFormatAvailable(CF_DIB) != 0;
     }
     if (!copied) {
         ShowUserMessage("The picture could not be copied to the clipboard.", "Quillcast");

@@ -8,15 +8,19 @@
 #include "core/utf8.h"
 #include "win/text.h"
 
+// Shared for deleting too: a file being read may be replaced meanwhile (the
+// writer's thread replaces the last drawing's files), and the reader keeps
+// the contents it opened.
 bool ReadWholeFile(const std::string& path, std::string& data) {
-    FILE* f = _wfopen(WidePath(path).c_str(), L"rb");
-    if (!f) return false;
+    HANDLE f = CreateFileW(WidePath(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                           nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (f == INVALID_HANDLE_VALUE) return false;
     data.clear();
     char chunk[16384];
-    size_t got;
-    while ((got = std::fread(chunk, 1, sizeof chunk, f)) > 0) data.append(chunk, got);
-    const bool ok = !std::ferror(f);
-    std::fclose(f);
+    DWORD got = 0;
+    bool ok;
+    while ((ok = ReadFile(f, chunk, sizeof chunk, &got, nullptr) != 0) && got > 0) data.append(chunk, got);
+    CloseHandle(f);
     return ok;
 }
 
