@@ -19,8 +19,6 @@ class ProgramTest : public ::testing::Test {
 protected:
     void SetUp() override {
         StartProgramOnce();
-        WaitForWrites(10000);  // an earlier test's writes report before this one starts
-        PumpMessages();
         recordedMessages.clear();
         saved_ = {{opts, opts + OPTS_COUNT},
                   lastPath,
@@ -47,6 +45,7 @@ protected:
         ForgetLayer();  // a test may have painted over the picture
         ShowWindow(canvas.hwndOverlay, saved_.overlayShown ? SW_SHOW : SW_HIDE);
         ShowWindow(dock.hwndDock, saved_.dockShown ? SW_SHOWNA : SW_HIDE);
+        WaitForWrites(10000);  // the writer's answers are heard before the next test starts
         PumpMessages();
     }
 

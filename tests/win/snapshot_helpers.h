@@ -38,8 +38,7 @@ inline void RebuildHistoryMenus(const char* historyText) {
 // answer: true when the file was written and nothing was told.
 inline bool SaveSnapshotAndSettle(const std::string& path) {
     const size_t told = recordedMessages.size();
-    const bool queued = SaveSnapshotTo(path);
-    WaitForWrites(10000);
+    const bool queued = SaveSnapshotTo(path) && WaitForWrites(10000);
     PumpMessages();
     return queued && recordedMessages.size() == told;
 }
