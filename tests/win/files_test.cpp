@@ -21,7 +21,8 @@ TEST_F(AtomicWrites, NeverTouchAFileTheProgramDidNotCreate) {
         const Names before(std::filesystem::directory_iterator(folder), {});
         EXPECT_TRUE(target == settingsPath ? SaveSettings() : SaveSnapshotAndSettle(target)) << target << " saved";
         HANDLE lock = CreateFileA(target.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-        EXPECT_FALSE(target == settingsPath ? SaveSettings() : SaveSnapshotAndSettle(target)) << target << " saved while held";
+        EXPECT_FALSE(target == settingsPath ? SaveSettings() : SaveSnapshotAndSettle(target))
+            << target << " saved while held";
         CloseHandle(lock);
         EXPECT_EQ(Names(std::filesystem::directory_iterator(folder), {}), before) << "files beside " << target;
         for (const char* suffix : {".tmp", ".qc-new"})
