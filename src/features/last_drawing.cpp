@@ -82,12 +82,9 @@ static std::shared_ptr<const PictureCopy> CaptureCopy() {
 }
 
 void OnLastDrawingWritten(bool written) {
-    if (written || toldNotWritten) {
-        toldNotWritten = !written && toldNotWritten;
-        return;
-    }
-    toldNotWritten = true;
-    ShowUserMessage(MESSAGE_NOT_WRITTEN, MESSAGE_TITLE);
+    const bool tell = !written && !toldNotWritten;
+    toldNotWritten = !written;
+    if (tell) ShowUserMessage(MESSAGE_NOT_WRITTEN, MESSAGE_TITLE);
 }
 
 // A last drawing kept in memory at another size is read back from its
