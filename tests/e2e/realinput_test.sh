@@ -8,7 +8,8 @@ source "$(dirname "$0")/e2e_lib.sh"
 # Keys one after the other, a click, and a click on the dock, which shows
 # while the pointer rests on it.
 xkey() { local k; for k; do xdotool keydown "$k"; sleep 0.15; xdotool keyup "$k"; sleep 0.4; done; }
-xclick() { xdotool mousemove "$1" "$2"; sleep 0.1; xdotool mousedown 1; sleep 0.15; xdotool mouseup 1; sleep 0.4; }
+# A click at x y, [seconds] after the pointer arrives there (0.1 by default).
+xclick() { xdotool mousemove "$1" "$2"; sleep "${3:-0.1}"; xdotool mousedown 1; sleep 0.15; xdotool mouseup 1; sleep 0.4; }
 xdock() { xdotool mousemove "$1" "$2"; sleep 0.8; xclick "$1" "$2"; }
 OPTIONS_BUTTON=(440 35)
 
@@ -40,11 +41,7 @@ quick_caption_click() {
     xkey w w
     xstroke 200 500 400
     retry 40 0.2 dock_hidden || return 1
-    xdotool mousemove "$1" 35
-    sleep 0.2
-    xdotool mousedown 1
-    sleep 0.15
-    xdotool mouseup 1
+    xclick "$1" 35 0.2
     drv wait-menu 3 || return 1
     xkey Escape
     drv wait-window "$OVERLAY" 0.1
