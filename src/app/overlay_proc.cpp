@@ -91,6 +91,9 @@ LRESULT CALLBACK OverlayWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
     case WM_QC_WRITTEN:
         OnWritten(lParam);
         return 0;
+    case WM_QC_PUT_AWAY:
+        OnPutAway();
+        return 0;
     case WM_RENDERFORMAT:
         OnRenderClipboardFormat(static_cast<UINT>(wParam));
         return 0;

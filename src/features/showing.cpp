@@ -36,10 +36,17 @@ void ShowOverlay() {
 
 // Hiding keeps the drawing; it is written to the data folder once the
 // overlay is out of the way, so that a crash while hidden loses nothing.
+// The copy of the picture waits for the next message, so that the window
+// beneath has the keyboard back first. A show that comes before it puts the
+// drawing away itself.
 void HideOverlayAndRestoreFocus() {
     ShowWindow(canvas.hwndOverlay, SW_HIDE);
     SetForegroundWindow(prevForeground);
-    SaveDrawingWhileHidden();
+    PostMessageW(canvas.hwndOverlay, WM_QC_PUT_AWAY, 0, 0);
+}
+
+void OnPutAway() {
+    if (!IsWindowVisible(canvas.hwndOverlay)) SaveDrawingWhileHidden();
 }
 
 void ToggleWhiteboard() {

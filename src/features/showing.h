@@ -2,10 +2,19 @@
 // drawing over a fresh picture of the monitor under the pointer.
 #pragma once
 
+#include <windows.h>
+
+// Posted by hiding to the overlay itself: the drawing is put away when the
+// message comes, once the hide has been answered.
+constexpr UINT WM_QC_PUT_AWAY = WM_APP + 41;
+
 void ShowOverlay();
 // Hides the overlay and gives the keyboard back to the window that had it
-// before the overlay was shown.
+// before the overlay was shown; the drawing is written to the data folder
+// at the WM_QC_PUT_AWAY that follows.
 void HideOverlayAndRestoreFocus();
+// The overlay is still hidden: its drawing is written to the data folder.
+void OnPutAway();
 void ToggleWhiteboard();
 // Puts the drawing away as the last drawing and empties the overlay; this
 // cannot be undone.

@@ -34,7 +34,11 @@ const std::pair<const char*, void (*)()> roads[] = {
      [] { SendMessageA(canvas.hwndOverlay, TRAY_CALLBACK_MESSAGE, 0, WM_LBUTTONDBLCLK); }},
     {"erase all", [] { EraseAll(); }},
     {"loading a picture", [] { LoadBackgroundImage(exeDir + "\\plMarkCheck.png"); }},
-    {"hiding", [] { HideOverlayAndRestoreFocus(); }},
+    {"hiding",
+     [] {
+         HideOverlayAndRestoreFocus();
+         PumpMessages();
+     }},
     {"the end of the session", [] { SendMessageA(canvas.hwndOverlay, WM_ENDSESSION, TRUE, 0); }},
 };
 
@@ -99,6 +103,7 @@ TEST_F(LastDrawing, ShowingAgainAfterHidingWritesTheFilesNoSecondTime) {
     ShowOverlay();
     AddRectangleStep(10);
     HideOverlayAndRestoreFocus();
+    PumpMessages();
     ASSERT_TRUE(WaitForWrites(10000)) << "written while hidden";
     DeleteFileA(LastDrawingRecordsPath().c_str());
     ShowOverlay();
