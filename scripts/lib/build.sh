@@ -5,7 +5,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 # clang-format, shellcheck and python3 serve the checks of the test command.
 QC_PACKAGES="wine wine64 fonts-wine fonts-wqy-microhei g++-mingw-w64-x86-64 mingw-w64-tools cmake make googletest libgtest-dev
-    xvfb openbox xdotool x11-utils imagemagick wixl msitools zip unzip xclip xserver-xorg-core
+    xvfb openbox xcompmgr xdotool x11-utils imagemagick wixl msitools zip unzip xclip xserver-xorg-core
     xserver-xorg-video-dummy clang-format shellcheck python3"
 
 qc_install_packages() {

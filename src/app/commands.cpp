@@ -21,15 +21,18 @@ constexpr KeyCombo Ctrl(unsigned key) { return {key, KEY_MOD_CTRL}; }
 // every showing does; what comes back is then the drawing that showing put
 // aside or, with none, the last drawing.
 void RestoreLast() {
-    if (!IsWindowVisible(canvas.hwndOverlay)) ShowOverlay();
+    if (!IsWindowVisible(canvas.hwndOverlay)) (LastDrawingIsLive() ? OpenLiveInk : ShowOverlay)();
     RestoreLastDrawing();
 }
 
+// The show/hide hotkey over live ink freezes it.
 void ToggleShown() {
-    if (IsWindowVisible(canvas.hwndOverlay))
-        HideOverlayAndRestoreFocus();
-    else
+    if (!IsWindowVisible(canvas.hwndOverlay))
         ShowOverlay();
+    else if (canvas.live)
+        FreezeLiveInk();
+    else
+        HideOverlayAndRestoreFocus();
 }
 
 }  // namespace
@@ -66,6 +69,7 @@ const Command commandTable[] = {
     {CMD_OPACITY_DOWN, "opacity-down", "Decrease Opacity", 3, {Key(KEY_LEFT)}, [] { DockStepOpacity(-1); }},
     {CMD_SHOW_HIDE, "show-hide", "Show/Hide Quillcast", 4, {}, ToggleShown},
     {CMD_SHOW, "show", "Show Quillcast", 4, {}, ShowOverlay},
+    {CMD_LIVE_INK, "live-ink", "Live Ink: Draw/Pointer", 4, {}, LiveInkCommand},
     {CMD_OPTIONS, "options", "Options", 4, {}, ShowOptionsDialog},
     {CMD_EXIT, "exit", "Exit", 4, {}, [] { exitRequested = 1; }},
 };

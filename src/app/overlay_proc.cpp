@@ -8,6 +8,7 @@
 #include "core/options.h"
 #include "dock/dock.h"
 #include "features/last_drawing.h"
+#include "features/options_dialog.h"
 #include "features/settings.h"
 #include "features/showing.h"
 #include "features/snapshots.h"
@@ -59,9 +60,9 @@ static bool CtrlHeld() { return (GetAsyncKeyState(VK_CONTROL) & 0x8000) != 0; }
 // Auto-repeat messages act again each time.
 static void OnKeyDown(WPARAM key) { RunCommand(CommandForKey(static_cast<unsigned>(key), CtrlHeld())); }
 
-// There is one registered hotkey, so only its modifiers are compared.
-static void OnHotkey(LPARAM lParam) {
-    if (static_cast<int32_t>(LOWORD(lParam)) == opts[OPT_MODSHOW]) RunCommand(CMD_SHOW_HIDE);
+static void OnHotkey(WPARAM id) {
+    if (id == HOTKEY_ID) RunCommand(CMD_SHOW_HIDE);
+    if (id == LIVE_HOTKEY_ID) RunCommand(CMD_LIVE_INK);
 }
 
 // Commands come from the dock's menus and its "Erase All" button with no
@@ -114,6 +115,7 @@ LRESULT CALLBACK OverlayWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
         return OnCommand(wParam, lParam);
     case WM_TIMER:
         DockAutohideTick();
+        ShapeChrome();  // the text edit may have grown
         return 0;
     case WM_CTLCOLOREDIT:
         return OnCtlColorEdit(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
@@ -133,7 +135,7 @@ LRESULT CALLBACK OverlayWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
         OnDoubleClick(lParam);
         return 0;
     case WM_HOTKEY:
-        OnHotkey(lParam);
+        OnHotkey(wParam);
         return 0;
     case WM_DPICHANGED:  // the suggested rectangle is not used: the overlay keeps covering its monitor
         ApplyOverlayDpi(HIWORD(wParam));
@@ -141,6 +143,18 @@ LRESULT CALLBACK OverlayWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
     case TRAY_CALLBACK_MESSAGE:
         RunCommand(OnTrayNotification(lParam));
         return 0;
+    default:
+        return DefWindowProcA(hwnd, msg, wParam, lParam);
+    }
+}
+
+LRESULT CALLBACK ChromeWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case WM_COMMAND:
+    case WM_CTLCOLOREDIT:
+        return SendMessageA(canvas.hwndOverlay, msg, wParam, lParam);
+    case WM_MOUSEACTIVATE:  // a click on the dock leaves the keyboard where it is
+        return MA_NOACTIVATE;
     default:
         return DefWindowProcA(hwnd, msg, wParam, lParam);
     }

@@ -11,3 +11,9 @@ INT_PTR CALLBACK ShortcutsDlgProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lPar
 // What every exit keeps: the drawing as the last drawing, History.dat, then
 // Settings.dat.
 void SaveBeforeExit();
+
+// Live ink's chrome window holds the overlay's child windows while the
+// overlay is a layered window; what they tell their parent goes on to the
+// overlay.
+constexpr const char* CHROME_CLASS = "QuillcastLiveInkChrome";
+LRESULT CALLBACK ChromeWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);

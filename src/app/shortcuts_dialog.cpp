@@ -22,12 +22,13 @@ constexpr int ROW_HEIGHT = 15, GROUP_GAP = 6, TOP = 8, LEFT = 12, KEY_COLUMN = 1
 constexpr COLORREF INK = RGB(30, 30, 36), KEY_INK = RGB(24, 48, 120), STRIPE = RGB(240, 244, 252);
 constexpr COLORREF RULE = RGB(200, 210, 232);
 
-// The global hotkey's combination is the one the options hold.
+// The global hotkeys' combinations are the ones the options hold.
 std::string KeysOf(const Command& c) {
-    if (c.id == CMD_SHOW_HIDE) {
+    if (c.id == CMD_SHOW_HIDE || c.id == CMD_LIVE_INK) {
+        const bool live = c.id == CMD_LIVE_INK;
         std::string name;
-        if (!KeyCodeToName(opts[OPT_KEYSHOW], name)) return {};
-        const int mods = opts[OPT_MODSHOW];
+        if (!KeyCodeToName(OptValue(live ? OPT_KEYLIVE : OPT_KEYSHOW), name)) return {};
+        const int mods = OptValue(live ? OPT_MODLIVE : OPT_MODSHOW);
         return std::string((mods & 2) ? "Ctrl+" : "") + ((mods & 1) ? "Alt+" : "") + name;
     }
     std::string text = KeyComboText(c.keys[0]);

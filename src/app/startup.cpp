@@ -57,6 +57,10 @@ void RegisterWindowClasses() {
     wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     wc.lpszClassName = DOCK_CLASS;
     RegisterClassExA(&wc);
+    wc.lpfnWndProc = ChromeWndProc;
+    wc.hbrBackground = nullptr;  // its region holds only its child windows, which cover it
+    wc.lpszClassName = CHROME_CLASS;
+    RegisterClassExA(&wc);
 }
 
 void CreateDialogs() {
@@ -113,6 +117,7 @@ bool StartUp(HINSTANCE instance) {
     StartWriter(canvas.hwndOverlay);
     if (canvas.overlayDpi != BASE_DPI) LoadCursors();  // loaded before the scale was known
     CreateScreenSurfaces();
+    CreateChromeWindow(CHROME_CLASS);
     CreateHighlightStrip(canvas.hdcOverlay);
     CreateDock();
     CreateTextEdit();
@@ -120,6 +125,7 @@ bool StartUp(HINSTANCE instance) {
     CreateCaptureSurface();
     ShowFirstPicture();
     FillKeyList(GetDlgItem(hwndOptions, IDC_HOTKEYLIST));
+    FillKeyList(GetDlgItem(hwndOptions, IDC_LIVELIST));
     SetDefaults();
     BuildPaths();
     HandleFirstRun();
@@ -129,6 +135,7 @@ bool StartUp(HINSTANCE instance) {
     LoadSettings();
     ApplyRunAtStartup();
     RegisterShowHotkey();
+    RegisterLiveHotkey();
     CreateTrayIcon();
     BuildDockMenusAndHistory();
     FindLastDrawingOnDisk();

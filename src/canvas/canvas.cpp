@@ -1,6 +1,8 @@
 // The overlay's window and surfaces, and the monitor they cover.
 #include "canvas/canvas.h"
 
+#include <utility>
+
 #include "win/message.h"
 #include "win/program.h"
 #include "win/ui.h"
@@ -106,9 +108,54 @@ void ReplacePicture(HDC dc, HBITMAP picture) {
     if (HGDIOBJ previous = SelectObject(dc, picture)) DeleteObject(previous);
 }
 
+// The surfaces of live ink's second pass and its shown pixels, made at the
+// first use of live ink and again when the size changes. Pass 0 must be the
+// one in place.
+static void SizeLiveSurfaces(int width, int height) {
+    if (!state.hdcInk) {
+        state.hdcInk = CreateCompatibleDC(state.hdcOverlay);
+        state.hdcBackOther = CreateCompatibleDC(state.hdcOverlay);
+        state.hdcBaseOther = CreateCompatibleDC(state.hdcOverlay);
+    }
+    BYTE* ink = nullptr;
+    ReplacePicture(state.hdcInk, MakeDib(state.hdcOverlay, width, height, 32, &ink));
+    state.inkBits = reinterpret_cast<uint32_t*>(ink);
+    ReplacePicture(state.hdcBackOther, MakeDib(state.hdcOverlay, width, height, 32, &state.backBitsOther));
+    ReplacePicture(state.hdcBaseOther, MakeDib(state.hdcOverlay, width, height, 24, &state.baseBitsOther));
+}
+
 void SizeScreenSurfaces(int width, int height) {
-    ReplacePicture(state.hdcBack, CreateCompatibleBitmap(state.hdcOverlay, width, height));
+    const int pass = state.inkPass;
+    if (pass == 1) SwapInkPass();
+    ReplacePicture(state.hdcBack, MakeDib(state.hdcOverlay, width, height, 32, &state.backBits));
     ReplacePicture(state.hdcBase, MakeDib(state.hdcOverlay, width, height, 24, &state.baseBits));
+    if (state.hdcInk) SizeLiveSurfaces(width, height);
     if (state.hdcCapture)
         ReplacePicture(state.hdcCapture, MakeDib(nullptr, width, height, 32, nullptr));  // made later in start-up
+    if (pass == 1) SwapInkPass();
+}
+
+void SwapInkPass() {
+    std::swap(state.hdcBack, state.hdcBackOther);
+    std::swap(state.hdcBase, state.hdcBaseOther);
+    std::swap(state.backBits, state.backBitsOther);
+    std::swap(state.baseBits, state.baseBitsOther);
+    state.inkPass = 1 - state.inkPass;
+}
+
+void SetLiveMode(bool live, bool passThrough) {
+    if (live && !state.hdcInk) SizeLiveSurfaces(ScreenWidth(), ScreenHeight());
+    state.live = live;
+    state.passThrough = live && passThrough;
+    const LONG_PTR through = WS_EX_TRANSPARENT | WS_EX_NOACTIVATE;
+    LONG_PTR style = GetWindowLongPtrA(state.hwndOverlay, GWL_EXSTYLE) & ~(through | WS_EX_LAYERED);
+    if (live) style |= WS_EX_LAYERED;
+    if (state.passThrough) style |= through;
+    SetWindowLongPtrA(state.hwndOverlay, GWL_EXSTYLE, style);
+}
+
+void CreateChromeWindow(const char* windowClass) {
+    state.hwndChrome =
+        CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, windowClass, "",
+                        WS_POPUP | WS_CLIPCHILDREN, 0, 0, 1, 1, state.hwndOverlay, nullptr, hInst, nullptr);
 }

@@ -6,6 +6,8 @@
 #include <windows.h>
 #include <windowsx.h>
 
+#include <cstdint>
+
 // The overlay covers one monitor: rectScreen is that monitor's rectangle
 // moved to (0, 0), so right and bottom are its width and height, and
 // overlayOrigin is its top-left corner in screen coordinates (negative for a
@@ -20,11 +22,28 @@ struct OverlayCanvas {
     POINT overlayOrigin;
     int overlayDpi = 96;  // dots per inch of the overlay's monitor; 96 at 100 %
     HDC hdcCapture;       // frozen screen picture, 32 bpp
-    HDC hdcBack;          // composition buffer
+    HDC hdcBack;          // composition buffer, 32 bpp
     HDC hdcBase;          // 24 bpp gesture base and snapshot source
+    BYTE* backBits;       // pixel rows of hdcBack, bottom row first
     BYTE* baseBits;       // pixel rows of hdcBase, bottom row first
     HBRUSH brushBlack;
     HBRUSH brushWhiteboard;
+    // Live ink: the overlay is a layered window over the running screen.
+    // Everything is drawn twice, over black (pass 0) and over white (pass 1,
+    // its surfaces swapped into hdcBack and hdcBase), and the two tell each
+    // pixel's colour and opacity; hdcInk holds the result as premultiplied
+    // 32-bpp pixels, which the window shows.
+    bool live;
+    bool passThrough;  // live ink lets every click and key through to the windows beneath
+    int inkPass;
+    HDC hdcBackOther, hdcBaseOther;  // the surfaces of the pass not drawn now
+    BYTE *backBitsOther, *baseBitsOther;
+    HDC hdcInk;
+    uint32_t* inkBits;  // rows of hdcInk, bottom row first
+    // The window that holds the dock, the text bar and the text edit while
+    // the overlay is live ink (a layered window shows no child windows); its
+    // region is theirs, so that everywhere else the pointer reaches the ink.
+    HWND hwndChrome;
 };
 extern const OverlayCanvas& canvas;
 
@@ -69,6 +88,14 @@ void SizeScreenSurfaces(int width, int height);
 HBITMAP MakeDib(HDC reference, int width, int height, WORD bitCount, BYTE** bits);
 // Selects the new picture and deletes the one it replaces.
 void ReplacePicture(HDC dc, HBITMAP picture);
+
+// Live ink on or off, and whether it lets the pointer through: the window's
+// styles change and the surfaces of the second pass are made when needed.
+void SetLiveMode(bool live, bool passThrough);
+// Swaps the surfaces of the two passes of live ink.
+void SwapInkPass();
+// The window that holds live ink's child windows; once, at start-up.
+void CreateChromeWindow(const char* windowClass);
 
 // The frozen picture of the overlay's monitor, taken into hdcCapture.
 void CaptureScreen();

@@ -62,6 +62,8 @@ const OptionInfo optionTable[] = {
     {IDOPTS_AUTOHIDE, "IDOPTS_AUTOHIDE", 1, 0, 1},
     {IDOPTS_HOTKEYCTRL, "IDOPTS_HOTKEYCTRL", 0, 0, 1},
     {IDOPTS_HOTKEYALT, "IDOPTS_HOTKEYALT", 1, 0, 1},
+    {OPT_MODLIVE, "OPT_MODLIVE", 1, 0, 3},
+    {OPT_KEYLIVE, "OPT_KEYLIVE", 123, 0, 255},
 };
 const int optionTableSize = static_cast<int>(sizeof optionTable / sizeof optionTable[0]);
 

@@ -22,7 +22,10 @@
 // and '%' and '"', is written as '%' and two hex digits, so any text of any
 // length fits on its line; text that is not valid UTF-8 is damage. Version 1
 // files, written before, are read the same way, but their text is in the
-// legacy code page and is taken as it stands. Nothing else may follow the last record line but line
+// legacy code page and is taken as it stands. A drawing of live ink is
+// written as version 3, which has one more line after the white board's,
+// "live 1"; every other drawing is written as version 2, which earlier
+// versions of the program read too. Nothing else may follow the last record line but line
 // ends. A file that breaks any of this is refused as a whole.
 #include "core/records_file.h"
 
@@ -36,6 +39,8 @@ namespace {
 
 constexpr std::string_view FILE_HEADER = "QuillcastDrawing 2";
 constexpr std::string_view LEGACY_FILE_HEADER = "QuillcastDrawing 1";
+constexpr std::string_view LIVE_FILE_HEADER = "QuillcastDrawing 3";
+constexpr std::string_view LIVE_KEY = "live ";
 constexpr std::string_view WHITEBOARD_KEY = "whiteboard ";
 constexpr std::string_view PICTURE_KEY = "picture ";
 constexpr std::string_view COUNT_KEY = "records ";
@@ -224,10 +229,14 @@ bool ParseKeyedNumber(FieldReader& lines, std::string_view key, Range range, int
 
 std::string FormatRecordsFile(const DrawingRecords& drawing) {
     std::string out;
-    out += FILE_HEADER;
+    out += drawing.live ? LIVE_FILE_HEADER : FILE_HEADER;
     out += '\n';
     out += WHITEBOARD_KEY;
     out += drawing.whiteboard ? "1\n" : "0\n";
+    if (drawing.live) {
+        out += LIVE_KEY;
+        out += "1\n";
+    }
     out += PICTURE_KEY;
     out += std::to_string(drawing.pictureBytes);
     out += '\n';
@@ -254,14 +263,17 @@ std::string FormatRecordsFile(const DrawingRecords& drawing) {
 bool ParseRecordsFile(std::string_view text, DrawingRecords& drawing) {
     FieldReader lines{text, '\n'};
     std::string_view line;
-    if (!lines.Next(line) || (line != FILE_HEADER && line != LEGACY_FILE_HEADER)) return false;
-    const bool legacy = line == LEGACY_FILE_HEADER;
-    int64_t whiteboard = 0, pictureBytes = 0, count = 0;
+    if (!lines.Next(line) || (line != FILE_HEADER && line != LEGACY_FILE_HEADER && line != LIVE_FILE_HEADER))
+        return false;
+    const bool legacy = line == LEGACY_FILE_HEADER, hasLive = line == LIVE_FILE_HEADER;
+    int64_t whiteboard = 0, live = 0, pictureBytes = 0, count = 0;
     if (!ParseKeyedNumber(lines, WHITEBOARD_KEY, {0, 1}, whiteboard)) return false;
+    if (hasLive && !ParseKeyedNumber(lines, LIVE_KEY, {0, 1}, live)) return false;
     if (!ParseKeyedNumber(lines, PICTURE_KEY, {0, ANY_MAX}, pictureBytes)) return false;
     if (!ParseKeyedNumber(lines, COUNT_KEY, {0, ANY_MAX}, count)) return false;
     DrawingRecords read;
     read.whiteboard = whiteboard == 1;
+    read.live = live == 1;
     read.pictureBytes = pictureBytes;
     read.legacyText = legacy;
     for (int64_t i = 0; i < count; ++i) {

@@ -16,6 +16,7 @@
 // another drawing).
 struct DrawingRecords {
     bool whiteboard = false;
+    bool live = false;  // drawn as live ink over the running screen; its picture is not shown
     std::vector<Annotation> records;
     int64_t pictureBytes = 0;
     bool legacyText = false;  // read from a version 1 file: the text is in the legacy code page

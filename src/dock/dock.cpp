@@ -81,6 +81,12 @@ static void CreateDockWindows() {
     const DockBox bar = TextBarBox(canvas.overlayDpi);
     dock.textBar = CreateWindowExA(WS_EX_TOPMOST, DOCK_CLASS, DOCK_TITLE, WS_CHILD, bar.x, bar.y, bar.width, bar.height,
                                    canvas.hwndOverlay, nullptr, hInst, nullptr);
+    dock.liveBar = CreateWindowExA(WS_EX_TOPMOST, DOCK_CLASS, DOCK_TITLE, WS_CHILD, 0, 0, 1, 1, canvas.hwndOverlay,
+                                   nullptr, hInst, nullptr);
+    for (HWND* button : {&dock.hwndLiveSwitch, &dock.hwndLiveHide})
+        *button = CreateWindowExA(0, "BUTTON", button == &dock.hwndLiveHide ? "Hide" : "Pointer",
+                                  WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON | BS_NOTIFY, 0, 0, 1, 1, dock.liveBar, nullptr,
+                                  hInst, nullptr);
 }
 
 // Both toolbars start small and are moved to their places once their

@@ -28,6 +28,7 @@ struct DockControls {
     HWND hwndcolor, hwndPenSize, hwndShapeWidth, hwndOpacity, hwndFilled, hwndMarks, hwndNumber, hwndEraseAll;
     HWND hwndcolor2, hwndFontFace, hwndFontSize;  // the text bar's
     HWND captions[CAPTION_COUNT];                 // caption pictures under the controls
+    HWND liveBar, hwndLiveSwitch, hwndLiveHide;   // live ink's bar beside the dock and its two buttons
 };
 extern DockControls dock;
 extern HWND textEdit;
@@ -66,6 +67,16 @@ void RescaleDock();
 // The window of a DockItem (dock/dock_scale.h).
 HWND DockItemWindow(int item);
 void DockAutohideTick();
+
+// Live ink's bar beside the dock: its first button switches between drawing
+// and letting the pointer through ("Pointer" while drawing, "Draw" while
+// the pointer goes through), its second hides live ink. While the pointer
+// goes through, the bar is all the dock shows.
+enum class LiveBarState { NONE, DRAWING, POINTER };
+void ShowLiveBar(LiveBarState state);
+// Live ink's chrome window takes the pointer only where one of the windows
+// it holds is shown: its region follows them. Nothing happens otherwise.
+void ShapeChrome();
 // Shows the dock at once when it hid itself and the pointer is over its place.
 void RevealDockUnderPointer();
 

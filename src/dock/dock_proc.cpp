@@ -52,7 +52,9 @@ static void OnCommand(WPARAM wParam, LPARAM lParam) {
     if (code == BN_CLICKED) {
         ApplyDockControls();
         if (sender == dock.hwndEraseAll) SendCommandToOverlay(CMD_ERASE_ALL);
-        SetFocus(canvas.hwndOverlay);
+        if (sender == dock.hwndLiveSwitch) SendCommandToOverlay(CMD_LIVE_INK);
+        if (sender == dock.hwndLiveHide) SendCommandToOverlay(CMD_HIDE);
+        if (!canvas.passThrough && IsWindowVisible(canvas.hwndOverlay)) SetFocus(canvas.hwndOverlay);
     }
     if (sender == dock.hwndMenuBar) OnMenuButton(LOWORD(wParam));
 }

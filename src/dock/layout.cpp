@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <initializer_list>
 #include <vector>
 
@@ -63,6 +64,7 @@ void RelayoutDock() {
     InvalidateRect(dock.hwndcolor, nullptr, FALSE);
     UpdateWindow(dock.hwndcolor);
     LockWindowUpdate(nullptr);
+    ShapeChrome();
 }
 
 static int SelectedIndex(HWND combo) { return static_cast<int>(SendMessageA(combo, CB_GETCURSEL, 0, 0)); }
@@ -103,11 +105,73 @@ void MakeTextFont() {
     SendMessageA(textEdit, WM_SETFONT, reinterpret_cast<WPARAM>(fontText), FALSE);
 }
 
+// Live ink's bar, at 100 %: two buttons with a gap round each, left of the dock.
+constexpr int LIVE_BUTTON_WIDTH = 64;
+constexpr int LIVE_BUTTON_HEIGHT = 28;
+constexpr int LIVE_BAR_GAP = 6;
+
+static void PlaceLiveBar(int dockLeft, int top) {
+    const int dpi = canvas.overlayDpi, gap = ScaleToDpi(LIVE_BAR_GAP, dpi);
+    const int button = ScaleToDpi(LIVE_BUTTON_WIDTH, dpi), height = DockHeight(dpi);
+    const int buttonHeight = ScaleToDpi(LIVE_BUTTON_HEIGHT, dpi), width = 2 * button + 3 * gap;
+    SetWindowPos(dock.liveBar, nullptr, dockLeft - width - gap, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(dock.hwndLiveSwitch, nullptr, gap, (height - buttonHeight) / 2, button, buttonHeight,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(dock.hwndLiveHide, nullptr, 2 * gap + button, (height - buttonHeight) / 2, button, buttonHeight,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    for (HWND control : {dock.hwndLiveSwitch, dock.hwndLiveHide})
+        SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(fontCaption), TRUE);
+}
+
 // The left edge stays at half the overlay's width less 240 (at 100 %),
 // whatever the dock's width.
 void PlaceDock() {
-    MoveControl(dock.hwndDock, DockLeft(ScreenWidth(), canvas.overlayDpi),
-                opts[IDOPTS_DOCKTOP] == 0 ? DockTopAtBottom(ScreenHeight(), canvas.overlayDpi) : 0);
+    const int left = DockLeft(ScreenWidth(), canvas.overlayDpi);
+    const int top = opts[IDOPTS_DOCKTOP] == 0 ? DockTopAtBottom(ScreenHeight(), canvas.overlayDpi) : 0;
+    MoveControl(dock.hwndDock, left, top);
+    PlaceLiveBar(left, top);
+    ShapeChrome();
+}
+
+static LiveBarState liveBarState = LiveBarState::NONE;
+
+void ShapeChrome() {
+    static std::vector<RECT> shaped;
+    if (!canvas.live) {
+        shaped.clear();
+        return;
+    }
+    std::vector<RECT> parts;
+    for (HWND window : {dock.hwndDock, dock.textBar, dock.liveBar, textEdit}) {
+        RECT r;
+        // Its own visibility: the chrome is shaped before it is shown.
+        if (!(GetWindowLongPtrA(window, GWL_STYLE) & WS_VISIBLE) || !GetWindowRect(window, &r)) continue;
+        MapWindowPoints(nullptr, canvas.hwndChrome, reinterpret_cast<POINT*>(&r), 2);
+        parts.push_back(r);
+    }
+    const auto same = [](const RECT& a, const RECT& b) { return EqualRect(&a, &b) != FALSE; };
+    if (std::equal(parts.begin(), parts.end(), shaped.begin(), shaped.end(), same)) return;
+    shaped = parts;
+    HRGN shape = CreateRectRgn(0, 0, 0, 0);
+    for (const RECT& r : parts) {
+        HRGN part = CreateRectRgnIndirect(&r);
+        CombineRgn(shape, shape, part, RGN_OR);
+        DeleteObject(part);
+    }
+    SetWindowRgn(canvas.hwndChrome, shape, TRUE);  // the window owns the region now
+}
+
+void ShowLiveBar(LiveBarState state) {
+    liveBarState = state;
+    SetWindowTextA(dock.hwndLiveSwitch, state == LiveBarState::POINTER ? "Draw" : "Pointer");
+    ShowWindow(dock.liveBar, state == LiveBarState::NONE ? SW_HIDE : SW_SHOWNA);
+    if (state == LiveBarState::POINTER) {
+        ShowWindow(dock.hwndDock, SW_HIDE);
+    } else {
+        dockHideTimer = 0;
+        ShowWindow(dock.hwndDock, SW_SHOWNA);
+    }
+    ShapeChrome();
 }
 
 void ToggleDockEdge() {
@@ -125,17 +189,19 @@ static bool PointerOverDock() {
 static void ShowDockUnderPointer() {
     dockHideTimer = 0;
     ShowWindow(dock.hwndDock, SW_SHOWNA);
+    ShapeChrome();
 }
 
 // A hidden dock comes back as soon as the pointer reaches its place, not at
 // the next tick: a click that follows quickly must land on the dock's
 // button, not on the overlay beneath, where it would begin a stroke.
 void RevealDockUnderPointer() {
+    if (liveBarState == LiveBarState::POINTER) return;
     if (opts[IDOPTS_AUTOHIDE] == 1 && !IsWindowVisible(dock.hwndDock) && PointerOverDock()) ShowDockUnderPointer();
 }
 
 void DockAutohideTick() {
-    if (opts[IDOPTS_AUTOHIDE] != 1) return;
+    if (opts[IDOPTS_AUTOHIDE] != 1 || liveBarState == LiveBarState::POINTER) return;
     if (PointerOverDock()) {
         ShowDockUnderPointer();
         return;

@@ -18,6 +18,7 @@
 #include "core/records_file.h"
 #include "dock/dock.h"
 #include "features/tray.h"
+#include "features/showing.h"
 #include "features/writer.h"
 #include "overlay/overlay.h"
 #include "render/pictures.h"
@@ -59,6 +60,8 @@ static void UpdateRestoreItems() {
     EnableMenuItem(dockMenu, CMD_RESTORE_LAST_DRAWING, state);
 }
 
+bool LastDrawingIsLive() { return lastState == LastState::IN_MEMORY && lastDrawing.live; }
+
 void FindLastDrawingOnDisk() {
     // One file without the other still counts: restoring then tells the
     // user that the drawing is damaged rather than doing nothing silently.
@@ -67,7 +70,9 @@ void FindLastDrawingOnDisk() {
     UpdateRestoreItems();
 }
 
-static DrawingRecords CurrentDrawing() { return {opts[IDOPTS_WHITEBOARD] == 1, annotations}; }
+static DrawingRecords CurrentDrawing() {
+    return {.whiteboard = opts[IDOPTS_WHITEBOARD] == 1, .live = canvas.live, .records = annotations};
+}
 
 // Written on the writer's thread from the shared copy: the picture first,
 // then the records with the picture's size, so that a crash between the two
@@ -165,9 +170,11 @@ void RestoreLastDrawing() {
     }
     CloseTextEditWithoutCommit();
     ForgetLayer();  // another picture and other records under the overlay
-    DrawingRecords outgoing{opts[IDOPTS_WHITEBOARD] == 1, std::move(annotations)};
+    DrawingRecords outgoing{
+        .whiteboard = opts[IDOPTS_WHITEBOARD] == 1, .live = canvas.live, .records = std::move(annotations)};
     annotations = std::move(incoming.records);
     opts[IDOPTS_WHITEBOARD] = incoming.whiteboard ? 1 : 0;
+    if (incoming.live != canvas.live) ChangeLiveKeepingDrawing(incoming.live);  // the restored picture stays
     lastDrawing = std::move(outgoing);
     RecycleIfUnused(lastPicture);
     lastPicture = std::move(outgoingPicture);

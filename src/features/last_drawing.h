@@ -19,6 +19,9 @@ void ForgetLastPictureOfOtherSize();
 void FindLastDrawingOnDisk();
 
 bool HasLastDrawing();
+// Whether the last drawing kept in memory was drawn as live ink (one only
+// in the data folder is not known to be until it is read).
+bool LastDrawingIsLive();
 
 // Called before the current drawing is discarded: when it holds records, it
 // becomes the last drawing and is written to the data folder.

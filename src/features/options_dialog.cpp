@@ -40,8 +40,8 @@ void FillKeyList(HWND combo) {
 
 // Only the selected item counts; text typed into the list's edit field is
 // never read. No selection gives an empty name.
-static std::string SelectedKeyName() {
-    const HWND list = GetDlgItem(hwndOptions, IDC_HOTKEYLIST);
+static std::string SelectedKeyName(int listId = IDC_HOTKEYLIST) {
+    const HWND list = GetDlgItem(hwndOptions, listId);
     const LRESULT index = SendMessageA(list, CB_GETCURSEL, 0, 0);
     if (index == CB_ERR) return {};
     const LRESULT length = SendMessageA(list, CB_GETLBTEXTLEN, index, 0);
@@ -87,6 +87,14 @@ bool RegisterShowHotkey() {
                           static_cast<UINT>(opts[OPT_KEYSHOW])) != FALSE;
 }
 
+bool RegisterLiveHotkey() {
+    opts[OPT_MODLIVE] = (Checked(IDC_LIVECTRL) ? HOTKEY_MOD_CTRL : 0) | (Checked(IDC_LIVEALT) ? HOTKEY_MOD_ALT : 0);
+    opts[OPT_KEYLIVE] = KeyNameToCode(SelectedKeyName(IDC_LIVELIST));
+    if (opts[OPT_KEYLIVE] == 0) return false;
+    return RegisterHotKey(canvas.hwndOverlay, LIVE_HOTKEY_ID, static_cast<UINT>(opts[OPT_MODLIVE]),
+                          static_cast<UINT>(opts[OPT_KEYLIVE])) != FALSE;
+}
+
 std::string RunAtStartupCommand() { return exeDir + RUN_EXE_NAME; }
 
 bool SetRunValue(HKEY root, const char* subKey, const char* valueName, bool run, const std::string& command) {
@@ -115,7 +123,9 @@ void ApplyRunAtStartup() {
 static void OnOptionsOk(HWND dlg) {
     ReadOptionsDialog();
     UnregisterHotKey(canvas.hwndOverlay, HOTKEY_ID);
-    if (!RegisterShowHotkey()) {
+    UnregisterHotKey(canvas.hwndOverlay, LIVE_HOTKEY_ID);
+    const bool show = RegisterShowHotkey(), live = RegisterLiveHotkey();
+    if (!show || !live) {
         ShowUserMessage(MSG_HOTKEY_TAKEN, TITLE_HOTKEY_TAKEN);
         return;
     }
@@ -178,6 +188,10 @@ void ShowOptionsInDialog() {
     findCombo(GetDlgItem(hwndOptions, IDC_HOTKEYLIST), keyName.c_str());
     CheckDialogButton(IDC_HOTKEYCTRL, opts[IDOPTS_HOTKEYCTRL] == 1);
     CheckDialogButton(IDC_HOTKEYALT, opts[IDOPTS_HOTKEYALT] == 1);
+    KeyCodeToName(OptValue(OPT_KEYLIVE), keyName);
+    findCombo(GetDlgItem(hwndOptions, IDC_LIVELIST), keyName.c_str());
+    CheckDialogButton(IDC_LIVECTRL, (OptValue(OPT_MODLIVE) & HOTKEY_MOD_CTRL) != 0);
+    CheckDialogButton(IDC_LIVEALT, (OptValue(OPT_MODLIVE) & HOTKEY_MOD_ALT) != 0);
     CheckDialogButton(IDC_RUNATSTART, opts[IDOPTS_RUNATSTART] == 1);
     CheckRadioButton(hwndOptions, IDC_DOCKTOP, IDC_DOCKBOTTOM,
                      opts[IDOPTS_DOCKTOP] == 1 ? IDC_DOCKTOP : IDC_DOCKBOTTOM);

@@ -6,8 +6,10 @@
 
 #include <string>
 
-// The show/hide hotkey's id, registered for the overlay.
+// The ids of the show/hide hotkey and the live ink hotkey, registered for
+// the overlay.
 constexpr int HOTKEY_ID = 100;
+constexpr int LIVE_HOTKEY_ID = 101;
 
 // The modeless options dialog, and the shortcuts dialog it opens (made by
 // whoever knows every command, owned by the options dialog).
@@ -24,6 +26,8 @@ void FillKeyList(HWND combo);
 void ShowOptionsDialog();
 void ReadOptionsDialog();
 bool RegisterShowHotkey();
+// The live ink hotkey, chosen in the dialog like the show/hide hotkey.
+bool RegisterLiveHotkey();
 void ApplyRunAtStartup();
 
 // The command the Run value holds: the fixed program name in the program's

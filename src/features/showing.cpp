@@ -13,12 +13,77 @@
 #include "win/program.h"
 #include "win/ui.h"
 
-// The window that had the keyboard before the overlay was shown.
+// The window that had the keyboard before the overlay was shown (or, in
+// live ink, before drawing took the keyboard from it).
 static HWND prevForeground;
 
+// Live ink's windows step aside for this long before the screen beneath is
+// taken: the programs beneath first paint what the ink covered.
+constexpr DWORD UNCOVER_MS = 150;
+
+static void RememberForeground() {
+    const HWND foreground = GetForegroundWindow();
+    if (foreground != canvas.hwndOverlay) prevForeground = foreground;
+}
+
+static void MoveChildWindowsInto(HWND parent) {
+    for (HWND child : {dock.hwndDock, dock.textBar, dock.liveBar, textEdit}) SetParent(child, parent);
+}
+
+// The overlay becomes live ink, or changes whether it lets the pointer
+// through: its child windows move into the chrome window over it, which
+// covers the same monitor so that they keep their places.
+static void EnterLiveMode(bool passThrough) {
+    const bool wasLive = canvas.live;
+    SetLiveMode(true, passThrough);
+    if (!wasLive) {
+        MoveChildWindowsInto(canvas.hwndChrome);
+        ForgetLayer();
+    }
+    SetWindowPos(canvas.hwndChrome, HWND_TOPMOST, canvas.overlayOrigin.x, canvas.overlayOrigin.y, ScreenWidth(),
+                 ScreenHeight(), SWP_NOACTIVATE);
+    ShowLiveBar(passThrough ? LiveBarState::POINTER : LiveBarState::DRAWING);  // shapes the chrome
+    ShowWindow(canvas.hwndChrome, SW_SHOWNA);
+}
+
+static void LeaveLiveMode() {
+    if (!canvas.live) return;
+    SetLiveMode(false, false);
+    MoveChildWindowsInto(canvas.hwndOverlay);
+    ShowWindow(canvas.hwndChrome, SW_HIDE);
+    ShowLiveBar(LiveBarState::NONE);
+    ForgetLayer();
+}
+
+// Live ink keeps no picture: the last drawing's picture file of a live
+// drawing is black.
+static void DropPicture() { FillRect(canvas.hdcCapture, &canvas.rectScreen, canvas.brushBlack); }
+
+void CaptureBeneathLiveInk() {
+    const bool shown = IsWindowVisible(canvas.hwndOverlay);
+    if (shown) {
+        ShowWindow(canvas.hwndChrome, SW_HIDE);
+        ShowWindow(canvas.hwndOverlay, SW_HIDE);
+        GdiFlush();
+        Sleep(UNCOVER_MS);
+    }
+    CaptureScreen();
+    if (!shown) return;
+    ShowWindow(canvas.hwndOverlay, SW_SHOWNA);
+    ShowWindow(canvas.hwndChrome, SW_SHOWNA);
+}
+
 void ShowOverlay() {
-    prevForeground = GetForegroundWindow();
+    RememberForeground();
     KeepDrawingAsLast();
+    if (canvas.live) {
+        if (IsWindowVisible(canvas.hwndOverlay)) {
+            ShowWindow(canvas.hwndChrome, SW_HIDE);
+            ShowWindow(canvas.hwndOverlay, SW_HIDE);
+            Sleep(UNCOVER_MS);
+        }
+        LeaveLiveMode();
+    }
     const bool resized = ChoosePointerMonitor();
     if (resized) ForgetLastPictureOfOtherSize();
     CaptureScreen();  // before the overlay moves: a visible overlay elsewhere stays out of the picture
@@ -40,6 +105,8 @@ void ShowOverlay() {
 // beneath has the keyboard back first. A show that comes before it puts the
 // drawing away itself.
 void HideOverlayAndRestoreFocus() {
+    if (canvas.live && shapeText != -1) CommitTextEdit();  // live ink keeps typed text, as on every change
+    ShowWindow(canvas.hwndChrome, SW_HIDE);
     ShowWindow(canvas.hwndOverlay, SW_HIDE);
     SetForegroundWindow(prevForeground);
     PostMessageW(canvas.hwndOverlay, WM_QC_PUT_AWAY, 0, 0);
@@ -47,6 +114,66 @@ void HideOverlayAndRestoreFocus() {
 
 void OnPutAway() {
     if (!IsWindowVisible(canvas.hwndOverlay)) SaveDrawingWhileHidden();
+}
+
+void OpenLiveInk() {
+    RememberForeground();
+    KeepDrawingAsLast();
+    const bool resized = ChoosePointerMonitor();
+    if (resized) ForgetLastPictureOfOtherSize();
+    DropPicture();
+    PlaceOverlayOnMonitor(resized);
+    CloseTextEditWithoutCommit();
+    ClearHistory();
+    ClearAnnotations();
+    EnterLiveMode(false);
+    ShowWindow(canvas.hwndOverlay, SW_SHOWNA);
+    RepaintOverlayNow();
+    ActivateOverlay();
+}
+
+// Text being typed is kept as it stands whenever live ink changes state.
+static void KeepTypedText() {
+    if (shapeText != -1) CommitTextEdit();
+}
+
+static void LetPointerThrough(bool through) {
+    KeepTypedText();
+    if (!through) RememberForeground();
+    EnterLiveMode(through);
+    ShowWholeInk();  // clear pixels take the pointer while drawing, and let it through otherwise
+    if (through)
+        SetForegroundWindow(prevForeground);
+    else
+        ActivateOverlay();
+}
+
+void LiveInkCommand() {
+    if (!IsWindowVisible(canvas.hwndOverlay))
+        OpenLiveInk();
+    else if (!canvas.live)
+        ChangeLiveKeepingDrawing(true);
+    else
+        LetPointerThrough(!canvas.passThrough);
+}
+
+void ChangeLiveKeepingDrawing(bool live) {
+    KeepTypedText();
+    if (live) {
+        DropPicture();
+        EnterLiveMode(false);
+    } else {
+        LeaveLiveMode();
+        ShowWindow(canvas.hwndOverlay, SW_SHOW);
+    }
+    RepaintOverlayNow();
+    ActivateOverlay();
+}
+
+void FreezeLiveInk() {
+    KeepTypedText();
+    CaptureBeneathLiveInk();
+    ChangeLiveKeepingDrawing(false);
 }
 
 void ToggleWhiteboard() {

@@ -16,6 +16,22 @@ void HideOverlayAndRestoreFocus();
 // The overlay is still hidden: its drawing is written to the data folder.
 void OnPutAway();
 void ToggleWhiteboard();
+
+// Live ink: drawing over the running screen. Its command opens it (with a
+// new drawing, on the monitor under the pointer), turns the frozen overlay
+// into live ink with the same drawing (its picture dropped), or switches
+// live ink between drawing and letting the pointer through.
+void LiveInkCommand();
+void OpenLiveInk();
+// Live ink becomes the frozen overlay over a picture of what lies beneath
+// it, with the same drawing and history.
+void FreezeLiveInk();
+// The overlay changes between frozen and live with the drawing it holds;
+// the frozen overlay keeps the picture on the capture surface.
+void ChangeLiveKeepingDrawing(bool live);
+// The screen beneath live ink into the capture surface: its windows step
+// aside for a moment.
+void CaptureBeneathLiveInk();
 // Puts the drawing away as the last drawing and empties the overlay; this
 // cannot be undone.
 void EraseAll();

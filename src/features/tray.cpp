@@ -20,10 +20,8 @@ struct TrayMenuItem {
     const char* text;
 };
 static const TrayMenuItem trayMenuItems[] = {
-    {CMD_SHOW, "Show Quillcast"},
-    {CMD_RESTORE_LAST_DRAWING, "Restore Last Drawing"},
-    {CMD_OPTIONS, "Options..."},
-    {CMD_EXIT, "Exit"},
+    {CMD_SHOW, "Show Quillcast"}, {CMD_LIVE_INK, "Live Ink"}, {CMD_RESTORE_LAST_DRAWING, "Restore Last Drawing"},
+    {CMD_OPTIONS, "Options..."},  {CMD_EXIT, "Exit"},
 };
 
 // The size given is that of the record version with the balloon-text fields

@@ -11,6 +11,7 @@
 
 #include "canvas/canvas.h"
 #include "core/hitbounds.h"
+#include "core/ink_pixels.h"
 #include "core/options.h"
 #include "overlay/overlay.h"
 #include "render/render.h"
@@ -28,8 +29,8 @@ static Box32 backStale = NO_BOX;
 // The layer as it was under the last record drawn on top of it, so that
 // taking that record back costs one copy instead of redrawing what lies
 // below it. It stays valid while the list is unchanged since that drawing.
-static HDC hdcUnder;
-static HBITMAP underBitmap;
+static HDC hdcUnder[2];  // one for each pass of live ink
+static HBITMAP underBitmap[2];
 static int underWidth, underHeight;
 static RECT underRect;
 static uint64_t underVersion;
@@ -53,7 +54,9 @@ static Box32 WholeScreen() { return {0, 0, ScreenWidth() - 1, ScreenHeight() - 1
 Box32 ScreenBox(const RECT& r) { return BoxOf(r); }
 
 void FillBackgroundArea(HDC target, const RECT& area) {
-    if (opts[IDOPTS_WHITEBOARD] == 0)
+    if (canvas.live && opts[IDOPTS_WHITEBOARD] == 0)
+        FillRect(target, &area, canvas.inkPass == 0 ? canvas.brushBlack : canvas.brushWhiteboard);
+    else if (opts[IDOPTS_WHITEBOARD] == 0)
         BitBlt(target, area.left, area.top, area.right - area.left, area.bottom - area.top, canvas.hdcCapture,
                area.left, area.top, SRCCOPY);
     else
@@ -61,14 +64,55 @@ void FillBackgroundArea(HDC target, const RECT& area) {
 }
 
 static void CopyLayerToBack(const RECT& r) {
-    BitBlt(canvas.hdcBack, r.left, r.top, r.right - r.left, r.bottom - r.top, canvas.hdcBase, r.left, r.top, SRCCOPY);
+    DrawOnEachPass([&] {
+        BitBlt(canvas.hdcBack, r.left, r.top, r.right - r.left, r.bottom - r.top, canvas.hdcBase, r.left, r.top,
+               SRCCOPY);
+    });
+}
+
+// Live ink's pixels of `r` from the two passes of hdcBack, and the window
+// updated there alone. While live ink takes the pointer, no pixel is wholly
+// clear: a clear one would let a press through to the window beneath.
+static void PresentInk(const RECT& r) {
+    GdiFlush();
+    const int width = ScreenWidth(), height = ScreenHeight();
+    const uint32_t least = canvas.passThrough ? 0 : 1;
+    const auto* black = reinterpret_cast<const uint32_t*>(canvas.inkPass == 0 ? canvas.backBits : canvas.backBitsOther);
+    const auto* white = reinterpret_cast<const uint32_t*>(canvas.inkPass == 0 ? canvas.backBitsOther : canvas.backBits);
+    for (int y = r.top; y < r.bottom; ++y) {
+        const size_t row = static_cast<size_t>(height - 1 - y) * width;
+        for (int x = r.left; x < r.right; ++x)
+            canvas.inkBits[row + x] = InkPixel(black[row + x] & 0xFFFFFF, white[row + x] & 0xFFFFFF, least);
+    }
+    POINT origin = canvas.overlayOrigin, source{0, 0};
+    SIZE size{width, height};
+    BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+    UPDATELAYEREDWINDOWINFO info{};
+    info.cbSize = sizeof info;
+    info.pptDst = &origin;
+    info.psize = &size;
+    info.hdcSrc = canvas.hdcInk;
+    info.pptSrc = &source;
+    info.pblend = &blend;
+    info.dwFlags = ULW_ALPHA;
+    info.prcDirty = &r;
+    UpdateLayeredWindowIndirect(canvas.hwndOverlay, &info);
 }
 
 void PresentArea(Box32 area) {
     const RECT r = OnScreen(area);
-    if (!IsEmpty(r))
+    if (IsEmpty(r)) return;
+    if (canvas.live)
+        PresentInk(r);
+    else
         BitBlt(canvas.hdcOverlay, r.left, r.top, r.right - r.left, r.bottom - r.top, canvas.hdcBack, r.left, r.top,
                SRCCOPY);
+}
+
+void ShowWholeInk() {
+    SettleLayer();
+    SyncLayer();
+    ShowChanges(WholeScreen());
 }
 
 // Whether the layer holds the list as it is, or as it was `changes` list
@@ -92,8 +136,10 @@ void ForgetLayer() {
 void SyncLayer() {
     if (LayerIsCurrent()) return;
     if (layerSkip >= AnnotationCount()) layerSkip = -1;
-    FillBackground(canvas.hdcBase);
-    RenderAnnotations(canvas.hdcBase, -1, layerSkip);
+    DrawOnEachPass([] {
+        FillBackground(canvas.hdcBase);
+        RenderAnnotations(canvas.hdcBase, -1, layerSkip);
+    });
     underValid = false;
     MarkLayerCurrent(WholeScreen());
 }
@@ -120,29 +166,33 @@ void RepairLayer(Box32 area) {
     }
     const RECT r = OnScreen(area);
     underValid = false;
-    if (!IsEmpty(r)) {
-        ClipGuard clip(canvas.hdcBase, r);
-        FillBackgroundArea(canvas.hdcBase, r);
-        const Box32 visible = BoxOf(r);
-        for (int i = 0; i < AnnotationCount(); ++i)
-            if (i != layerSkip && BoxesMeet(PaintBounds(annotations[i]), visible))
-                RenderAnnotations(canvas.hdcBase, i, -1);
-    }
+    if (!IsEmpty(r))
+        DrawOnEachPass([&] {
+            ClipGuard clip(canvas.hdcBase, r);
+            FillBackgroundArea(canvas.hdcBase, r);
+            const Box32 visible = BoxOf(r);
+            for (int i = 0; i < AnnotationCount(); ++i)
+                if (i != layerSkip && BoxesMeet(PaintBounds(annotations[i]), visible))
+                    RenderAnnotations(canvas.hdcBase, i, -1);
+        });
     MarkLayerCurrent(BoxOf(r));
 }
 
 static void KeepUnder(const RECT& r) {
     const int width = r.right - r.left, height = r.bottom - r.top;
-    if (!hdcUnder) hdcUnder = CreateCompatibleDC(canvas.hdcOverlay);
-    if (width > underWidth || height > underHeight) {
-        underWidth = std::max(width, underWidth);
-        underHeight = std::max(height, underHeight);
+    const bool grow = width > underWidth || height > underHeight;
+    underWidth = std::max(width, underWidth);
+    underHeight = std::max(height, underHeight);
+    for (int pass = 0; pass < 2; ++pass) {
+        if (!hdcUnder[pass]) hdcUnder[pass] = CreateCompatibleDC(canvas.hdcOverlay);
+        if (!grow && underBitmap[pass]) continue;
         HBITMAP bigger = CreateCompatibleBitmap(canvas.hdcOverlay, underWidth, underHeight);
-        SelectObject(hdcUnder, bigger);
-        if (underBitmap) DeleteObject(underBitmap);
-        underBitmap = bigger;
+        SelectObject(hdcUnder[pass], bigger);
+        if (underBitmap[pass]) DeleteObject(underBitmap[pass]);
+        underBitmap[pass] = bigger;
     }
-    BitBlt(hdcUnder, 0, 0, width, height, canvas.hdcBase, r.left, r.top, SRCCOPY);
+    DrawOnEachPass(
+        [&] { BitBlt(hdcUnder[canvas.inkPass], 0, 0, width, height, canvas.hdcBase, r.left, r.top, SRCCOPY); });
     underRect = r;
 }
 
@@ -155,7 +205,7 @@ void DrawLastOnLayer(bool keepUnder) {
     const RECT r = OnScreen(PaintBounds(annotations[last]));
     underValid = false;
     if (keepUnder && !IsEmpty(r)) KeepUnder(r);
-    RenderAnnotations(canvas.hdcBase, last, -1);
+    DrawOnEachPass([&] { RenderAnnotations(canvas.hdcBase, last, -1); });
     MarkLayerCurrent(BoxOf(r));
     underVersion = annotationsVersion;
     underValid = keepUnder && !IsEmpty(r);
@@ -165,7 +215,10 @@ bool LayerCanTakeBackLast() { return underValid && underVersion == annotationsVe
 
 void TakeBackLastFromLayer() {
     const RECT& r = underRect;
-    BitBlt(canvas.hdcBase, r.left, r.top, r.right - r.left, r.bottom - r.top, hdcUnder, 0, 0, SRCCOPY);
+    DrawOnEachPass([&] {
+        BitBlt(canvas.hdcBase, r.left, r.top, r.right - r.left, r.bottom - r.top, hdcUnder[canvas.inkPass], 0, 0,
+               SRCCOPY);
+    });
     underValid = false;
     MarkLayerCurrent(BoxOf(r));
 }

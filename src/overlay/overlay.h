@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "canvas/canvas.h"
 #include "core/annotation.h"
 #include "core/hitbounds.h"
 
@@ -22,6 +23,20 @@ void LoadCursors();
 void OnPointerDown(LPARAM lParam);
 void OnPointerMove(LPARAM lParam);
 void OnPointerUp();
+
+// Live ink draws every frame twice, over black and over white (see the
+// canvas); a drawing step runs through this so that both passes get it.
+template <class Draw>
+void DrawOnEachPass(Draw draw) {
+    draw();
+    if (!canvas.live) return;
+    SwapInkPass();
+    draw();
+    SwapInkPass();
+}
+// Live ink shows every pixel again: after a change of the whole drawing or
+// of the state that decides whether the pointer goes through.
+void ShowWholeInk();
 
 // Painting and live previews.
 LRESULT OnPaint(HWND hwnd);

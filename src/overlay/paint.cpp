@@ -51,11 +51,19 @@ LRESULT OnPaint(HWND hwnd) {
 
 void FillBackground(HDC target) { FillBackgroundArea(target, RECT{0, 0, ScreenWidth(), ScreenHeight()}); }
 
-void Present() { BitBlt(canvas.hdcOverlay, 0, 0, ScreenWidth(), ScreenHeight(), canvas.hdcBack, 0, 0, SRCCOPY); }
+void Present() { PresentArea({0, 0, ScreenWidth() - 1, ScreenHeight() - 1}); }
 
-void CopyBaseToBack() { BitBlt(canvas.hdcBack, 0, 0, ScreenWidth(), ScreenHeight(), canvas.hdcBase, 0, 0, SRCCOPY); }
+void CopyBaseToBack() {
+    DrawOnEachPass([] { BitBlt(canvas.hdcBack, 0, 0, ScreenWidth(), ScreenHeight(), canvas.hdcBase, 0, 0, SRCCOPY); });
+}
 
+// A layered window is not painted by the system: live ink shows its
+// pixels itself.
 void RepaintOverlayNow() {
+    if (canvas.live) {
+        ShowWholeInk();
+        return;
+    }
     InvalidateRect(canvas.hwndOverlay, nullptr, FALSE);
     UpdateWindow(canvas.hwndOverlay);
 }
@@ -65,7 +73,7 @@ void RepaintOverlayNow() {
 // and only the new piece is shown; once the stroke is committed the renderer
 // draws it from the same points as a curve.
 void DrawPenSegment(POINT from, POINT to) {
-    {
+    DrawOnEachPass([&] {
         PenOwner pen;
         GraphicsOwner graphics;
         if (CreatePenOfWidth(InkArgb(CurrentInkColor(), OptValue(IDOPTS_OPACITY)),
@@ -75,7 +83,7 @@ void DrawPenSegment(POINT from, POINT to) {
             GdipSetPenEndCap(pen.get(), LineCapRound);
             GdipDrawLineI(graphics.get(), pen.get(), from.x, from.y, to.x, to.y);
         }
-    }
+    });
     // A stroke of two points is this very segment.
     const Box32 piece = PaintBounds(MakePenRecord({{from.x, from.y}, {to.x, to.y}}));
     NoteGestureDrawing(piece);
@@ -96,23 +104,25 @@ void DrawToolPreview(int tool, POINT press, POINT cursor) {
     const int shapeWidth = OptValue(IDOPTS_SHAPEWIDTH);
     const int left = std::min(press.x, cursor.x), top = std::min(press.y, cursor.y);
     const int width = std::abs(cursor.x - press.x), height = std::abs(cursor.y - press.y);
-    switch (tool) {
-    case TOOL_HIGHLIGHTER:
-        // The band runs along the press row whatever the pointer's height; a
-        // negative width mirrors it to the left of the press point.
-        DrawHighlightBand(canvas.hdcBack, CurrentHighlightColor(), press.x, press.y, cursor.x - press.x,
-                          HIGHLIGHT_HEIGHT_PER_WIDTH * OptValue(IDOPTS_PENWIDTH));
-        break;
-    case TOOL_RECT:
-    case TOOL_ROUNDRECT:
-    case TOOL_ELLIPSE:
-        DrawBoxShape(canvas.hdcBack, tool, left, top, width, height, ink, shapeWidth, OptValue(IDOPTS_FILL) == 1);
-        break;
-    case TOOL_ARROW:
-        DrawArrow(canvas.hdcBack, press, cursor, ink, shapeWidth);
-        break;
-    default:
-        break;
-    }
+    DrawOnEachPass([&] {
+        switch (tool) {
+        case TOOL_HIGHLIGHTER:
+            // The band runs along the press row whatever the pointer's height; a
+            // negative width mirrors it to the left of the press point.
+            DrawHighlightBand(canvas.hdcBack, CurrentHighlightColor(), press.x, press.y, cursor.x - press.x,
+                              HIGHLIGHT_HEIGHT_PER_WIDTH * OptValue(IDOPTS_PENWIDTH));
+            break;
+        case TOOL_RECT:
+        case TOOL_ROUNDRECT:
+        case TOOL_ELLIPSE:
+            DrawBoxShape(canvas.hdcBack, tool, left, top, width, height, ink, shapeWidth, OptValue(IDOPTS_FILL) == 1);
+            break;
+        case TOOL_ARROW:
+            DrawArrow(canvas.hdcBack, press, cursor, ink, shapeWidth);
+            break;
+        default:
+            break;
+        }
+    });
     PresentArea(area);
 }

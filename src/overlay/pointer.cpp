@@ -96,6 +96,7 @@ void OnPointerDown(LPARAM lParam) {
     SetCapture(canvas.hwndOverlay);
     ShowWindow(textEdit, SW_HIDE);
     ShowWindow(dock.textBar, SW_HIDE);
+    ShapeChrome();
     ptPress = ptCursor = OverlayPointOf(lParam);  // a stroke starts where the button went down
     // Whatever an earlier gesture left over the layer (one whose release
     // never came) is put right before this one starts.
@@ -135,7 +136,7 @@ static void MoveHeld() {
         held.y = ptHeldOrigin.y + dy;
     }
     const Box32 area = BeginGestureFrame(PaintBounds(held));
-    RenderAnnotations(canvas.hdcBack, shapeHeld, -1);
+    DrawOnEachPass([] { RenderAnnotations(canvas.hdcBack, shapeHeld, -1); });
     PresentArea(area);
 }
 

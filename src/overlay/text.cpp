@@ -83,6 +83,7 @@ void OpenTextEdit(int position) {
     PlaceEditOver(r);
     SetWindowPos(dock.textBar, HWND_TOP, r.x - TextBarLeftOfBox(canvas.overlayDpi),
                  r.y - TextBarAboveBox(canvas.overlayDpi), 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+    ShapeChrome();
     SetFocus(textEdit);
     if (r.fontIndex != -1)
         LoadRecordText(r);
@@ -198,6 +199,7 @@ static void HideTextEdit() {
     const bool hadFocus = GetFocus() == textEdit;
     ShowWindow(textEdit, SW_HIDE);
     ShowWindow(dock.textBar, SW_HIDE);
+    ShapeChrome();
     if (hadFocus) SetFocus(canvas.hwndOverlay);  // the overlay's keys keep working
 }
 

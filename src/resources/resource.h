@@ -75,6 +75,9 @@
 #define IDC_HOTKEYCTRL              1064
 #define IDC_HOTKEYALT               1066
 #define IDC_HOTKEYLIST              1067
+#define IDC_LIVECTRL                1068
+#define IDC_LIVEALT                 1069
+#define IDC_LIVELIST                1070
 
 /* Labels and group boxes need no id of their own. */
 #ifndef IDC_STATIC
