@@ -13,6 +13,7 @@
 #include "core/options.h"
 #include "core/snapshot_file.h"
 #include "features/last_drawing.h"
+#include "features/showing.h"
 #include "features/writer.h"
 #include "overlay/overlay.h"
 #include "render/pictures.h"
@@ -60,6 +61,16 @@ static void ComposeSnapshotPicture() {
     GdiFlush();
 }
 
+// Live ink is taken as shown: over the screen beneath it, which is taken
+// for it (its windows step aside for a moment).
+static PictureCopy ShownPicture() {
+    PictureCopy shot = CopySurfacePicture(canvas.hdcBase);
+    if (!canvas.live) return shot;
+    CaptureBeneathLiveInk();
+    PutLiveInkOverCapture(shot);
+    return shot;
+}
+
 static void TellNotSaved(const std::string& why, const std::string& path) {
     const std::string text = "The snapshot was not saved: " + why + "\n\n" + path;
     ShowUserMessage(text.c_str(), NOT_SAVED_TITLE);
@@ -78,7 +89,7 @@ bool SaveSnapshotTo(const std::string& chosenPath) {
                      path);
         return false;
     }
-    QueueSnapshotWrite(CopySurfacePicture(canvas.hdcBase), path, mime);
+    QueueSnapshotWrite(ShownPicture(), path, mime);
     return true;
 }
 
@@ -120,6 +131,7 @@ void LoadBackgroundImage(const std::string& path) {
     CloseTextEditWithoutCommit();
     ClearHistory();
     ClearAnnotations();
+    if (canvas.live) ChangeLiveKeepingDrawing(false);  // a loaded picture is shown as a frozen one
     RepaintOverlayNow();
 }
 
@@ -177,7 +189,7 @@ bool CopySnapshotToClipboard() {
         ShowUserMessage("The picture could not be copied to the clipboard.", "Quillcast");
         return false;
     }
-    clipboardPicture = std::make_shared<const PictureCopy>(CopySurfacePicture(canvas.hdcBase));
+    clipboardPicture = std::make_shared<const PictureCopy>(ShownPicture());
     QueueClipboardPng(clipboardPicture);
     return true;
 }

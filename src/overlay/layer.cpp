@@ -14,6 +14,7 @@
 #include "core/ink_pixels.h"
 #include "core/options.h"
 #include "overlay/overlay.h"
+#include "render/pictures.h"
 #include "render/render.h"
 
 // What the layer was drawn from: the list at a version, the background, and
@@ -107,6 +108,28 @@ void PresentArea(Box32 area) {
     else
         BitBlt(canvas.hdcOverlay, r.left, r.top, r.right - r.left, r.bottom - r.top, canvas.hdcBack, r.left, r.top,
                SRCCOPY);
+}
+
+void PutLiveInkOverCapture(PictureCopy& shot) {
+    DIBSECTION capture{};
+    if (!GetObjectA(GetCurrentObject(canvas.hdcCapture, OBJ_BITMAP), sizeof capture, &capture) ||
+        !capture.dsBm.bmBits || shot.bitCount != 24 || shot.width != ScreenWidth() || shot.height != ScreenHeight())
+        return;
+    const BYTE* white = canvas.inkPass == 0 ? canvas.baseBitsOther : canvas.baseBits;
+    const auto* screen = static_cast<const uint32_t*>(capture.dsBm.bmBits);
+    const auto pixel = [](const BYTE* p) { return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16; };
+    for (int y = 0; y < shot.height; ++y) {
+        BYTE* row = shot.rows.data() + static_cast<size_t>(y) * shot.stride;
+        const BYTE* whiteRow = white + static_cast<size_t>(y) * shot.stride;
+        const uint32_t* screenRow = screen + static_cast<size_t>(y) * shot.width;
+        for (int x = 0; x < shot.width; ++x) {
+            BYTE* p = row + 3 * x;
+            const uint32_t shown = InkOver(InkPixel(pixel(p), pixel(whiteRow + 3 * x), 0), screenRow[x] & 0xFFFFFF);
+            p[0] = static_cast<BYTE>(shown);
+            p[1] = static_cast<BYTE>(shown >> 8);
+            p[2] = static_cast<BYTE>(shown >> 16);
+        }
+    }
 }
 
 void ShowWholeInk() {

@@ -6,6 +6,7 @@
 #include "gestures.h"
 #include "snapshot_helpers.h"
 #include "render_canvas.h"
+#include "core/ink_pixels.h"
 
 namespace {
 
@@ -35,6 +36,28 @@ std::string FirstDifference() {
     const auto a = shown.Pixels(), b = want.Pixels();
     const size_t at = std::mismatch(a.begin(), a.end(), b.begin()).first - a.begin();
     return at == a.size() ? "" : std::to_string(at % w) + "," + std::to_string(at / w);
+}
+
+// The first pixel ("x,y") of live ink's shown pixels that differs from the
+// list drawn from scratch over black and over white, or "". The place of the
+// text edit is left out: the text being typed is shown by the edit.
+std::string FirstLiveDifference() {
+    const int w = ScreenWidth(), h = ScreenHeight();
+    Canvas black(w, h, 0), white(w, h, 0);
+    FillBackground(black.dc());
+    SwapInkPass();
+    FillBackground(white.dc());
+    SwapInkPass();
+    RenderAnnotations(black.dc(), -1, -1);
+    RenderAnnotations(white.dc(), -1, -1);
+    RECT edit = IsWindowVisible(textEdit) ? WindowRect(textEdit) : RECT{};
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const uint32_t want = InkPixel(black.at(x, y), white.at(x, y), canvas.passThrough ? 0 : 1);
+            if (canvas.inkBits[(h - 1 - y) * w + x] != want && !PtInRect(&edit, {x, y}))
+                return std::to_string(x) + "," + std::to_string(y);
+        }
+    return "";
 }
 
 // A point on a random record (where a press grabs it, if anything does), or
@@ -80,17 +103,40 @@ const std::tuple<const char*, int, void (*)()> steps[] = {{"draw", 30, [] { Gest
                                                           {"save and load", 1, SaveAndLoad},
                                                           {"show", 1, ShowOverlay}};
 
-TEST_F(Frames, EveryStepShowsExactlyTheListDrawnFromScratch) {
-    rng.seed(12);
+// Live ink has no picture to load, and switches between drawing and
+// letting the pointer through.
+const std::tuple<const char*, int, void (*)()> liveSteps[] = {{"draw", 30, [] { Gesture(In(TOOL_PEN, TOOL_MARK)); }},
+                                                              {"type", 4, TypeInto},
+                                                              {"erase", 5, [] { Gesture(TOOL_ERASER); }},
+                                                              {"undo", 6, UndoStep},
+                                                              {"redo", 4, RedoStep},
+                                                              {"erase all", 1, EraseAll},
+                                                              {"whiteboard", 2, ToggleWhiteboard},
+                                                              {"switch", 2, LiveInkCommand},
+                                                              {"open", 1, OpenLiveInk}};
+
+template <size_t N>
+void RunSteps(const std::tuple<const char*, int, void (*)()> (&table)[N], std::string (*difference)(), int count) {
     std::vector<int> weights;
-    for (const auto& [name, weight, step] : steps) weights.push_back(weight);
+    for (const auto& [name, weight, step] : table) weights.push_back(weight);
     std::discrete_distribution<int> pick(weights.begin(), weights.end());
-    for (int i = 0; i < 400; ++i) {
-        const auto& [name, weight, step] = steps[pick(rng)];
+    for (int i = 0; i < count; ++i) {
+        const auto& [name, weight, step] = table[pick(rng)];
         step();
         PumpMessages();
-        ASSERT_EQ(FirstDifference(), "") << "first pixel that differs after step " << i << ", " << name;
+        ASSERT_EQ(difference(), "") << "first pixel that differs after step " << i << ", " << name;
     }
+}
+
+TEST_F(Frames, EveryStepShowsExactlyTheListDrawnFromScratch) {
+    rng.seed(12);
+    RunSteps(steps, FirstDifference, 400);
+}
+
+TEST_F(Frames, EveryStepOfLiveInkShowsExactlyTheListDrawnFromScratch) {
+    rng.seed(14);
+    OpenLiveInk();
+    RunSteps(liveSteps, FirstLiveDifference, 250);
 }
 
 // Records of every kind, thin and degenerate ones included, drawn alone on

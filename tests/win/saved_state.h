@@ -31,6 +31,7 @@ protected:
     }
     void TearDown() override {
         CloseTextEditWithoutCommit();
+        if (canvas.live) ChangeLiveKeepingDrawing(false);
         std::copy(saved_.opts.begin(), saved_.opts.end(), opts);
         ApplySettingsToControls();  // which puts the dock at the top and the whiteboard off
         std::copy(saved_.opts.begin(), saved_.opts.end(), opts);
