@@ -114,20 +114,23 @@ void ReplacePicture(HDC dc, HBITMAP picture) {
 static void SizeLiveSurfaces(int width, int height) {
     if (!state.hdcInk) {
         state.hdcInk = CreateCompatibleDC(state.hdcOverlay);
+        state.hdcInkWhite = CreateCompatibleDC(state.hdcOverlay);
         state.hdcBackOther = CreateCompatibleDC(state.hdcOverlay);
         state.hdcBaseOther = CreateCompatibleDC(state.hdcOverlay);
     }
     BYTE* ink = nullptr;
     ReplacePicture(state.hdcInk, MakeDib(state.hdcOverlay, width, height, 32, &ink));
     state.inkBits = reinterpret_cast<uint32_t*>(ink);
-    ReplacePicture(state.hdcBackOther, MakeDib(state.hdcOverlay, width, height, 32, &state.backBitsOther));
+    ReplacePicture(state.hdcInkWhite, MakeDib(state.hdcOverlay, width, height, 32, &ink));
+    state.inkWhiteBits = reinterpret_cast<uint32_t*>(ink);
+    ReplacePicture(state.hdcBackOther, CreateCompatibleBitmap(state.hdcOverlay, width, height));
     ReplacePicture(state.hdcBaseOther, MakeDib(state.hdcOverlay, width, height, 24, &state.baseBitsOther));
 }
 
 void SizeScreenSurfaces(int width, int height) {
     const int pass = state.inkPass;
     if (pass == 1) SwapInkPass();
-    ReplacePicture(state.hdcBack, MakeDib(state.hdcOverlay, width, height, 32, &state.backBits));
+    ReplacePicture(state.hdcBack, CreateCompatibleBitmap(state.hdcOverlay, width, height));
     ReplacePicture(state.hdcBase, MakeDib(state.hdcOverlay, width, height, 24, &state.baseBits));
     if (state.hdcInk) SizeLiveSurfaces(width, height);
     if (state.hdcCapture)
@@ -138,7 +141,6 @@ void SizeScreenSurfaces(int width, int height) {
 void SwapInkPass() {
     std::swap(state.hdcBack, state.hdcBackOther);
     std::swap(state.hdcBase, state.hdcBaseOther);
-    std::swap(state.backBits, state.backBitsOther);
     std::swap(state.baseBits, state.baseBitsOther);
     state.inkPass = 1 - state.inkPass;
 }

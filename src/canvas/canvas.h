@@ -22,9 +22,8 @@ struct OverlayCanvas {
     POINT overlayOrigin;
     int overlayDpi = 96;  // dots per inch of the overlay's monitor; 96 at 100 %
     HDC hdcCapture;       // frozen screen picture, 32 bpp
-    HDC hdcBack;          // composition buffer, 32 bpp
+    HDC hdcBack;          // composition buffer
     HDC hdcBase;          // 24 bpp gesture base and snapshot source
-    BYTE* backBits;       // pixel rows of hdcBack, bottom row first
     BYTE* baseBits;       // pixel rows of hdcBase, bottom row first
     HBRUSH brushBlack;
     HBRUSH brushWhiteboard;
@@ -37,9 +36,11 @@ struct OverlayCanvas {
     bool passThrough;  // live ink lets every click and key through to the windows beneath
     int inkPass;
     HDC hdcBackOther, hdcBaseOther;  // the surfaces of the pass not drawn now
-    BYTE *backBitsOther, *baseBitsOther;
+    BYTE* baseBitsOther;
     HDC hdcInk;
-    uint32_t* inkBits;  // rows of hdcInk, bottom row first
+    uint32_t* inkBits;       // rows of hdcInk, bottom row first
+    HDC hdcInkWhite;         // where hdcBack of the white pass is read back where it changed
+    uint32_t* inkWhiteBits;  // its rows, bottom row first
     // The window that holds the dock, the text bar and the text edit while
     // the overlay is live ink (a layered window shows no child windows); its
     // region is theirs, so that everywhere else the pointer reaches the ink.

@@ -75,15 +75,17 @@ static void CopyLayerToBack(const RECT& r) {
 // updated there alone. While live ink takes the pointer, no pixel is wholly
 // clear: a clear one would let a press through to the window beneath.
 static void PresentInk(const RECT& r) {
-    GdiFlush();
     const int width = ScreenWidth(), height = ScreenHeight();
+    DrawOnEachPass([&] {
+        BitBlt(canvas.inkPass == 0 ? canvas.hdcInk : canvas.hdcInkWhite, r.left, r.top, r.right - r.left,
+               r.bottom - r.top, canvas.hdcBack, r.left, r.top, SRCCOPY);
+    });
+    GdiFlush();
     const uint32_t least = canvas.passThrough ? 0 : 1;
-    const auto* black = reinterpret_cast<const uint32_t*>(canvas.inkPass == 0 ? canvas.backBits : canvas.backBitsOther);
-    const auto* white = reinterpret_cast<const uint32_t*>(canvas.inkPass == 0 ? canvas.backBitsOther : canvas.backBits);
     for (int y = r.top; y < r.bottom; ++y) {
-        const size_t row = static_cast<size_t>(height - 1 - y) * width;
-        for (int x = r.left; x < r.right; ++x)
-            canvas.inkBits[row + x] = InkPixel(black[row + x] & 0xFFFFFF, white[row + x] & 0xFFFFFF, least);
+        uint32_t* ink = canvas.inkBits + static_cast<size_t>(height - 1 - y) * width;
+        const uint32_t* white = canvas.inkWhiteBits + static_cast<size_t>(height - 1 - y) * width;
+        for (int x = r.left; x < r.right; ++x) ink[x] = InkPixel(ink[x] & 0xFFFFFF, white[x] & 0xFFFFFF, least);
     }
     POINT origin = canvas.overlayOrigin, source{0, 0};
     SIZE size{width, height};

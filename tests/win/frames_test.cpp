@@ -44,12 +44,16 @@ std::string FirstDifference() {
 std::string FirstLiveDifference() {
     const int w = ScreenWidth(), h = ScreenHeight();
     Canvas black(w, h, 0), white(w, h, 0);
-    FillBackground(black.dc());
-    SwapInkPass();
-    FillBackground(white.dc());
-    SwapInkPass();
-    RenderAnnotations(black.dc(), -1, -1);
-    RenderAnnotations(white.dc(), -1, -1);
+    MemoryDcOwner dc(canvas.hdcOverlay);  // drawn on a surface like the overlay's, then copied
+    BitmapOwner bitmap(CreateCompatibleBitmap(canvas.hdcOverlay, w, h));
+    SelectGuard selected(dc.get(), bitmap.get());
+    for (Canvas* pass : {&black, &white}) {
+        if (pass == &white) SwapInkPass();
+        FillBackground(dc.get());
+        if (pass == &white) SwapInkPass();
+        RenderAnnotations(dc.get(), -1, -1);
+        BitBlt(pass->dc(), 0, 0, w, h, dc.get(), 0, 0, SRCCOPY);
+    }
     RECT edit = IsWindowVisible(textEdit) ? WindowRect(textEdit) : RECT{};
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {
