@@ -8,13 +8,8 @@
 #include "core/shortcuts_file.h"
 
 static ShortcutTable Commands() {
-    ShortcutTable table = {{"pen", {{{'P', 0}}}, {}},
-                           {"undo", {{{'Z', KEY_MOD_CTRL}, {KEY_BACKSPACE, KEY_MOD_ALT}}}, {}},
-                           {"save-now", {{{'S', KEY_MOD_CTRL}}}, {}},
-                           {"show-hide", {}, {{{KEY_F1 + 10, KEY_MOD_ALT}}}, true}};
-    for (ShortcutEntry& e : table)
-        if (!e.global) e.keys = e.defaults;
-    return table;
+    const KeyPair pen{{{'P', 0}}}, undo{{{'Z', KEY_MOD_CTRL}, {KEY_BACKSPACE, KEY_MOD_ALT}}};
+    return {{"pen", pen, pen}, {"undo", undo, undo}, {"show-hide", {}, {{{KEY_F1 + 10, KEY_MOD_ALT}}}, true}};
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

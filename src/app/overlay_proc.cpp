@@ -54,10 +54,20 @@ static void OnWritten(LPARAM lParam) {
     RecycleIfUnused(result->picture);
 }
 
-static bool CtrlHeld() { return (GetAsyncKeyState(VK_CONTROL) & 0x8000) != 0; }
+static bool Held(int key) { return (GetAsyncKeyState(key) & 0x8000) != 0; }
 
-// Auto-repeat messages act again each time.
-static void OnKeyDown(WPARAM key) { RunCommand(CommandForKey(static_cast<unsigned>(key), CtrlHeld())); }
+unsigned HeldModifiers() {
+    return (Held(VK_CONTROL) ? KEY_MOD_CTRL : 0) | (Held(VK_MENU) ? KEY_MOD_ALT : 0) |
+           (Held(VK_SHIFT) ? KEY_MOD_SHIFT : 0) | (Held(VK_LWIN) || Held(VK_RWIN) ? KEY_MOD_WIN : 0);
+}
+
+// Auto-repeat messages act again each time. A key with Alt held comes as a
+// system key: one that no command has goes on to the system (Alt+F4 closes).
+static bool OnKeyDown(WPARAM key) {
+    const CommandId id = CommandForKey(static_cast<unsigned>(key), HeldModifiers());
+    RunCommand(id);
+    return id != CMD_NONE;
+}
 
 // There is one registered hotkey, so only its modifiers are compared.
 static void OnHotkey(LPARAM lParam) {
@@ -110,6 +120,8 @@ LRESULT CALLBACK OverlayWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
     case WM_KEYDOWN:
         OnKeyDown(wParam);
         return 0;
+    case WM_SYSKEYDOWN:
+        return OnKeyDown(wParam) ? 0 : DefWindowProcA(hwnd, msg, wParam, lParam);
     case WM_COMMAND:
         return OnCommand(wParam, lParam);
     case WM_TIMER:

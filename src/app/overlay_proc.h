@@ -11,3 +11,9 @@ INT_PTR CALLBACK ShortcutsDlgProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lPar
 // What every exit keeps: the drawing as the last drawing, History.dat, then
 // Settings.dat.
 void SaveBeforeExit();
+
+// The shortcut editor: every command with its keys, which the user changes
+// by choosing a row and pressing a combination.
+INT_PTR CALLBACK ShortcutEditorProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam);
+// The modifiers (KEY_MOD_*) held now.
+unsigned HeldModifiers();

@@ -62,6 +62,8 @@ void RegisterWindowClasses() {
 void CreateDialogs() {
     CreateOptionsDialog();
     hwndShortcuts = CreateDialogParamA(hInst, MAKEINTRESOURCEA(IDD_SHORTCUTS), hwndOptions, ShortcutsDlgProc, 0);
+    hwndShortcutEditor =
+        CreateDialogParamA(hInst, MAKEINTRESOURCEA(IDD_SHORTCUT_EDITOR), hwndOptions, ShortcutEditorProc, 0);
 }
 
 void CreateTextEdit() {
@@ -129,6 +131,7 @@ bool StartUp(HINSTANCE instance) {
     LoadSettings();
     ApplyRunAtStartup();
     RegisterShowHotkey();
+    LoadShortcuts();
     CreateTrayIcon();
     BuildDockMenusAndHistory();
     FindLastDrawingOnDisk();

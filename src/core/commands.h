@@ -34,6 +34,7 @@ enum CommandId : unsigned {
     CMD_HIDE,
     CMD_SHOW_HIDE,
     CMD_EXIT,
+    CMD_SAVE_NOW,
     CMD_COUNT
 };
 

@@ -62,6 +62,9 @@ const OptionInfo optionTable[] = {
     {IDOPTS_AUTOHIDE, "IDOPTS_AUTOHIDE", 1, 0, 1},
     {IDOPTS_HOTKEYCTRL, "IDOPTS_HOTKEYCTRL", 0, 0, 1},
     {IDOPTS_HOTKEYALT, "IDOPTS_HOTKEYALT", 1, 0, 1},
+    // Unset (off) until the user first chooses, so that a first run writes
+    // the same file as before it existed.
+    {IDOPTS_COPYSAVED, "IDOPTS_COPYSAVED", OPT_UNSET, 0, 1},
 };
 const int optionTableSize = static_cast<int>(sizeof optionTable / sizeof optionTable[0]);
 

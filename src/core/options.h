@@ -54,6 +54,7 @@ enum OptionIndex : int {
     IDOPTS_AUTOHIDE = 1055,
     IDOPTS_HOTKEYCTRL = 1064,
     IDOPTS_HOTKEYALT = 1066,
+    IDOPTS_COPYSAVED = 1070,
 };
 
 // Tool values of IDOPTS_TOOL; 1..7 equal the annotation kinds they make.
