@@ -54,17 +54,16 @@ static void OnWritten(LPARAM lParam) {
     RecycleIfUnused(result->picture);
 }
 
-static bool Held(int key) { return (GetAsyncKeyState(key) & 0x8000) != 0; }
-
-unsigned HeldModifiers() {
-    return (Held(VK_CONTROL) ? KEY_MOD_CTRL : 0) | (Held(VK_MENU) ? KEY_MOD_ALT : 0) |
-           (Held(VK_SHIFT) ? KEY_MOD_SHIFT : 0) | (Held(VK_LWIN) || Held(VK_RWIN) ? KEY_MOD_WIN : 0);
+unsigned HeldModifiers(KeyStateReader keyState) {
+    const auto held = [keyState](int key) { return (keyState(key) & 0x8000) != 0; };
+    return (held(VK_CONTROL) ? KEY_MOD_CTRL : 0) | (held(VK_MENU) ? KEY_MOD_ALT : 0) |
+           (held(VK_SHIFT) ? KEY_MOD_SHIFT : 0) | (held(VK_LWIN) || held(VK_RWIN) ? KEY_MOD_WIN : 0);
 }
 
 // Auto-repeat messages act again each time. A key with Alt held comes as a
 // system key: one that no command has goes on to the system (Alt+F4 closes).
 static bool OnKeyDown(WPARAM key) {
-    const CommandId id = CommandForKey(static_cast<unsigned>(key), HeldModifiers());
+    const CommandId id = CommandForKey(static_cast<unsigned>(key), HeldModifiers(GetAsyncKeyState));
     RunCommand(id);
     return id != CMD_NONE;
 }

@@ -15,5 +15,7 @@ void SaveBeforeExit();
 // The shortcut editor: every command with its keys, which the user changes
 // by choosing a row and pressing a combination.
 INT_PTR CALLBACK ShortcutEditorProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam);
-// The modifiers (KEY_MOD_*) held now.
-unsigned HeldModifiers();
+// The modifiers (KEY_MOD_*) held, as GetAsyncKeyState (now) or GetKeyState
+// (at the key message being handled) tells.
+using KeyStateReader = SHORT(WINAPI*)(int);
+unsigned HeldModifiers(KeyStateReader keyState);

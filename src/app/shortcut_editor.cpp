@@ -49,7 +49,7 @@ bool ModifierKey(WPARAM key) {
 // True when the key was the editor's.
 bool OnListKey(HWND list, WPARAM key) {
     if (ModifierKey(key)) return true;
-    const KeyCombo combo{static_cast<unsigned>(key), HeldModifiers()};
+    const KeyCombo combo{static_cast<unsigned>(key), HeldModifiers(GetKeyState)};
     if (SystemCombo(combo)) return false;
     const HWND dlg = GetParent(list);
     if (combo.mods == 0 && (key == VK_RETURN || key == VK_ESCAPE)) {
