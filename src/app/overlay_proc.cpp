@@ -55,10 +55,19 @@ static void OnWritten(LPARAM lParam) {
     RecycleIfUnused(result->picture);
 }
 
-static bool CtrlHeld() { return (GetAsyncKeyState(VK_CONTROL) & 0x8000) != 0; }
+unsigned HeldModifiers(KeyStateReader keyState) {
+    const auto held = [keyState](int key) { return (keyState(key) & 0x8000) != 0; };
+    return (held(VK_CONTROL) ? KEY_MOD_CTRL : 0) | (held(VK_MENU) ? KEY_MOD_ALT : 0) |
+           (held(VK_SHIFT) ? KEY_MOD_SHIFT : 0) | (held(VK_LWIN) || held(VK_RWIN) ? KEY_MOD_WIN : 0);
+}
 
-// Auto-repeat messages act again each time.
-static void OnKeyDown(WPARAM key) { RunCommand(CommandForKey(static_cast<unsigned>(key), CtrlHeld())); }
+// Auto-repeat messages act again each time. A key with Alt held comes as a
+// system key: one that no command has goes on to the system (Alt+F4 closes).
+static bool OnKeyDown(WPARAM key) {
+    const CommandId id = CommandForKey(static_cast<unsigned>(key), HeldModifiers(GetAsyncKeyState));
+    RunCommand(id);
+    return id != CMD_NONE;
+}
 
 static void OnHotkey(WPARAM id) {
     if (id == HOTKEY_ID) RunCommand(CMD_SHOW_HIDE);
@@ -111,6 +120,8 @@ LRESULT CALLBACK OverlayWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
     case WM_KEYDOWN:
         OnKeyDown(wParam);
         return 0;
+    case WM_SYSKEYDOWN:
+        return OnKeyDown(wParam) ? 0 : DefWindowProcA(hwnd, msg, wParam, lParam);
     case WM_COMMAND:
         return OnCommand(wParam, lParam);
     case WM_TIMER:

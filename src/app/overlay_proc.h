@@ -17,3 +17,11 @@ void SaveBeforeExit();
 // overlay.
 constexpr const char* CHROME_CLASS = "QuillcastLiveInkChrome";
 LRESULT CALLBACK ChromeWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
+// The shortcut editor: every command with its keys, which the user changes
+// by choosing a row and pressing a combination.
+INT_PTR CALLBACK ShortcutEditorProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam);
+// The modifiers (KEY_MOD_*) held, as GetAsyncKeyState (now) or GetKeyState
+// (at the key message being handled) tells.
+using KeyStateReader = SHORT(WINAPI*)(int);
+unsigned HeldModifiers(KeyStateReader keyState);

@@ -4,7 +4,6 @@
 #include "app/commands.h"
 #include "app/overlay_proc.h"
 #include "core/dock_scale.h"
-#include "core/options.h"
 #include "win/gdi_owner.h"
 #include "win/ui.h"
 
@@ -22,26 +21,12 @@ constexpr int ROW_HEIGHT = 15, GROUP_GAP = 6, TOP = 8, LEFT = 12, KEY_COLUMN = 1
 constexpr COLORREF INK = RGB(30, 30, 36), KEY_INK = RGB(24, 48, 120), STRIPE = RGB(240, 244, 252);
 constexpr COLORREF RULE = RGB(200, 210, 232);
 
-// The global hotkeys' combinations are the ones the options hold.
-std::string KeysOf(const Command& c) {
-    if (c.id == CMD_SHOW_HIDE || c.id == CMD_LIVE_INK) {
-        const bool live = c.id == CMD_LIVE_INK;
-        std::string name;
-        if (!KeyCodeToName(OptValue(live ? OPT_KEYLIVE : OPT_KEYSHOW), name)) return {};
-        const int mods = OptValue(live ? OPT_MODLIVE : OPT_MODSHOW);
-        return std::string((mods & 2) ? "Ctrl+" : "") + ((mods & 1) ? "Alt+" : "") + name;
-    }
-    std::string text = KeyComboText(c.keys[0]);
-    if (c.keys[1].key != 0) text += ", " + KeyComboText(c.keys[1]);
-    return text;
-}
-
 std::vector<ShortcutRow> Rows() {
     std::vector<ShortcutRow> rows;
+    RefreshGlobalKeys();
     for (int i = 0; i < COMMAND_TABLE_SIZE; ++i) {
-        const Command& c = commandTable[i];
-        const std::string keys = KeysOf(c);
-        if (!keys.empty()) rows.push_back({c.text, keys, c.group});
+        const std::string keys = KeyPairText(shortcutKeys[i].keys);
+        if (!keys.empty()) rows.push_back({commandTable[i].text, keys, commandTable[i].group});
     }
     rows.push_back({"Change color", "Wheel", rows.empty() ? 0 : rows.back().group});
     return rows;

@@ -66,6 +66,8 @@ void RegisterWindowClasses() {
 void CreateDialogs() {
     CreateOptionsDialog();
     hwndShortcuts = CreateDialogParamA(hInst, MAKEINTRESOURCEA(IDD_SHORTCUTS), hwndOptions, ShortcutsDlgProc, 0);
+    hwndShortcutEditor =
+        CreateDialogParamA(hInst, MAKEINTRESOURCEA(IDD_SHORTCUT_EDITOR), hwndOptions, ShortcutEditorProc, 0);
 }
 
 void CreateTextEdit() {
@@ -136,6 +138,7 @@ bool StartUp(HINSTANCE instance) {
     ApplyRunAtStartup();
     RegisterShowHotkey();
     RegisterLiveHotkey();
+    LoadShortcuts();
     CreateTrayIcon();
     BuildDockMenusAndHistory();
     FindLastDrawingOnDisk();

@@ -35,6 +35,7 @@ enum CommandId : unsigned {
     CMD_SHOW_HIDE,
     CMD_EXIT,
     CMD_LIVE_INK,
+    CMD_SAVE_NOW,
     CMD_COUNT
 };
 

@@ -64,6 +64,9 @@ const OptionInfo optionTable[] = {
     {IDOPTS_HOTKEYALT, "IDOPTS_HOTKEYALT", 1, 0, 1},
     {OPT_MODLIVE, "OPT_MODLIVE", 1, 0, 3},
     {OPT_KEYLIVE, "OPT_KEYLIVE", 123, 0, 255},
+    // Unset (off) until the user first chooses, so that a first run writes
+    // the same file as before it existed.
+    {IDOPTS_COPYSAVED, "IDOPTS_COPYSAVED", OPT_UNSET, 0, 1},
 };
 const int optionTableSize = static_cast<int>(sizeof optionTable / sizeof optionTable[0]);
 

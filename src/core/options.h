@@ -56,6 +56,7 @@ enum OptionIndex : int {
     IDOPTS_HOTKEYALT = 1066,
     OPT_MODLIVE = 1067,  // the live ink hotkey's modifiers, as OPT_MODSHOW
     OPT_KEYLIVE = 1068,  // and its key, as OPT_KEYSHOW
+    IDOPTS_COPYSAVED = 1070,
 };
 
 // Tool values of IDOPTS_TOOL; 1..7 equal the annotation kinds they make.

@@ -32,3 +32,16 @@ std::string WithDefaultExtension(const std::string& path) {
     if (name.find('.') != std::string_view::npos || name.empty()) return path;
     return path + ".png";
 }
+
+static std::string TwoDigits(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
+
+std::string UniqueSnapshotPath(std::string folder, const ClockTime& t,
+                               const std::function<bool(const std::string&)>& taken) {
+    if (!folder.empty() && folder.back() != '\\' && folder.back() != '/') folder += '\\';
+    const std::string stem = folder + "Quillcast " + std::to_string(t.year) + "-" + TwoDigits(t.month) + "-" +
+                             TwoDigits(t.day) + " " + TwoDigits(t.hour) + "." + TwoDigits(t.minute) + "." +
+                             TwoDigits(t.second);
+    std::string path = stem + ".png";
+    for (int n = 2; taken(path); ++n) path = stem + " (" + std::to_string(n) + ").png";
+    return path;
+}

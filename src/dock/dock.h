@@ -79,6 +79,9 @@ void ShowLiveBar(LiveBarState state);
 void ShapeChrome();
 // Shows the dock at once when it hid itself and the pointer is over its place.
 void RevealDockUnderPointer();
+// Shows a short notice beside the dock for a few seconds; whether one shows.
+void FlashDockNotice(const std::string& text);
+bool DockNoticeShown();
 
 extern HMENU dockMenu;      // the dock's Options menu
 extern HMENU snapshotMenu;  // the dock's Snapshots menu, with the history groups

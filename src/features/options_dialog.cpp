@@ -19,10 +19,9 @@
 
 HWND hwndOptions;
 HWND hwndShortcuts;
+HWND hwndShortcutEditor;
 static int optionsDlgWidth;
 
-static const char* const MSG_HOTKEY_TAKEN =
-    "The shortcut key to Hide/Show Quillcast is already taken. Please change it.";
 static const char* const TITLE_HOTKEY_TAKEN = "Quillcast";
 static const char* const RUN_KEY = "Software\\Microsoft\\Windows\\CurrentVersion\\Run\\";
 static const char* const RUN_VALUE_NAME = "Quillcast";
@@ -67,6 +66,7 @@ void ReadOptionsDialog() {
     opts[IDOPTS_DOCKTOP] = Checked(IDC_DOCKTOP);
     opts[IDOPTS_AUTOHIDE] = Checked(IDC_AUTOHIDE);
     opts[IDOPTS_RUNATSTART] = Checked(IDC_RUNATSTART);
+    opts[IDOPTS_COPYSAVED] = Checked(IDC_COPYSAVED);
     if (opts[IDOPTS_AUTOHIDE] == 0) ShowWindow(dock.hwndDock, SW_SHOW);
     // Flipped and flipped back: the dock lands on the edge the radio
     // buttons name, and IDOPTS_DOCKTOP keeps their value.
@@ -119,14 +119,16 @@ void ApplyRunAtStartup() {
 }
 
 // A failed registration leaves the dialog open with the user's choice, and
-// the program without a hotkey until a later OK succeeds.
+// the program without a hotkey until a later OK succeeds. No key chosen (the
+// shortcut list cleared it) is no hotkey, and nothing to tell.
 static void OnOptionsOk(HWND dlg) {
     ReadOptionsDialog();
     UnregisterHotKey(canvas.hwndOverlay, HOTKEY_ID);
     UnregisterHotKey(canvas.hwndOverlay, LIVE_HOTKEY_ID);
-    const bool show = RegisterShowHotkey(), live = RegisterLiveHotkey();
+    const bool show = RegisterShowHotkey() || opts[OPT_KEYSHOW] == 0;
+    const bool live = RegisterLiveHotkey() || opts[OPT_KEYLIVE] == 0;
     if (!show || !live) {
-        ShowUserMessage(MSG_HOTKEY_TAKEN, TITLE_HOTKEY_TAKEN);
+        ShowUserMessage((show ? liveInkHotkey : showHideHotkey).takenMessage, TITLE_HOTKEY_TAKEN);
         return;
     }
     SaveSettings();
@@ -146,6 +148,11 @@ static void ShowShortcuts() {
     SetForegroundWindow(hwndShortcuts);
 }
 
+static void ShowShortcutEditor() {
+    ShowWindow(hwndShortcutEditor, SW_SHOW);
+    SetForegroundWindow(hwndShortcutEditor);
+}
+
 static void OnOptionsCommand(HWND dlg, WPARAM wParam) {
     if (HIWORD(wParam) != BN_CLICKED) return;  // list selections wait for a button
     ReadOptionsDialog();
@@ -158,6 +165,9 @@ static void OnOptionsCommand(HWND dlg, WPARAM wParam) {
         break;
     case IDC_VIEWSHORTCUTS:
         ShowShortcuts();
+        break;
+    case IDC_CHANGESHORTCUTS:
+        ShowShortcutEditor();
         break;
     default:
         break;
@@ -193,10 +203,65 @@ void ShowOptionsInDialog() {
     CheckDialogButton(IDC_LIVECTRL, (OptValue(OPT_MODLIVE) & HOTKEY_MOD_CTRL) != 0);
     CheckDialogButton(IDC_LIVEALT, (OptValue(OPT_MODLIVE) & HOTKEY_MOD_ALT) != 0);
     CheckDialogButton(IDC_RUNATSTART, opts[IDOPTS_RUNATSTART] == 1);
+    CheckDialogButton(IDC_COPYSAVED, opts[IDOPTS_COPYSAVED] == 1);
     CheckRadioButton(hwndOptions, IDC_DOCKTOP, IDC_DOCKBOTTOM,
                      opts[IDOPTS_DOCKTOP] == 1 ? IDC_DOCKTOP : IDC_DOCKBOTTOM);
     CheckRadioButton(hwndOptions, IDC_ALWAYSSHOW, IDC_AUTOHIDE,
                      opts[IDOPTS_AUTOHIDE] == 1 ? IDC_AUTOHIDE : IDC_ALWAYSSHOW);
+}
+
+static KeyCombo ComboOf(int32_t mods, int32_t key) {
+    std::string name;
+    if (!KeyCodeToName(key, name)) return {};
+    return {static_cast<unsigned>(key),
+            ((mods & HOTKEY_MOD_CTRL) ? KEY_MOD_CTRL : 0) | ((mods & HOTKEY_MOD_ALT) ? KEY_MOD_ALT : 0)};
+}
+
+KeyCombo HotkeyCombo(const GlobalHotkey& hotkey) { return ComboOf(opts[hotkey.modOption], opts[hotkey.keyOption]); }
+
+KeyCombo DefaultHotkeyCombo(const GlobalHotkey& hotkey) {
+    return ComboOf(FindOptionInfo(hotkey.modOption)->defaultValue, FindOptionInfo(hotkey.keyOption)->defaultValue);
+}
+
+bool HotkeyCanHold(KeyCombo combo) {
+    std::string name;
+    return (combo.mods & ~(KEY_MOD_CTRL | KEY_MOD_ALT)) == 0 && KeyCodeToName(static_cast<int32_t>(combo.key), name);
+}
+
+static UINT HotkeyModifiers(KeyCombo combo) {
+    return ((combo.mods & KEY_MOD_CTRL) ? HOTKEY_MOD_CTRL : 0) | ((combo.mods & KEY_MOD_ALT) ? HOTKEY_MOD_ALT : 0);
+}
+
+static bool RegisterCombo(int id, KeyCombo combo) {
+    return combo.key != 0 && RegisterHotKey(canvas.hwndOverlay, id, HotkeyModifiers(combo), combo.key) != FALSE;
+}
+
+// The key list shows no key when the hotkey has none, so that the next OK
+// does not register the old one again.
+static void ShowHotkeyInDialog(const GlobalHotkey& hotkey) {
+    ShowOptionsInDialog();
+    if (opts[hotkey.keyOption] == 0)
+        SendDlgItemMessageA(hwndOptions, hotkey.id == HOTKEY_ID ? IDC_HOTKEYLIST : IDC_LIVELIST, CB_SETCURSEL,
+                            static_cast<WPARAM>(-1), 0);
+}
+
+// The old combination is given up first: registering the new one while the
+// old is held would keep both.
+bool ChangeHotkey(const GlobalHotkey& hotkey, KeyCombo combo) {
+    const KeyCombo old = HotkeyCombo(hotkey);
+    UnregisterHotKey(canvas.hwndOverlay, hotkey.id);
+    if (combo.key != 0 && !RegisterCombo(hotkey.id, combo)) {
+        RegisterCombo(hotkey.id, old);
+        ShowUserMessage(hotkey.takenMessage, TITLE_HOTKEY_TAKEN);
+        return false;
+    }
+    opts[hotkey.modOption] = static_cast<int32_t>(HotkeyModifiers(combo));
+    opts[hotkey.keyOption] = static_cast<int32_t>(combo.key);
+    if (hotkey.ctrlOption >= 0) opts[hotkey.ctrlOption] = (combo.mods & KEY_MOD_CTRL) ? 1 : 0;
+    if (hotkey.altOption >= 0) opts[hotkey.altOption] = (combo.mods & KEY_MOD_ALT) ? 1 : 0;
+    ShowHotkeyInDialog(hotkey);
+    SaveSettings();
+    return true;
 }
 
 void CreateOptionsDialog() {

@@ -4,6 +4,7 @@
 
 #include <commdlg.h>
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -14,10 +15,14 @@
 #include "core/snapshot_file.h"
 #include "features/last_drawing.h"
 #include "features/showing.h"
+#include "features/tray.h"
 #include "features/writer.h"
+#include "dock/dock.h"
 #include "overlay/overlay.h"
 #include "render/pictures.h"
 #include "win/message.h"
+#include "win/files.h"
+#include "win/program.h"
 #include "win/text.h"
 
 // Pairs of description and pattern, each ended by NUL, the list by a second NUL.
@@ -90,14 +95,56 @@ bool SaveSnapshotTo(const std::string& chosenPath) {
         return false;
     }
     QueueSnapshotWrite(ShownPicture(), path, mime);
+    if (opts[IDOPTS_COPYSAVED] == 1) CopySnapshotToClipboard();
     return true;
 }
 
-void OnSnapshotWritten(const std::string& path, bool written, const std::string& why) {
-    if (written)
-        AddHistoryEntry(path);
+// Snapshots saved without a dialog whose files the writer has not finished:
+// their names are taken already, and their writing is confirmed.
+static std::vector<std::string> savingNow;
+
+static bool SavingNow(const std::string& path) {
+    return std::find(savingNow.begin(), savingNow.end(), path) != savingNow.end();
+}
+
+static ClockTime LocalClock() {
+    SYSTEMTIME t;
+    GetLocalTime(&t);
+    return {t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond};
+}
+
+std::string SaveNowPath(const ClockTime& time) {
+    const std::string folder = lastPath.empty() ? snapshotDir : lastPath;
+    return UniqueSnapshotPath(folder, time,
+                              [](const std::string& path) { return SavingNow(path) || FileExists(path); });
+}
+
+bool SaveSnapshotNow() {
+    const std::string path = SaveNowPath(LocalClock());
+    if (!SaveSnapshotTo(path)) return false;
+    savingNow.push_back(path);
+    return true;
+}
+
+// A snapshot saved without a dialog is confirmed naming its file: on the
+// dock while the overlay is shown, else in a balloon of the tray icon.
+static void ConfirmSavedNow(const std::string& path) {
+    const std::string text = "Saved " + path.substr(path.find_last_of("\\/") + 1);
+    if (IsWindowVisible(canvas.hwndOverlay))
+        FlashDockNotice(text);
     else
+        ShowTrayBalloon("Snapshot saved", text);
+}
+
+void OnSnapshotWritten(const std::string& path, bool written, const std::string& why) {
+    const bool savedNow = SavingNow(path);
+    std::erase(savingNow, path);
+    if (!written) {
         TellNotSaved(why, path);
+        return;
+    }
+    AddHistoryEntry(path);
+    if (savedNow) ConfirmSavedNow(path);
 }
 
 bool SaveSnapshot() {

@@ -9,6 +9,7 @@
 
 #include "core/commands.h"
 #include "core/history_file.h"
+#include "core/snapshot_file.h"
 #include "render/pictures.h"
 
 // The dock's snapshot menu: "Take Snapshot!" and "Load Snapshot!" (the
@@ -41,8 +42,15 @@ bool SaveSnapshot();
 // refused and told at once (false). The writer's answer comes back to
 // OnSnapshotWritten.
 bool SaveSnapshotTo(const std::string& path);
-// Lists a written file under "Snapshots Today"; otherwise tells the user why
-// it was not written.
+// Saves the composed picture as SaveSnapshotTo does, without a dialog, under
+// SaveNowPath() of this second. False when nothing was queued.
+bool SaveSnapshotNow();
+// The snapshot folder's (the last one used, else the default) first free
+// name for a snapshot of `time`, counting names being written as taken.
+std::string SaveNowPath(const ClockTime& time);
+
+// Lists a written file under "Snapshots Today", and confirms one saved
+// without a dialog; otherwise tells the user why it was not written.
 void OnSnapshotWritten(const std::string& path, bool written, const std::string& why);
 
 // Puts the picture a snapshot would save on the clipboard, as a

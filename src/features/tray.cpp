@@ -79,3 +79,17 @@ UINT OnTrayNotification(LPARAM mouseMessage) {
         return CMD_NONE;
     }
 }
+
+// The icon's record with only the balloon's texts set; they are cut to the
+// record's fields (63 and 255 characters).
+void ShowTrayBalloon(const char* title, const std::string& text) {
+    NOTIFYICONDATAW record{};
+    record.cbSize = NOTIFYICONDATAW_V2_SIZE;
+    record.hWnd = canvas.hwndOverlay;
+    record.uID = TRAY_ICON_ID;
+    record.uFlags = NIF_INFO;
+    record.dwInfoFlags = NIIF_INFO;
+    lstrcpynW(record.szInfoTitle, Widen(title).c_str(), ARRAYSIZE(record.szInfoTitle));
+    lstrcpynW(record.szInfo, Widen(text).c_str(), ARRAYSIZE(record.szInfo));
+    Shell_NotifyIconW(NIM_MODIFY, &record);
+}

@@ -4,6 +4,8 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <string>
+
 // The icon's clicks reach the overlay as this message; the icon's id.
 constexpr UINT TRAY_CALLBACK_MESSAGE = 987;
 constexpr UINT TRAY_ICON_ID = 100;
@@ -20,3 +22,6 @@ void CreateTrayIcon();
 // overlay, a right click opens the menu and gives its chosen item's command
 // (CMD_NONE when the menu was dismissed or for any other click).
 UINT OnTrayNotification(LPARAM mouseMessage);
+
+// A balloon of the icon, for news while the overlay is hidden.
+void ShowTrayBalloon(const char* title, const std::string& text);

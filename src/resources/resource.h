@@ -61,6 +61,7 @@
 /* Dialogs. */
 #define IDD_OPTIONS                 236
 #define IDD_SHORTCUTS               269
+#define IDD_SHORTCUT_EDITOR         271
 
 /* Controls of the options dialog. */
 #define IDC_RUNATSTART              1009
@@ -75,9 +76,16 @@
 #define IDC_HOTKEYCTRL              1064
 #define IDC_HOTKEYALT               1066
 #define IDC_HOTKEYLIST              1067
-#define IDC_LIVECTRL                1068
-#define IDC_LIVEALT                 1069
-#define IDC_LIVELIST                1070
+#define IDC_LIVECTRL                1071
+#define IDC_LIVEALT                 1072
+#define IDC_LIVELIST                1073
+#define IDC_CHANGESHORTCUTS         1068
+#define IDC_COPYSAVED               1070    /* IDOPTS_COPYSAVED */
+
+/* Controls of the shortcut editor. */
+#define IDC_SHORTCUTLIST            1101
+#define IDC_RESETSHORTCUTS          1102
+#define IDC_CLOSESHORTCUTS          1103
 
 /* Labels and group boxes need no id of their own. */
 #ifndef IDC_STATIC

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The real Quillcast.exe under real X input (xdotool, paced like a person):
-# keys act right after start, and the pointer draws before any menu and after
-# every way a popup menu can close. Input sent inside Wine never passes
+# keys act right after start, as Shortcuts.dat gives them, and the pointer
+# draws before any menu and after every way a popup menu can close. Input sent inside Wine never passes
 # through the X server, so only this kind of test sees such faults.
 source "$(dirname "$0")/e2e_lib.sh"
 
@@ -48,7 +48,25 @@ quick_caption_click() {
 }
 dock_hidden() { ! drv dock-rect >/dev/null; }
 
-first_run start_to_draw
+# A stroke on row y that changes the picture without the pen's ink.
+stroke_not_pen() {
+    xstroke 300 600 "$1"
+    xdotool mousemove 900 700
+    sleep 1
+    grab "other$1"
+    ! inked "$WORK/other$1.png" "300x12+300+$(($1 - 6))" 200 &&
+        [ "$(pixels_differ "$WORK/root.png" "$WORK/other$1.png" "300x12+300+$(($1 - 6))")" -ge 100 ]
+}
+snapshots_saved_now() { [ "$(find "$SNAP_DIR" -name 'Quillcast 20*.png' | wc -l)" -eq "$1" ]; }
+listed_saved_now() { [ "$(grep -c 'Quillcast 20.*\.png' "$HISTORY")" -eq "$1" ]; }
+
+# A first run whose Shortcuts.dat was written before: P chooses the
+# highlighter and K the pen.
+fresh_user_data
+show_root_picture
+mkdir -p "$DATA_DIR"
+printf 'highlighter=p\r\npen=K\r\n' >"$DATA_DIR/Shortcuts.dat"
+check "the overlay appears" start_to_draw
 check "the first stroke draws, before any menu" stroke_lands 200
 # Keys: Wine 8 cannot move the X keyboard focus to a managed window on the
 # program's request; the first press on the overlay (which draws, above)
@@ -56,6 +74,13 @@ check "the first stroke draws, before any menu" stroke_lands 200
 xkey w
 see white "a key acts after the first stroke (W: whiteboard)" white_at 640 600
 xkey w
+xkey p
+check "P, the highlighter's in Shortcuts.dat, no longer chooses the pen" stroke_not_pen 620
+xkey k
+check "K, the pen's in Shortcuts.dat, chooses it" stroke_lands 680
+xkey ctrl+s ctrl+s
+check "Ctrl+S twice saves two snapshots without a dialog" retry 20 0.5 snapshots_saved_now 2
+sleep 3  # the notice beside the dock goes
 
 xdock "${OPTIONS_BUTTON[@]}"
 xkey Escape
@@ -84,4 +109,6 @@ for run in 1 2 3 4 5 6 7 8; do
     check "quick click on the hidden dock's Options, run $run" quick_caption_click 445
     check "quick click on the hidden dock's Snapshots, run $run" quick_caption_click 520
 done
+stop_quillcast
+check "both snapshots saved with Ctrl+S are in the history" listed_saved_now 2
 finish

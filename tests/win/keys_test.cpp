@@ -4,15 +4,6 @@
 
 namespace {
 
-// Sent again while a pending focus change resets the keyboard state under Wine.
-void SetCtrl(bool down) {
-    for (int i = 0; i < 50 && ((GetAsyncKeyState(VK_CONTROL) & 0x8000) != 0) != down; ++i) {
-        keybd_event(VK_CONTROL, 0, down ? 0 : KEYEVENTF_KEYUP, 0);
-        Sleep(20);
-        PumpMessages();
-    }
-}
-
 // A key as the system sends it; a repeat (key held down) has bit 30 set.
 void Key(WPARAM vk, bool repeat = false) {
     SendMessageA(canvas.hwndOverlay, WM_KEYDOWN, vk, 1 | (repeat ? 1 << 30 : 0));

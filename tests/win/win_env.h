@@ -37,6 +37,17 @@ void StartProgramOnce();
 // Dispatches every pending message of this thread.
 void PumpMessages();
 
+// Holds Ctrl down or lets it go, with real input: the program asks the
+// system for its state. Sent again while a pending focus change resets the
+// keyboard state under Wine.
+inline void SetCtrl(bool down) {
+    for (int i = 0; i < 50 && ((GetAsyncKeyState(VK_CONTROL) & 0x8000) != 0) != down; ++i) {
+        keybd_event(VK_CONTROL, 0, down ? 0 : KEYEVENTF_KEYUP, 0);
+        Sleep(20);
+        PumpMessages();
+    }
+}
+
 // A COLORREF as 0x00RRGGBB, and a pixel of a device context so.
 inline uint32_t PixelRgbOf(COLORREF c) { return (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c); }
 inline uint32_t PixelRgb(HDC dc, int x, int y) { return PixelRgbOf(GetPixel(dc, x, y)); }
