@@ -74,8 +74,12 @@ static void CopyLayerToBack(const RECT& r) {
 // Live ink's pixels of `r` from the two passes of hdcBack, and the window
 // updated there alone. While live ink takes the pointer, no pixel is wholly
 // clear: a clear one would let a press through to the window beneath.
+LiveInkUpdates liveInkUpdates;
+
 static void PresentInk(const RECT& r) {
     const int width = ScreenWidth(), height = ScreenHeight();
+    ++liveInkUpdates.all;
+    if (r.right - r.left == width && r.bottom - r.top == height) ++liveInkUpdates.whole;
     DrawOnEachPass([&] {
         BitBlt(canvas.inkPass == 0 ? canvas.hdcInk : canvas.hdcInkWhite, r.left, r.top, r.right - r.left,
                r.bottom - r.top, canvas.hdcBack, r.left, r.top, SRCCOPY);

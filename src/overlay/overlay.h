@@ -37,6 +37,11 @@ void DrawOnEachPass(Draw draw) {
 // Live ink shows every pixel again: after a change of the whole drawing or
 // of the state that decides whether the pointer goes through.
 void ShowWholeInk();
+// How often live ink's window was updated, and how often all of it.
+struct LiveInkUpdates {
+    long all, whole;
+};
+extern LiveInkUpdates liveInkUpdates;
 struct PictureCopy;
 // A copy of the layer (hdcBase over black) becomes live ink as shown over
 // the picture on the capture surface: what a snapshot of live ink holds.

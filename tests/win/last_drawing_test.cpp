@@ -110,6 +110,18 @@ TEST_F(LastDrawing, ShowingAgainAfterHidingWritesTheFilesNoSecondTime) {
     EXPECT_FALSE(FileExists(LastDrawingRecordsPath())) << "records file written again";
 }
 
+// A drawing of live ink, read back from its files, comes back into live ink.
+TEST_F(LastDrawing, ALiveDrawingComesBackIntoLiveInk) {
+    OpenLiveInk();
+    AddRectangleStep(10);
+    ShowOverlay();
+    ASSERT_TRUE(WaitForWrites(10000)) << "written";
+    FindLastDrawingOnDisk();
+    RestoreLastDrawing();
+    EXPECT_TRUE(canvas.live) << "live ink";
+    EXPECT_EQ(AnnotationCount(), 1) << "records";
+}
+
 // The colour (0x00RRGGBB) at (0, 0) of a PNG held in memory; 1 when unreadable.
 uint32_t FirstPixel(const std::string& png) {
     IStream* stream = SHCreateMemStream(reinterpret_cast<const BYTE*>(png.data()), static_cast<UINT>(png.size()));
