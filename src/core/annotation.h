@@ -41,6 +41,7 @@ struct Annotation {
     int16_t lineWidth = 0;
     int16_t opacity = 0;  // 1..5, alpha = 51 * opacity
     std::vector<Point32> points;
+    int32_t phrase = 0;  // fading ink: the phrase it fades with; 0: it lasts. Never written to a file
 
     bool operator==(const Annotation&) const = default;
 };

@@ -131,3 +131,68 @@ bool Redo() {
     --undoneCount;
     return true;
 }
+
+namespace {
+
+// A record followed through the history: who it is, and whether it goes.
+struct Slot {
+    int id;
+    bool gone;
+};
+
+int KeptBefore(const std::vector<Slot>& list, int position) {
+    int kept = 0;
+    for (int i = 0; i < position; ++i) kept += list[i].gone ? 0 : 1;
+    return kept;
+}
+
+}  // namespace
+
+// The list as it was before the first step is found by taking the applied
+// steps back on a list of slots; then every step is replayed on it, and a
+// step that concerns a record that goes is dropped, while the others get
+// their positions among the records that stay.
+void ForgetRecords(bool (*gone)(const Annotation&, int32_t), int32_t which) {
+    const int count = static_cast<int>(history.size()), applied = count - undoneCount;
+    std::vector<Slot> list;
+    for (int i = 0; i < AnnotationCount(); ++i) list.push_back({i, gone(annotations[i], which)});
+    std::vector<Slot> concerns(static_cast<size_t>(count), Slot{-1, false});
+    for (int i = applied - 1; i >= 0; --i) {
+        const HistoryEntry& e = history[i];
+        const int last = static_cast<int>(list.size()) - 1;
+        if (e.index < 0 || e.index > last) return;  // a history that does not fit the list is left alone
+        if (e.type == HISTORY_ADD) {
+            concerns[i] = list[e.index];
+            list.erase(list.begin() + e.index);
+        } else if (e.type == HISTORY_MOVE) {
+            concerns[i] = list[last];
+            list.pop_back();
+            list.insert(list.begin() + e.index, concerns[i]);
+        } else {
+            concerns[i] = list[e.index];
+        }
+    }
+    std::vector<HistoryEntry> kept;
+    int keptUndone = 0, nextId = AnnotationCount();
+    for (int i = 0; i < count; ++i) {
+        HistoryEntry e = history[i];
+        const int size = static_cast<int>(list.size());
+        if (e.index < 0 || e.index > size || (e.type != HISTORY_ADD && e.index == size)) return;
+        Slot slot = concerns[i];
+        if (i >= applied) slot = e.type == HISTORY_ADD ? Slot{nextId++, gone(e.item, which)} : list[e.index];
+        const int at = e.index;
+        e.index = KeptBefore(list, at);
+        if (e.type == HISTORY_ADD) list.insert(list.begin() + at, slot);
+        if (e.type == HISTORY_MOVE) {
+            list.erase(list.begin() + at);
+            list.push_back(slot);
+        }
+        if (slot.gone) continue;
+        keptUndone += i >= applied ? 1 : 0;
+        kept.push_back(std::move(e));
+    }
+    for (int i = AnnotationCount() - 1; i >= 0; --i)
+        if (gone(annotations[i], which)) RemoveAnnotationAt(i);
+    history = std::move(kept);
+    undoneCount = keptUndone;
+}

@@ -39,6 +39,12 @@ void RecordText(int position, const Annotation& before);
 
 void ClearHistory();
 
+// Removes every record that `gone` picks, from the list and from the whole
+// history, as if it had never been drawn: steps that only concern such a
+// record are dropped, and every other step, applied or undone, keeps
+// acting on the records it acted on.
+void ForgetRecords(bool (*gone)(const Annotation&, int32_t), int32_t which);
+
 // Each returns true when it changed the list (the caller then repaints).
 bool Undo();
 bool Redo();
