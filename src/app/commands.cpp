@@ -65,6 +65,7 @@ const Command commandTable[] = {
     {CMD_ARROW, "arrow", "Arrow", 1, {Key('A')}, [] { DockChooseTool(TOOL_ARROW); }},
     {CMD_MARK, "mark", "Stamp", 1, {Key('S')}, [] { DockChooseTool(TOOL_MARK); }},
     {CMD_ERASER, "eraser", "Eraser", 1, {Key('E')}, [] { DockChooseTool(TOOL_ERASER); }},
+    {CMD_LASER, "laser", "Laser Pointer", 1, {Key('L')}, ChooseLaser},
     {CMD_UNDO, "undo", "Undo", 2, {Ctrl('Z')}, UndoStep},
     {CMD_REDO, "redo", "Redo", 2, {Ctrl('Y')}, RedoStep},
     {CMD_ERASE_ALL, "erase-all", "Erase All", 2, {Ctrl('E')}, EraseAll},

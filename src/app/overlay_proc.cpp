@@ -125,6 +125,10 @@ LRESULT CALLBACK OverlayWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
     case WM_COMMAND:
         return OnCommand(wParam, lParam);
     case WM_TIMER:
+        if (wParam == INK_TIMER_ID) {
+            InkTick();
+            return 0;
+        }
         DockAutohideTick();
         ShapeChrome();  // the text edit may have grown
         return 0;
@@ -134,7 +138,7 @@ LRESULT CALLBACK OverlayWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
         OnPointerMove(lParam);
         return 0;
     case WM_LBUTTONDOWN:
-        OnPointerDown(lParam);
+        OnPointerDown(lParam, (wParam & MK_SHIFT) != 0);
         return 0;
     case WM_LBUTTONUP:
         OnPointerUp();

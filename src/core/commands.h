@@ -36,6 +36,7 @@ enum CommandId : unsigned {
     CMD_EXIT,
     CMD_LIVE_INK,
     CMD_SAVE_NOW,
+    CMD_LASER,
     CMD_COUNT
 };
 

@@ -46,14 +46,8 @@ std::vector<int32_t> PhrasesFading(int64_t now, int64_t holdMs) {
     return fading;
 }
 
-std::vector<int32_t> TakeFadedPhrases(int64_t now, int64_t holdMs) {
-    std::vector<int32_t> faded;
-    std::erase_if(fadingInk.phrases, [&](const Phrase& p) {
-        const bool gone = p.drawing == 0 && now >= p.lastRelease + holdMs + FADE_OUT_MS;
-        if (gone) faded.push_back(p.id);
-        return gone;
-    });
-    return faded;
+void ForgetPhrase(int32_t phrase) {
+    std::erase_if(fadingInk.phrases, [&](const Phrase& p) { return p.id == phrase; });
 }
 
 int64_t NextFadeStart(int64_t holdMs) {

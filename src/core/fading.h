@@ -36,8 +36,8 @@ void EndFadingGesture(int32_t phrase, int64_t now);
 double PhraseOpacity(int32_t phrase, int64_t now, int64_t holdMs);
 // The phrases whose fading has begun at `now`, oldest first.
 std::vector<int32_t> PhrasesFading(int64_t now, int64_t holdMs);
-// Forgets the phrases that have faded away at `now`; their ids.
-std::vector<int32_t> TakeFadedPhrases(int64_t now, int64_t holdMs);
+// A phrase that has faded away (or lost all its records) is forgotten.
+void ForgetPhrase(int32_t phrase);
 // When the next phrase begins to fade; INT64_MAX when none waits.
 int64_t NextFadeStart(int64_t holdMs);
 

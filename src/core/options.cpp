@@ -67,6 +67,8 @@ const OptionInfo optionTable[] = {
     // Unset (off) until the user first chooses, so that a first run writes
     // the same file as before it existed.
     {IDOPTS_COPYSAVED, "IDOPTS_COPYSAVED", OPT_UNSET, 0, 1},
+    {OPT_ALLFADES, "OPT_ALLFADES", 0, 0, 1},
+    {OPT_FADESECONDS, "OPT_FADESECONDS", 3, 1, 60},
 };
 const int optionTableSize = static_cast<int>(sizeof optionTable / sizeof optionTable[0]);
 

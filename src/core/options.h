@@ -57,6 +57,8 @@ enum OptionIndex : int {
     OPT_MODLIVE = 1067,  // the live ink hotkey's modifiers, as OPT_MODSHOW
     OPT_KEYLIVE = 1068,  // and its key, as OPT_KEYSHOW
     IDOPTS_COPYSAVED = 1070,
+    OPT_ALLFADES = 1071,     // 1: every new record fades
+    OPT_FADESECONDS = 1072,  // fading ink starts to fade this long after its phrase
 };
 
 // Tool values of IDOPTS_TOOL; 1..7 equal the annotation kinds they make.

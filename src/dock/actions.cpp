@@ -41,7 +41,10 @@ void ShowFontSizeInTextBar() {
 }
 
 // The tool toolbar's button id is the tool value less one.
+bool laserChosen;
+
 void DockChooseTool(int tool) {
+    laserChosen = false;
     SendMessageA(dock.hwndTools, TB_CHECKBUTTON, static_cast<WPARAM>(tool - 1), TRUE);
     RelayoutDock();
 }

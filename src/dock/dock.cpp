@@ -277,9 +277,11 @@ void FillDockOptionsMenu() {
     const std::string whiteboard = "Whiteboard Mode On/Off" + std::string(10, ' ') + "'W'";
     const std::string restore = "Restore Last Drawing" + std::string(16, ' ') + "'Ctrl+L'";
     const std::string hide = "Hide Quillcast" + std::string(15, ' ') + "'Esc'";
+    const std::string laser = "Laser Pointer" + std::string(27, ' ') + "'L'";
     AppendMenuA(dockMenu, MF_STRING, CMD_DOCK_EDGE, dockEdge.c_str());
     AppendMenuA(dockMenu, MF_STRING, CMD_WHITEBOARD, whiteboard.c_str());
     AppendMenuA(dockMenu, MF_STRING | MF_GRAYED, CMD_RESTORE_LAST_DRAWING, restore.c_str());
+    AppendMenuA(dockMenu, MF_STRING, CMD_LASER, laser.c_str());
     AppendMenuA(dockMenu, MF_STRING, CMD_OPTIONS, "All Options...");
     AppendMenuA(dockMenu, MF_SEPARATOR, 0, nullptr);
     AppendMenuA(dockMenu, MF_STRING, CMD_HIDE, hide.c_str());

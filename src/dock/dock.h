@@ -51,6 +51,8 @@ void ShowFontSizeInTextBar();
 // The commands' effects on the dock's controls, each read back into the
 // options at once.
 void DockChooseTool(int tool);
+// The laser pointer is chosen; choosing any tool leaves it.
+extern bool laserChosen;
 void DockStepWidth(int step);
 void DockStepOpacity(int step);
 void DockToggleFill();

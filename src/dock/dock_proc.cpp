@@ -43,7 +43,10 @@ static void OnCommand(WPARAM wParam, LPARAM lParam) {
     const HWND sender = reinterpret_cast<HWND>(lParam);
     const WORD code = HIWORD(wParam);
     if (code == EN_CHANGE && sender == dock.hwndNumber) OnNumberChanged();
-    if (sender == dock.hwndTools) RelayoutDock();
+    if (sender == dock.hwndTools) {
+        laserChosen = false;
+        RelayoutDock();
+    }
     if (code == CBN_SELCHANGE) {
         SetFocus(canvas.hwndOverlay);
         ApplyDockControls();

@@ -70,8 +70,16 @@ void FindLastDrawingOnDisk() {
     UpdateRestoreItems();
 }
 
+// Fading ink is never kept: the drawing is its lasting records.
+static std::vector<Annotation> LastingRecords(const std::vector<Annotation>& records) {
+    std::vector<Annotation> lasting;
+    for (const Annotation& a : records)
+        if (a.phrase == 0) lasting.push_back(a);
+    return lasting;
+}
+
 static DrawingRecords CurrentDrawing() {
-    return {.whiteboard = opts[IDOPTS_WHITEBOARD] == 1, .live = canvas.live, .records = annotations};
+    return {.whiteboard = opts[IDOPTS_WHITEBOARD] == 1, .live = canvas.live, .records = LastingRecords(annotations)};
 }
 
 // Written on the writer's thread from the shared copy: the picture first,
@@ -103,7 +111,7 @@ void ForgetLastPictureOfOtherSize() {
 }
 
 void KeepDrawingAsLast() {
-    if (annotations.empty()) {
+    if (LastingRecords(annotations).empty()) {
         filesHoldCurrent = false;
         return;
     }
@@ -117,7 +125,7 @@ void KeepDrawingAsLast() {
 }
 
 void SaveDrawingWhileHidden() {
-    if (annotations.empty() || filesHoldCurrent) return;
+    if (LastingRecords(annotations).empty() || filesHoldCurrent) return;
     WriteLastDrawingFiles(CaptureCopy(), CurrentDrawing());
     filesHoldCurrent = true;
 }
@@ -170,8 +178,8 @@ void RestoreLastDrawing() {
     }
     CloseTextEditWithoutCommit();
     ForgetLayer();  // another picture and other records under the overlay
-    DrawingRecords outgoing{
-        .whiteboard = opts[IDOPTS_WHITEBOARD] == 1, .live = canvas.live, .records = std::move(annotations)};
+    DrawingRecords outgoing = CurrentDrawing();
+    ForgetFadingInk();
     annotations = std::move(incoming.records);
     opts[IDOPTS_WHITEBOARD] = incoming.whiteboard ? 1 : 0;
     if (incoming.live != canvas.live) ChangeLiveKeepingDrawing(incoming.live);  // the restored picture stays

@@ -4,6 +4,7 @@
 // autohide at once, while OK alone saves.
 #include "features/options_dialog.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "canvas/canvas.h"
@@ -66,6 +67,10 @@ void ReadOptionsDialog() {
     opts[IDOPTS_DOCKTOP] = Checked(IDC_DOCKTOP);
     opts[IDOPTS_AUTOHIDE] = Checked(IDC_AUTOHIDE);
     opts[IDOPTS_RUNATSTART] = Checked(IDC_RUNATSTART);
+    opts[OPT_ALLFADES] = Checked(IDC_ALLFADES);
+    BOOL number = FALSE;
+    const UINT seconds = GetDlgItemInt(hwndOptions, IDC_FADESECONDS, &number, FALSE);
+    if (number) opts[OPT_FADESECONDS] = static_cast<int32_t>(std::clamp<UINT>(seconds, 1, 60));
     opts[IDOPTS_COPYSAVED] = Checked(IDC_COPYSAVED);
     if (opts[IDOPTS_AUTOHIDE] == 0) ShowWindow(dock.hwndDock, SW_SHOW);
     // Flipped and flipped back: the dock lands on the edge the radio
@@ -203,6 +208,8 @@ void ShowOptionsInDialog() {
     CheckDialogButton(IDC_LIVECTRL, (OptValue(OPT_MODLIVE) & HOTKEY_MOD_CTRL) != 0);
     CheckDialogButton(IDC_LIVEALT, (OptValue(OPT_MODLIVE) & HOTKEY_MOD_ALT) != 0);
     CheckDialogButton(IDC_RUNATSTART, opts[IDOPTS_RUNATSTART] == 1);
+    CheckDialogButton(IDC_ALLFADES, OptValue(OPT_ALLFADES) == 1);
+    SetDlgItemInt(hwndOptions, IDC_FADESECONDS, static_cast<UINT>(OptValue(OPT_FADESECONDS)), FALSE);
     CheckDialogButton(IDC_COPYSAVED, opts[IDOPTS_COPYSAVED] == 1);
     CheckRadioButton(hwndOptions, IDC_DOCKTOP, IDC_DOCKBOTTOM,
                      opts[IDOPTS_DOCKTOP] == 1 ? IDC_DOCKTOP : IDC_DOCKBOTTOM);

@@ -92,6 +92,7 @@ void ShowOverlay() {
     CloseTextEditWithoutCommit();
     ClearHistory();
     ClearAnnotations();
+    ForgetFadingInk();
     ShowWindow(canvas.hwndOverlay, SW_SHOW);
     // Becoming visible paints the whole overlay; an overlay that was already
     // up must show its new picture too.
@@ -126,6 +127,7 @@ void OpenLiveInk() {
     CloseTextEditWithoutCommit();
     ClearHistory();
     ClearAnnotations();
+    ForgetFadingInk();
     EnterLiveMode(false);
     ShowWindow(canvas.hwndOverlay, SW_SHOWNA);
     RepaintOverlayNow();

@@ -178,6 +178,7 @@ void LoadBackgroundImage(const std::string& path) {
     CloseTextEditWithoutCommit();
     ClearHistory();
     ClearAnnotations();
+    ForgetFadingInk();
     if (canvas.live) ChangeLiveKeepingDrawing(false);  // a loaded picture is shown as a frozen one
     RepaintOverlayNow();
 }

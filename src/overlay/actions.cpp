@@ -44,6 +44,7 @@ const HistoryEntry* NextStep(bool undoing) {
 // back a record on top draws just that record.
 void HistoryStep(bool undoing) {
     CloseTextEditWithoutCommit();
+    SettleFading();
     SettleLayer();
     SyncLayer();
     const HistoryEntry* e = NextStep(undoing);
@@ -82,6 +83,7 @@ void RedoStep() { HistoryStep(false); }
 
 void ClearDrawing() {
     CloseTextEditWithoutCommit();
+    ForgetFadingInk();
     ClearHistory();
     ClearAnnotations();
     RepaintOverlayNow();

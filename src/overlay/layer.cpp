@@ -68,7 +68,15 @@ static void CopyLayerToBack(const RECT& r) {
     DrawOnEachPass([&] {
         BitBlt(canvas.hdcBack, r.left, r.top, r.right - r.left, r.bottom - r.top, canvas.hdcBase, r.left, r.top,
                SRCCOPY);
+        LayFadeOver(canvas.hdcBack, r);
     });
+}
+
+// Whether the layer draws the record at `position`: not while it is
+// dragged, nor while its phrase fades out.
+static bool InLayer(int position) {
+    const int32_t left = PhraseLeftOutOfLayer();
+    return position != layerSkip && (left == 0 || annotations[position].phrase != left);
 }
 
 // Live ink's pixels of `r` from the two passes of hdcBack, and the window
@@ -157,6 +165,12 @@ static void MarkLayerCurrent(Box32 changed) {
     backStale = UnionOfBoxes(backStale, changed);
 }
 
+void AcceptLayerAsCurrent() {
+    if (!layerCurrent) return;
+    layerVersion = annotationsVersion;
+    underValid = false;
+}
+
 void ForgetLayer() {
     layerCurrent = false;
     underValid = false;
@@ -167,7 +181,11 @@ void SyncLayer() {
     if (layerSkip >= AnnotationCount()) layerSkip = -1;
     DrawOnEachPass([] {
         FillBackground(canvas.hdcBase);
-        RenderAnnotations(canvas.hdcBase, -1, layerSkip);
+        if (PhraseLeftOutOfLayer() == 0)
+            RenderAnnotations(canvas.hdcBase, -1, layerSkip);
+        else
+            for (int i = 0; i < AnnotationCount(); ++i)
+                if (InLayer(i)) RenderAnnotations(canvas.hdcBase, i, -1);
     });
     underValid = false;
     MarkLayerCurrent(WholeScreen());
@@ -201,7 +219,7 @@ void RepairLayer(Box32 area) {
             FillBackgroundArea(canvas.hdcBase, r);
             const Box32 visible = BoxOf(r);
             for (int i = 0; i < AnnotationCount(); ++i)
-                if (i != layerSkip && BoxesMeet(PaintBounds(annotations[i]), visible))
+                if (InLayer(i) && BoxesMeet(PaintBounds(annotations[i]), visible))
                     RenderAnnotations(canvas.hdcBase, i, -1);
         });
     MarkLayerCurrent(BoxOf(r));

@@ -20,7 +20,8 @@ extern HCURSOR cursorEraser, cursorMark, cursorHighlight[5], cursorArrow;
 void LoadCursors();
 
 // Pointer input.
-void OnPointerDown(LPARAM lParam);
+// `shift`: Shift was held at the press, which makes the new record fade.
+void OnPointerDown(LPARAM lParam, bool shift = false);
 void OnPointerMove(LPARAM lParam);
 void OnPointerUp();
 
@@ -80,6 +81,28 @@ void LayHeldOnTop();                   // the dragged record, now last in the li
 Box32 BeginGestureFrame(Box32 next);
 void NoteGestureDrawing(Box32 area);        // drawn onto hdcBack over the layer, to be undone later
 void ShowChanges(Box32 alsoShow = NO_BOX);  // every difference between hdcBack and the layer, shown
+
+// The laser pointer and fading ink, driven by one timer (INK_TIMER_ID) that
+// runs only while the laser is chosen or ink waits to fade. Time comes from
+// inkClock, which tests may replace.
+constexpr UINT_PTR INK_TIMER_ID = 1112;
+extern int64_t (*inkClock)();
+extern bool laserHeld;  // the left button is down while the laser is chosen
+void InkTick();
+void ScheduleInkTimer();
+void ChooseLaser();
+void MoveLaser(POINT at);
+void StopLaser();
+// A phrase fading out finishes at once before the list changes otherwise,
+// or shows whole again when a gesture of `joining` starts.
+void SettleFading(int32_t joining = 0);
+void ForgetFadingInk();
+// The fading phrase laid over `area` of a surface at its opacity.
+void LayFadeOver(HDC target, const RECT& area);
+int32_t PhraseLeftOutOfLayer();
+// The layer already shows the list as it now is (records that faded out
+// were left out of it before they left the list).
+void AcceptLayerAsCurrent();
 
 // Text entry in filled shapes.
 void OpenTextEdit(int position);

@@ -7,6 +7,7 @@
 #include "canvas/canvas.h"
 #include "core/options.h"
 #include "dock/dock.h"
+#include "core/fading.h"
 #include "core/history.h"
 #include "render/hittest.h"
 #include "overlay/overlay.h"
@@ -34,7 +35,14 @@ static Point32 P32(POINT p) { return {p.x, p.y}; }
 
 static int CurrentTool() { return OptValue(IDOPTS_TOOL); }
 
+// The phrase of fading ink the gesture in progress belongs to; 0: it lasts.
+static int32_t gesturePhrase;
+
 static void SetToolCursor() {
+    if (laserChosen) {  // the laser's dot is the pointer
+        SetCursor(nullptr);
+        return;
+    }
     switch (CurrentTool()) {
     case TOOL_HIGHLIGHTER: {
         const int width = opts[IDOPTS_PENWIDTH];
@@ -68,6 +76,7 @@ static void PlaceMark() {
     int32_t width, height;
     MarkPictureSize(OptValue(IDOPTS_MARK), width, height);
     Annotation mark = MakeMarkRecord(P32(ptPress), width, height, markerNumber);
+    mark.phrase = gesturePhrase;
     const int markIndex = mark.markIndex;
     AppendAnnotation(std::move(mark));
     DrawLastOnLayer(true);
@@ -82,6 +91,7 @@ static void PlaceMark() {
 
 // Only the area the erased record painted is drawn again.
 static void EraseStep() {
+    SettleFading();
     SyncLayer();
     Box32 erased;
     if (!EraseAt(P32(ptCursor), &erased)) return;
@@ -89,7 +99,16 @@ static void EraseStep() {
     ShowChanges();
 }
 
-void OnPointerDown(LPARAM lParam) {
+// Shift at the press, or the option that all ink fades, makes the record of
+// a drawing tool fade; grabbing a record does not.
+static int32_t PhraseOfGesture(bool shift) {
+    const int tool = CurrentTool();
+    const bool fades = shift || OptValue(OPT_ALLFADES) == 1;
+    if (!fades || tool < TOOL_PEN || tool > TOOL_MARK || HitTestAnnotations(P32(ptPress), false) != -1) return 0;
+    return StartFadingGesture(inkClock());
+}
+
+void OnPointerDown(LPARAM lParam, bool shift) {
     SetFocus(canvas.hwndOverlay);
     dragged = false;
     if (shapeText != -1) CommitTextEdit();
@@ -98,6 +117,13 @@ void OnPointerDown(LPARAM lParam) {
     ShowWindow(dock.textBar, SW_HIDE);
     ShapeChrome();
     ptPress = ptCursor = OverlayPointOf(lParam);  // a stroke starts where the button went down
+    if (laserChosen) {
+        laserHeld = true;
+        MoveLaser(ptPress);
+        return;
+    }
+    gesturePhrase = PhraseOfGesture(shift);
+    SettleFading(gesturePhrase);
     // Whatever an earlier gesture left over the layer (one whose release
     // never came) is put right before this one starts.
     SettleLayer();
@@ -145,6 +171,10 @@ void OnPointerMove(LPARAM lParam) {
     SetToolCursor();
     const POINT prev = ptCursor;
     ptCursor = OverlayPointOf(lParam);
+    if (laserChosen) {
+        MoveLaser(ptCursor);
+        return;
+    }
     const int tool = CurrentTool();
     if (tool != TOOL_ERASER) {
         const long d = std::labs(ptCursor.x - ptPress.x) + std::labs(ptCursor.y - ptPress.y);
@@ -202,6 +232,7 @@ static void CommitNewRecord(int tool) {
     default:
         return;  // marks are placed at the press; the eraser makes nothing
     }
+    record.phrase = gesturePhrase;
     AppendAnnotation(std::move(record));
     DrawLastOnLayer(true);
     RecordAdd(AnnotationCount() - 1);
@@ -227,6 +258,7 @@ static void DropHeld(int tool) {
 
 void OnPointerUp() {
     ReleaseCapture();
+    laserHeld = false;
     buttonDown = false;
     ResumeHeldPaint();
     if (!pressSeen) return;
@@ -240,6 +272,9 @@ void OnPointerUp() {
             DropHeld(tool);
     }
     shapeHeld = -1;
+    if (gesturePhrase != 0) EndFadingGesture(gesturePhrase, inkClock());
+    gesturePhrase = 0;
+    ScheduleInkTimer();
     // A record moved in place goes back into the layer where it now lies;
     // then everything the gesture drew over the layer makes way for it.
     SettleLayer();

@@ -81,6 +81,8 @@
 #define IDC_LIVELIST                1073
 #define IDC_CHANGESHORTCUTS         1068
 #define IDC_COPYSAVED               1070    /* IDOPTS_COPYSAVED */
+#define IDC_ALLFADES                1074
+#define IDC_FADESECONDS             1075
 
 /* Controls of the shortcut editor. */
 #define IDC_SHORTCUTLIST            1101

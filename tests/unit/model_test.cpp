@@ -33,10 +33,26 @@ TEST(Model, ARoundedRectangleOf23PixelsPaintsNoFurtherThanALargerOne) {
     EXPECT_EQ(small.left, PaintBounds(MakeShapeRecord(ANNOT_ROUNDRECT, {0, 0}, {90, 90})).left) << "left";
 }
 
-// Random drawing steps. After every recorded step the list is pushed on a
-// stack of states: each undo must give back the state before the undone step
-// and each redo the state after it (an arrow moved back by its box instead of
-// its points, or a record put back at the wrong place, fails).
+bool OfPhrase(const Annotation& a, int32_t phrase) { return a.phrase == phrase; }
+
+// The states without the records of a phrase; a step that only concerned
+// them leaves no state of its own.
+void ForgetInModel(std::vector<std::vector<Annotation>>& states, size_t& at, int32_t phrase) {
+    std::vector<std::vector<Annotation>> kept;
+    for (size_t i = 0; i < states.size(); ++i) {
+        std::erase_if(states[i], [&](const Annotation& a) { return a.phrase == phrase; });
+        if (kept.empty() || kept.back() != states[i]) kept.push_back(states[i]);
+        if (i == at) at = kept.size() - 1;
+    }
+    states = kept;
+}
+
+// Random drawing steps, some of fading ink. After every recorded step the
+// list is pushed on a stack of states: each undo must give back the state
+// before the undone step and each redo the state after it (an arrow moved
+// back by its box instead of its points, or a record put back at the wrong
+// place, fails). A phrase that fades out leaves every state, and the undo
+// and redo steps of the rest stay as they were.
 TEST(Model, UndoAndRedoWalkThroughTheRecordedStates) {
     std::mt19937 rng(20261206);
     auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
@@ -50,12 +66,13 @@ TEST(Model, UndoAndRedoWalkThroughTheRecordedStates) {
         if (op < 9 && n < 25) {
             AppendAnnotation(op % 3 == 2 ? MakeMarkRecord(a, 32, 30, op)
                                          : MakeShapeRecord(op % 3 ? ANNOT_ARROW : ANNOT_RECT, a, b));
+            annotations.back().phrase = pick(0, 1);  // every other record fades with phrase 1
             RecordAdd(n);
         } else if (op < 18 && n > 0) {  // a drag by b - a brings the record to the top
             OffsetAnnotation(annotations[i], b.x - a.x, b.y - a.y);
             BringAnnotationToTop(i);
             RecordMove(i, b.x - a.x, b.y - a.y);
-        } else if (op >= 30 && n > 0) {  // a commit of text
+        } else if (op >= 30 && op < 33 && n > 0) {  // a commit of text
             const Annotation before = annotations[i];
             annotations[i].text += char('a' + op);
             annotations[i].fontSize = op;
@@ -65,6 +82,20 @@ TEST(Model, UndoAndRedoWalkThroughTheRecordedStates) {
             ASSERT_EQ(redo ? Redo() : Undo(), possible) << "a step to " << (redo ? "redo" : "undo") << " at " << step;
             at = redo ? at + possible : at - possible;
             ASSERT_EQ(annotations, states[at]) << "the list after " << (redo ? "redo" : "undo") << " at step " << step;
+            continue;
+        } else if (op == 33) {
+            ForgetRecords(OfPhrase, 1);
+            ForgetInModel(states, at, 1);
+            ASSERT_EQ(annotations, states[at]) << "the list after a fade-out at step " << step;
+            for (size_t k = at; k > 0; --k) {  // every state there is, and back
+                ASSERT_TRUE(Undo()) << "an undo to state " << k - 1 << " after the fade-out at step " << step;
+                ASSERT_EQ(annotations, states[k - 1]) << "state " << k - 1 << " after the fade-out at step " << step;
+            }
+            for (size_t k = 1; k < states.size(); ++k) {
+                ASSERT_TRUE(Redo()) << "a redo to state " << k << " after the fade-out at step " << step;
+                ASSERT_EQ(annotations, states[k]) << "state " << k << " after the fade-out at step " << step;
+            }
+            for (size_t k = states.size() - 1; k > at; --k) Undo();
             continue;
         } else {  // erasing forgets every step
             ClearHistory();

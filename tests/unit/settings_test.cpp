@@ -7,7 +7,8 @@
 
 static std::vector<int32_t> Table() { return {std::begin(opts), std::end(opts)}; }
 
-// The live ink hotkey (Alt+F12) follows the options of earlier versions.
+// The live ink hotkey (Alt+F12) and fading ink (off, 3 s) follow the options
+// of earlier versions.
 TEST(Settings, FirstRunFileIsExactlyTheDefaults) {
     SetOptionTableDefaults();
     lastPath.clear();
@@ -16,7 +17,8 @@ TEST(Settings, FirstRunFileIsExactlyTheDefaults) {
         "0=0\n7=1\n8=0\n9=0\n10=0\n11=0\n12=5\n13=3\n14=1\n16=10\n17=2\n18=2366701\n19=32511\n21=62207\n22=48896\n"
         "23=12870402\n24=16777215\n25=0\n26=153999\n27=9974127\n28=14726254\n39=0\n40=14\n42=0\n43=0\n44=4647423\n"
         "45=3403363\n46=2921727\n47=11949567\n48=16496976\n49=0\n50=0\n53=0\n54=1\n55=122\n56=0\n1009=1\n1010=1\n"
-        "1052=1\n1055=1\n1064=0\n1066=1\n1067=1\n1068=123\n<LastPath>=\n");
+        "1052=1\n1055=1\n1064=0\n1066=1\n1067=1\n1068=123\n1071=0\n1072=3\n"
+        "<LastPath>=\n");
 }
 
 // Any valid table and any folder, however long or odd, read back unchanged.
