@@ -2,7 +2,8 @@
 # Live ink over a running program, under real X input and a compositing
 # manager (which blends partly transparent pixels as Windows does): a pen
 # stroke and a highlighter band over Notepad, the pointer let through to
-# Notepad while the ink stays, undo, twenty switches, freezing and a snapshot.
+# Notepad while the ink stays, undo, twenty switches, freezing and a snapshot;
+# then fading ink and the laser pointer.
 source "$(dirname "$0")/e2e_lib.sh"
 own_session liveink qc_start_session 1280x800x24 || exit 77
 command -v xcompmgr >/dev/null || exit 77
@@ -38,6 +39,7 @@ blended() {
     [ "$dark" -ge 20 ] && [ "$tinted" = 1 ]
 }
 not_blended() { ! blended "$@"; }
+not_inked() { ! inked "$1" "$2" 1; }
 
 fresh_user_data
 wine notepad </dev/null >/dev/null 2>&1 &
@@ -79,4 +81,28 @@ alt F11
 see frozen "Alt+F11 freezes the ink over what lies beneath" inked "$STROKE" 300
 save_as live
 check "F2 saves the screen with the ink" inked "$SNAP_DIR/live.png" "$STROKE" 300
+
+# Fading ink and the laser pointer, on the frozen overlay (fading after 3 s).
+drv key 0x50  # P: the pen
+xdotool keydown shift
+xstroke 200 600 500
+xdotool keyup shift
+xstroke 200 600 560
+xdotool mousemove 1200 700
+sleep 4
+see faded "a stroke drawn with Shift is gone within 4 s" not_inked 400x14+200+493
+check "and the plain stroke stays" inked "$WORK/faded.png" 400x14+200+553 300
+drv key 0x4C  # L: the laser
+xdotool mousemove 300 650
+sleep 0.3
+xdotool mousedown 1
+for x in $(seq 300 20 700); do xdotool mousemove "$x" 650; sleep 0.02; done
+save_dialog laser
+drv wait-gone "$SAVE_DIALOG" 20
+sleep 1
+check "F2 during a laser drag saves no laser pixels" same_pixels "$SNAP_DIR/laser.png" "$WORK/faded.png" 1000x300+100+400
+xdotool mouseup 1
+xdotool mousemove 1270 790
+sleep 1
+see rested "the laser leaves nothing 1 s after the pointer stops" same_pixels "$WORK/faded.png" 1000x300+100+400
 finish

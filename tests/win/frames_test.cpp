@@ -6,6 +6,7 @@
 #include "gestures.h"
 #include "snapshot_helpers.h"
 #include "render_canvas.h"
+#include "core/fading.h"
 #include "core/ink_pixels.h"
 
 namespace {
@@ -14,6 +15,37 @@ using Frames = ProgramTest;
 
 std::mt19937 rng(12);
 int In(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); }
+
+int64_t now = 1000000;  // the clock of fading ink and the laser in these tests
+int64_t TestClock() { return now; }
+
+// The list drawn from scratch over the background (of the white pass of
+// live ink when asked) onto a surface like the overlay's, a phrase that
+// fades out laid over the rest at its opacity.
+void DrawShown(HDC dc, bool whitePass) {
+    const int w = ScreenWidth(), h = ScreenHeight();
+    if (whitePass) SwapInkPass();
+    FillBackground(dc);
+    if (whitePass) SwapInkPass();
+    MemoryDcOwner withDc(dc);
+    BitmapOwner with(CreateCompatibleBitmap(canvas.hdcOverlay, w, h));
+    SelectGuard selected(withDc.get(), with.get());
+    BitBlt(withDc.get(), 0, 0, w, h, dc, 0, 0, SRCCOPY);
+    RenderAnnotations(withDc.get(), -1, -1);
+    const int32_t out = PhraseLeftOutOfLayer();
+    Box32 fading = NO_BOX;
+    for (int i = 0; i < AnnotationCount(); ++i)
+        if (out != 0 && annotations[i].phrase == out)
+            fading = UnionOfBoxes(fading, PaintBounds(annotations[i]));
+        else
+            RenderAnnotations(dc, i, -1);
+    const RECT r{std::max(fading.left, 0), std::max(fading.top, 0), std::min(fading.right + 1, w),
+                 std::min(fading.bottom + 1, h)};
+    const auto opacity = BYTE(255 * PhraseOpacity(out, now, OptValue(OPT_FADESECONDS) * 1000) + 0.5);
+    if (out != 0 && r.right > r.left && r.bottom > r.top)
+        GdiAlphaBlend(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, withDc.get(), r.left, r.top,
+                      r.right - r.left, r.bottom - r.top, BLENDFUNCTION{AC_SRC_OVER, 0, opacity, 0});
+}
 
 // The first pixel ("x,y") of the overlay's picture that differs from the whole
 // list drawn from scratch, or "". The places of shown child windows are blacked
@@ -25,8 +57,7 @@ std::string FirstDifference() {
     MemoryDcOwner dc(canvas.hdcOverlay);  // drawn on a surface like the overlay's, then copied
     BitmapOwner bitmap(CreateCompatibleBitmap(canvas.hdcOverlay, w, h));
     SelectGuard selected(dc.get(), bitmap.get());
-    FillBackground(dc.get());
-    RenderAnnotations(dc.get(), -1, -1);
+    DrawShown(dc.get(), false);
     BitBlt(want.dc(), 0, 0, w, h, dc.get(), 0, 0, SRCCOPY);
     for (HWND child : {dock.hwndDock, textEdit, dock.textBar}) {
         const RECT r = WindowRect(child);
@@ -48,10 +79,7 @@ std::string FirstLiveDifference() {
     BitmapOwner bitmap(CreateCompatibleBitmap(canvas.hdcOverlay, w, h));
     SelectGuard selected(dc.get(), bitmap.get());
     for (Canvas* pass : {&black, &white}) {
-        if (pass == &white) SwapInkPass();
-        FillBackground(dc.get());
-        if (pass == &white) SwapInkPass();
-        RenderAnnotations(dc.get(), -1, -1);
+        DrawShown(dc.get(), pass == &white);
         BitBlt(pass->dc(), 0, 0, w, h, dc.get(), 0, 0, SRCCOPY);
     }
     RECT edit = IsWindowVisible(textEdit) ? WindowRect(textEdit) : RECT{};
@@ -85,6 +113,36 @@ void Gesture(int tool) {
     Release();
 }
 
+// A stroke or shape of fading ink: Shift held at the press.
+void FadingGesture() {
+    UseTool(In(TOOL_PEN, TOOL_MARK));
+    const POINT p = Somewhere();
+    SendMessageA(canvas.hwndOverlay, WM_LBUTTONDOWN, MK_LBUTTON | MK_SHIFT, MAKELPARAM(p.x, p.y));
+    for (int i = In(1, 5), x = p.x, y = p.y; i > 0; --i) MoveTo(x += In(-150, 150), y += In(-100, 100));
+    Release();
+}
+
+// Time for fading ink, up to a whole fade of the shortest hold.
+void TimePasses() {
+    now += In(0, 2500);
+    InkTick();
+}
+
+// The laser pointed and dragged around, then left for another tool after
+// its trail has gone: nothing of it stays.
+void Laser() {
+    ChooseLaser();
+    MoveTo(In(0, ScreenWidth() - 1), In(0, ScreenHeight() - 1));
+    Press(In(0, ScreenWidth() - 1), In(0, ScreenHeight() - 1));
+    for (int i = 0; i < 4; ++i) MoveTo(In(0, ScreenWidth() - 1), In(0, ScreenHeight() - 1));
+    Release();
+    now += 500;
+    InkTick();
+    UseTool(TOOL_PEN);
+    DockChooseTool(TOOL_PEN);
+    InkTick();
+}
+
 void TypeInto() {
     const POINT p = Somewhere();
     SendMessageA(canvas.hwndOverlay, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(p.x, p.y));
@@ -105,7 +163,10 @@ const std::tuple<const char*, int, void (*)()> steps[] = {{"draw", 30, [] { Gest
                                                           {"erase all", 1, EraseAll},
                                                           {"whiteboard", 2, ToggleWhiteboard},
                                                           {"save and load", 1, SaveAndLoad},
-                                                          {"show", 1, ShowOverlay}};
+                                                          {"show", 1, ShowOverlay},
+                                                          {"fading", 8, FadingGesture},
+                                                          {"time", 8, TimePasses},
+                                                          {"laser", 2, Laser}};
 
 // Live ink has no picture to load, and switches between drawing and
 // letting the pointer through.
@@ -117,7 +178,10 @@ const std::tuple<const char*, int, void (*)()> liveSteps[] = {{"draw", 30, [] { 
                                                               {"erase all", 1, EraseAll},
                                                               {"whiteboard", 2, ToggleWhiteboard},
                                                               {"switch", 2, LiveInkCommand},
-                                                              {"open", 1, OpenLiveInk}};
+                                                              {"open", 1, OpenLiveInk},
+                                                              {"fading", 8, FadingGesture},
+                                                              {"time", 8, TimePasses},
+                                                              {"laser", 2, Laser}};
 
 template <size_t N>
 void RunSteps(const std::tuple<const char*, int, void (*)()> (&table)[N], std::string (*difference)(), int count) {
@@ -134,11 +198,13 @@ void RunSteps(const std::tuple<const char*, int, void (*)()> (&table)[N], std::s
 
 TEST_F(Frames, EveryStepShowsExactlyTheListDrawnFromScratch) {
     rng.seed(12);
+    inkClock = TestClock;
     RunSteps(steps, FirstDifference, 400);
 }
 
 TEST_F(Frames, EveryStepOfLiveInkShowsExactlyTheListDrawnFromScratch) {
     rng.seed(14);
+    inkClock = TestClock;
     OpenLiveInk();
     RunSteps(liveSteps, FirstLiveDifference, 250);
 }

@@ -27,11 +27,16 @@ protected:
                   undoneCount,
                   markerNumber,
                   IsWindowVisible(canvas.hwndOverlay) != 0,
-                  IsWindowVisible(dock.hwndDock) != 0};
+                  IsWindowVisible(dock.hwndDock) != 0,
+                  inkClock};
     }
     void TearDown() override {
         CloseTextEditWithoutCommit();
         if (canvas.live) ChangeLiveKeepingDrawing(false);
+        laserChosen = false;
+        StopLaser();
+        ForgetFadingInk();
+        inkClock = saved_.clock;
         std::copy(saved_.opts.begin(), saved_.opts.end(), opts);
         ApplySettingsToControls();  // which puts the dock at the top and the whiteboard off
         std::copy(saved_.opts.begin(), saved_.opts.end(), opts);
@@ -59,5 +64,6 @@ private:
         int32_t undoneCount;
         int markerNumber;
         bool overlayShown, dockShown;
+        int64_t (*clock)();
     } saved_;
 };
