@@ -277,7 +277,7 @@ void FillDockOptionsMenu() {
     const std::string whiteboard = "Whiteboard Mode On/Off" + std::string(10, ' ') + "'W'";
     const std::string restore = "Restore Last Drawing" + std::string(16, ' ') + "'Ctrl+L'";
     const std::string hide = "Hide Quillcast" + std::string(15, ' ') + "'Esc'";
-    const std::string laser = "Laser Pointer" + std::string(27, ' ') + "'L'";
+    const std::string laser = "Laser Pointer" + std::string(30, ' ') + "'L'";
     AppendMenuA(dockMenu, MF_STRING, CMD_DOCK_EDGE, dockEdge.c_str());
     AppendMenuA(dockMenu, MF_STRING, CMD_WHITEBOARD, whiteboard.c_str());
     AppendMenuA(dockMenu, MF_STRING | MF_GRAYED, CMD_RESTORE_LAST_DRAWING, restore.c_str());

@@ -97,9 +97,9 @@ check "a stroke after a menu item was chosen" stroke_lands 380
 xkey w
 
 xdock "${OPTIONS_BUTTON[@]}"
-# The fourth item, "All Options...": Wine's menus do not skip the third,
-# "Restore Last Drawing", greyed.
-xkey Down Down Down Down Return
+# The fifth item, "All Options...": Wine's menus do not skip the third,
+# "Restore Last Drawing", greyed; "Laser Pointer" is the fourth.
+xkey Down Down Down Down Down Return
 check "All Options... opens the options dialog" drv wait-window "Quillcast Options" 10
 read -r okx oky < <(drv center "Quillcast Options" 1050)
 xclick "${okx:-0}" "${oky:-0}"
