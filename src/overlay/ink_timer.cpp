@@ -4,6 +4,7 @@
 // layer like a gesture's preview, and a phrase that fades out is left out of
 // the layer and laid over it at its opacity until it is gone.
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "core/fading.h"
@@ -51,41 +52,74 @@ static int Radius() { return ScaleToDpi(LASER_RADIUS, canvas.overlayDpi); }
 static Box32 Around(POINT p, int r) { return {p.x - r, p.y - r, p.x + r, p.y + r}; }
 
 static Box32 LaserBounds() {
-    const int glow = 2 * Radius() + 2;
+    const int glow = 2 * Radius() + 2;  // the dot's picture, 4r + 2 across
     Box32 area = Around(laserAt, glow);
     for (const TrailPoint& t : trail) area = UnionOfBoxes(area, Around(t.at, Radius() + 2));
     return area;
 }
 
-static void FillCircle(GpGraphics* graphics, POINT at, REAL radius, ARGB color) {
-    GpSolidFill* brush = nullptr;
-    if (GdipCreateSolidFill(color, &brush) != Ok) return;
-    GdipFillEllipse(graphics, brush, static_cast<REAL>(at.x) - radius, static_cast<REAL>(at.y) - radius, 2 * radius,
-                    2 * radius);
-    GdipDeleteBrush(brush);
+// The dot, made once for each ink colour and scale: a premultiplied
+// picture laid over the frame with its own opacity, which is far cheaper
+// than drawing circles at every move.
+static HDC dotDc;
+static HBITMAP dotBitmap;
+static uint32_t dotInk = 0xFFFFFFFF;
+static int dotRadius;
+
+static uint32_t DotPixel(uint32_t ink, double d, double r) {
+    double alpha = d <= r ? 1.0 : d <= r + 1 ? 1.0 - (d - r) * 0.55 : 0.45 * std::pow(1.0 - (d - r) / r, 2.0);
+    if (d > 2 * r) alpha = 0;
+    const double light = d <= r * 0.45 ? 0.6 : 0;  // a bright centre
+    uint32_t pixel = static_cast<uint32_t>(alpha * 255 + 0.5) << 24;
+    for (int shift = 0; shift <= 16; shift += 8) {
+        const double c = ((ink >> (16 - shift)) & 0xFF) * (1 - light) + 255 * light;  // COLORREF to 0xRRGGBB
+        pixel |= static_cast<uint32_t>(c * alpha + 0.5) << shift;
+    }
+    return pixel;
+}
+
+static void MakeDot(uint32_t ink, int r) {
+    const int size = 4 * r + 2;
+    if (!dotDc) dotDc = CreateCompatibleDC(canvas.hdcOverlay);
+    BITMAPINFO bi{};
+    bi.bmiHeader = {sizeof bi.bmiHeader, size, -size, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HBITMAP picture = CreateDIBSection(canvas.hdcOverlay, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (!picture) return;
+    auto* pixels = static_cast<uint32_t*>(bits);
+    const double centre = (size - 1) / 2.0;
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x) pixels[y * size + x] = DotPixel(ink, std::hypot(x - centre, y - centre), r);
+    SelectObject(dotDc, picture);
+    if (dotBitmap) DeleteObject(dotBitmap);
+    dotBitmap = picture;
+    dotInk = ink;
+    dotRadius = r;
 }
 
 // The dot in the ink colour with a soft glow, and the trail thinning out
 // with its age.
 static void DrawLaser(int64_t now) {
-    GraphicsOwner graphics;
-    if (!CreateSmoothGraphics(canvas.hdcBack, graphics)) return;
     const uint32_t ink = CurrentInkColor();
-    const ARGB rgb = ARGB(GetRValue(ink)) << 16 | ARGB(GetGValue(ink)) << 8 | GetBValue(ink);
-    const REAL r = static_cast<REAL>(Radius());
-    for (size_t i = 1; i < trail.size(); ++i) {
-        const double left = 1.0 - double(now - trail[i].time) / TRAIL_MS;
-        if (left <= 0) continue;
-        PenOwner pen;
-        if (!CreatePenOfWidth(ARGB(200 * left) << 24 | rgb, r * REAL(left) + 1, pen)) continue;
-        GdipSetPenStartCap(pen.get(), LineCapRound);
-        GdipSetPenEndCap(pen.get(), LineCapRound);
-        GdipDrawLineI(graphics.get(), pen.get(), trail[i - 1].at.x, trail[i - 1].at.y, trail[i].at.x, trail[i].at.y);
+    const int r = Radius();
+    if (trail.size() > 1) {
+        GraphicsOwner graphics;
+        if (!CreateSmoothGraphics(canvas.hdcBack, graphics)) return;
+        const ARGB rgb = ARGB(GetRValue(ink)) << 16 | ARGB(GetGValue(ink)) << 8 | GetBValue(ink);
+        for (size_t i = 1; i < trail.size(); ++i) {
+            const double left = 1.0 - double(now - trail[i].time) / TRAIL_MS;
+            PenOwner pen;
+            if (left <= 0 || !CreatePenOfWidth(ARGB(200 * left) << 24 | rgb, REAL(r * left) + 1, pen)) continue;
+            GdipSetPenStartCap(pen.get(), LineCapRound);
+            GdipSetPenEndCap(pen.get(), LineCapRound);
+            GdipDrawLineI(graphics.get(), pen.get(), trail[i - 1].at.x, trail[i - 1].at.y, trail[i].at.x,
+                          trail[i].at.y);
+        }
     }
-    FillCircle(graphics.get(), laserAt, 2 * r, 0x30000000 | rgb);
-    FillCircle(graphics.get(), laserAt, 1.5f * r, 0x60000000 | rgb);
-    FillCircle(graphics.get(), laserAt, r, 0xFF000000 | rgb);
-    FillCircle(graphics.get(), laserAt, r / 2, 0xA0FFFFFF);
+    if (ink != dotInk || r != dotRadius) MakeDot(ink, r);
+    const int size = 4 * r + 2;
+    GdiAlphaBlend(canvas.hdcBack, laserAt.x - size / 2, laserAt.y - size / 2, size, size, dotDc, 0, 0, size, size,
+                  BLENDFUNCTION{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA});
 }
 
 static void LaserFrame(int64_t now) {
