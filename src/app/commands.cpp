@@ -26,13 +26,13 @@ constexpr KeyCombo Ctrl(unsigned key) { return {key, KEY_MOD_CTRL}; }
 // every showing does; what comes back is then the drawing that showing put
 // aside or, with none, the last drawing.
 void RestoreLast() {
-    if (!IsWindowVisible(canvas.hwndOverlay)) (LastDrawingIsLive() ? OpenLiveInk : ShowOverlay)();
+    if (!OverlayShown()) (LastDrawingIsLive() ? OpenLiveInk : ShowOverlay)();
     RestoreLastDrawing();
 }
 
 // The show/hide hotkey over live ink freezes it.
 void ToggleShown() {
-    if (!IsWindowVisible(canvas.hwndOverlay))
+    if (!OverlayShown())
         ShowOverlay();
     else if (canvas.live)
         FreezeLiveInk();

@@ -145,6 +145,9 @@ void SwapInkPass() {
     state.inkPass = 1 - state.inkPass;
 }
 
+// In live ink the overlay itself shows nothing: while drawing it is all but
+// clear (the least opacity that still takes the pointer), while the pointer
+// goes through it is clear and lets every click pass.
 void SetLiveMode(bool live, bool passThrough) {
     if (live && !state.hdcInk) SizeLiveSurfaces(ScreenWidth(), ScreenHeight());
     state.live = live;
@@ -154,9 +157,35 @@ void SetLiveMode(bool live, bool passThrough) {
     if (live) style |= WS_EX_LAYERED;
     if (state.passThrough) style |= through;
     SetWindowLongPtrA(state.hwndOverlay, GWL_EXSTYLE, style);
+    if (live) SetLayeredWindowAttributes(state.hwndOverlay, 0, state.passThrough ? 0 : 1, LWA_ALPHA);
+}
+
+RECT InkTileRect(int tile) {
+    const int column = tile % INK_TILE_SIDE, row = tile / INK_TILE_SIDE, w = ScreenWidth(), h = ScreenHeight();
+    return {w * column / INK_TILE_SIDE, h * row / INK_TILE_SIDE, w * (column + 1) / INK_TILE_SIDE,
+            h * (row + 1) / INK_TILE_SIDE};
+}
+
+bool OverlayShown() { return IsWindowVisible(state.hwndOverlay) || (state.live && IsWindowVisible(state.hwndChrome)); }
+
+void ShowLiveWindows(bool show) {
+    ShowWindow(state.hwndOverlay, show && !state.passThrough ? SW_SHOWNA : SW_HIDE);
+    for (int i = 0; i < INK_TILES; ++i) {
+        const RECT r = InkTileRect(i);
+        SetWindowPos(state.inkTiles[i], HWND_TOPMOST, state.overlayOrigin.x + r.left, state.overlayOrigin.y + r.top,
+                     r.right - r.left, r.bottom - r.top, SWP_NOACTIVATE | (show ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
+    }
+    if (show)
+        SetWindowPos(state.hwndChrome, HWND_TOPMOST, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    else
+        ShowWindow(state.hwndChrome, SW_HIDE);
 }
 
 void CreateChromeWindow(const char* windowClass) {
+    for (HWND& tile : state.inkTiles)
+        tile = CreateWindowExA(WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE,
+                               windowClass, "", WS_POPUP, 0, 0, 1, 1, state.hwndOverlay, nullptr, hInst, nullptr);
     state.hwndChrome =
         CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, windowClass, "",
                         WS_POPUP | WS_CLIPCHILDREN, 0, 0, 1, 1, state.hwndOverlay, nullptr, hInst, nullptr);

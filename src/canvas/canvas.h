@@ -41,6 +41,10 @@ struct OverlayCanvas {
     uint32_t* inkBits;       // rows of hdcInk, bottom row first
     HDC hdcInkWhite;         // where hdcBack of the white pass is read back where it changed
     uint32_t* inkWhiteBits;  // its rows, bottom row first
+    // Live ink is shown by tiles: layered windows over the overlay that let
+    // every click through, each updated alone, so that showing what changed
+    // costs the size of a tile at most, whatever the size of the screen.
+    HWND inkTiles[16];
     // The window that holds the dock, the text bar and the text edit while
     // the overlay is live ink (a layered window shows no child windows); its
     // region is theirs, so that everywhere else the pointer reaches the ink.
@@ -93,9 +97,20 @@ void ReplacePicture(HDC dc, HBITMAP picture);
 // Live ink on or off, and whether it lets the pointer through: the window's
 // styles change and the surfaces of the second pass are made when needed.
 void SetLiveMode(bool live, bool passThrough);
+// Live ink's tiles: 4 x 4 over the overlay's monitor.
+constexpr int INK_TILE_SIDE = 4;
+constexpr int INK_TILES = INK_TILE_SIDE * INK_TILE_SIDE;
+RECT InkTileRect(int tile);  // in overlay coordinates
+// Live ink's windows: its tiles, the chrome and the overlay under them,
+// which is hidden while the pointer goes through (so nothing of it takes a
+// click), or all of them hidden.
+void ShowLiveWindows(bool show);
+// Whether the overlay is up, frozen or as live ink in either state.
+bool OverlayShown();
 // Swaps the surfaces of the two passes of live ink.
 void SwapInkPass();
-// The window that holds live ink's child windows; once, at start-up.
+// The windows that show live ink and hold its child windows; once, at
+// start-up.
 void CreateChromeWindow(const char* windowClass);
 
 // The frozen picture of the overlay's monitor, taken into hdcCapture.

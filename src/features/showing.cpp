@@ -43,14 +43,14 @@ static void EnterLiveMode(bool passThrough) {
     SetWindowPos(canvas.hwndChrome, HWND_TOPMOST, canvas.overlayOrigin.x, canvas.overlayOrigin.y, ScreenWidth(),
                  ScreenHeight(), SWP_NOACTIVATE);
     ShowLiveBar(passThrough ? LiveBarState::POINTER : LiveBarState::DRAWING);  // shapes the chrome
-    ShowWindow(canvas.hwndChrome, SW_SHOWNA);
+    if (OverlayShown()) ShowLiveWindows(true);
 }
 
 static void LeaveLiveMode() {
     if (!canvas.live) return;
     SetLiveMode(false, false);
     MoveChildWindowsInto(canvas.hwndOverlay);
-    ShowWindow(canvas.hwndChrome, SW_HIDE);
+    ShowLiveWindows(false);
     ShowLiveBar(LiveBarState::NONE);
     ForgetLayer();
 }
@@ -60,26 +60,22 @@ static void LeaveLiveMode() {
 static void DropPicture() { FillRect(canvas.hdcCapture, &canvas.rectScreen, canvas.brushBlack); }
 
 void CaptureBeneathLiveInk() {
-    const bool shown = IsWindowVisible(canvas.hwndOverlay);
+    const bool shown = OverlayShown();
     if (shown) {
-        ShowWindow(canvas.hwndChrome, SW_HIDE);
-        ShowWindow(canvas.hwndOverlay, SW_HIDE);
+        ShowLiveWindows(false);
         GdiFlush();
         Sleep(UNCOVER_MS);
     }
     CaptureScreen();
-    if (!shown) return;
-    ShowWindow(canvas.hwndOverlay, SW_SHOWNA);
-    ShowWindow(canvas.hwndChrome, SW_SHOWNA);
+    if (shown) ShowLiveWindows(true);
 }
 
 void ShowOverlay() {
     RememberForeground();
     KeepDrawingAsLast();
     if (canvas.live) {
-        if (IsWindowVisible(canvas.hwndOverlay)) {
-            ShowWindow(canvas.hwndChrome, SW_HIDE);
-            ShowWindow(canvas.hwndOverlay, SW_HIDE);
+        if (OverlayShown()) {
+            ShowLiveWindows(false);
             Sleep(UNCOVER_MS);
         }
         LeaveLiveMode();
@@ -107,14 +103,14 @@ void ShowOverlay() {
 // drawing away itself.
 void HideOverlayAndRestoreFocus() {
     if (canvas.live && shapeText != -1) CommitTextEdit();  // live ink keeps typed text, as on every change
-    ShowWindow(canvas.hwndChrome, SW_HIDE);
+    if (canvas.live) ShowLiveWindows(false);
     ShowWindow(canvas.hwndOverlay, SW_HIDE);
     SetForegroundWindow(prevForeground);
     PostMessageW(canvas.hwndOverlay, WM_QC_PUT_AWAY, 0, 0);
 }
 
 void OnPutAway() {
-    if (!IsWindowVisible(canvas.hwndOverlay)) SaveDrawingWhileHidden();
+    if (!OverlayShown()) SaveDrawingWhileHidden();
 }
 
 void OpenLiveInk() {
@@ -129,7 +125,7 @@ void OpenLiveInk() {
     ClearAnnotations();
     ForgetFadingInk();
     EnterLiveMode(false);
-    ShowWindow(canvas.hwndOverlay, SW_SHOWNA);
+    ShowLiveWindows(true);
     RepaintOverlayNow();
     ActivateOverlay();
 }
@@ -142,16 +138,17 @@ static void KeepTypedText() {
 static void LetPointerThrough(bool through) {
     KeepTypedText();
     if (!through) RememberForeground();
-    EnterLiveMode(through);
-    ShowWholeInk();  // clear pixels take the pointer while drawing, and let it through otherwise
-    if (through)
+    EnterLiveMode(through);  // the ink itself stays as it is
+    if (through) {
         SetForegroundWindow(prevForeground);
-    else
-        ActivateOverlay();
+        return;
+    }
+    ShowWindow(canvas.hwndOverlay, SW_SHOW);  // shown again, it takes the keyboard back
+    ActivateOverlay();
 }
 
 void LiveInkCommand() {
-    if (!IsWindowVisible(canvas.hwndOverlay))
+    if (!OverlayShown())
         OpenLiveInk();
     else if (!canvas.live)
         ChangeLiveKeepingDrawing(true);

@@ -130,7 +130,7 @@ bool SaveSnapshotNow() {
 // dock while the overlay is shown, else in a balloon of the tray icon.
 static void ConfirmSavedNow(const std::string& path) {
     const std::string text = "Saved " + path.substr(path.find_last_of("\\/") + 1);
-    if (IsWindowVisible(canvas.hwndOverlay))
+    if (OverlayShown())
         FlashDockNotice(text);
     else
         ShowTrayBalloon("Snapshot saved", text);

@@ -252,7 +252,7 @@ void InkTick() {
         if (!fading.empty()) BeginFadeOut(fading.front());
     }
     if (fadingPhrase) ShowChanges(fadeBounds);
-    if (laserChosen && IsWindowVisible(canvas.hwndOverlay))
+    if (laserChosen && OverlayShown())
         FollowPointer();
     else if (laserShown)
         StopLaser();  // another tool was chosen
@@ -267,7 +267,7 @@ void ChooseLaser() {
 void ScheduleInkTimer() {
     const int64_t now = inkClock(), next = NextFadeStart(HoldMs());
     UINT wait = 0;
-    if (fadingPhrase || laserShown || (laserChosen && IsWindowVisible(canvas.hwndOverlay)))
+    if (fadingPhrase || laserShown || (laserChosen && OverlayShown()))
         wait = FRAME_MS;
     else if (next != INT64_MAX)
         wait = static_cast<UINT>(std::clamp<int64_t>(next - now + 1, 1, 60000));

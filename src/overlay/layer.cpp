@@ -79,9 +79,8 @@ static bool InLayer(int position) {
     return position != layerSkip && (left == 0 || annotations[position].phrase != left);
 }
 
-// Live ink's pixels of `r` from the two passes of hdcBack, and the window
-// updated there alone. While live ink takes the pointer, no pixel is wholly
-// clear: a clear one would let a press through to the window beneath.
+// Live ink's pixels of `r` from the two passes of hdcBack, and the tiles
+// that `r` meets updated there alone.
 LiveInkUpdates liveInkUpdates;
 
 static void PresentInk(const RECT& r) {
@@ -93,25 +92,30 @@ static void PresentInk(const RECT& r) {
                r.bottom - r.top, canvas.hdcBack, r.left, r.top, SRCCOPY);
     });
     GdiFlush();
-    const uint32_t least = canvas.passThrough ? 0 : 1;
     for (int y = r.top; y < r.bottom; ++y) {
         uint32_t* ink = canvas.inkBits + static_cast<size_t>(height - 1 - y) * width;
         const uint32_t* white = canvas.inkWhiteBits + static_cast<size_t>(height - 1 - y) * width;
-        for (int x = r.left; x < r.right; ++x) ink[x] = InkPixel(ink[x] & 0xFFFFFF, white[x] & 0xFFFFFF, least);
+        for (int x = r.left; x < r.right; ++x) ink[x] = InkPixel(ink[x] & 0xFFFFFF, white[x] & 0xFFFFFF, 0);
     }
-    POINT origin = canvas.overlayOrigin, source{0, 0};
-    SIZE size{width, height};
-    BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-    UPDATELAYEREDWINDOWINFO info{};
-    info.cbSize = sizeof info;
-    info.pptDst = &origin;
-    info.psize = &size;
-    info.hdcSrc = canvas.hdcInk;
-    info.pptSrc = &source;
-    info.pblend = &blend;
-    info.dwFlags = ULW_ALPHA;
-    info.prcDirty = &r;
-    UpdateLayeredWindowIndirect(canvas.hwndOverlay, &info);
+    for (int tile = 0; tile < INK_TILES; ++tile) {
+        const RECT t = InkTileRect(tile);
+        RECT dirty;
+        if (!IntersectRect(&dirty, &t, &r)) continue;
+        OffsetRect(&dirty, -t.left, -t.top);
+        POINT origin{canvas.overlayOrigin.x + t.left, canvas.overlayOrigin.y + t.top}, source{t.left, t.top};
+        SIZE size{t.right - t.left, t.bottom - t.top};
+        BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+        UPDATELAYEREDWINDOWINFO info{};
+        info.cbSize = sizeof info;
+        info.pptDst = &origin;
+        info.psize = &size;
+        info.hdcSrc = canvas.hdcInk;
+        info.pptSrc = &source;
+        info.pblend = &blend;
+        info.dwFlags = ULW_ALPHA;
+        info.prcDirty = &dirty;
+        UpdateLayeredWindowIndirect(canvas.inkTiles[tile], &info);
+    }
 }
 
 void PresentArea(Box32 area) {

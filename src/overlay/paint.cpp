@@ -42,6 +42,11 @@ LRESULT OnPaint(HWND hwnd) {
     if (!GetUpdateRect(hwnd, nullptr, FALSE)) return 0;
     PAINTSTRUCT ps;
     BeginPaint(hwnd, &ps);
+    if (canvas.live) {  // the overlay under live ink's tiles is all but clear: black at the least opacity
+        FillRect(ps.hdc, &ps.rcPaint, canvas.brushBlack);
+        EndPaint(hwnd, &ps);
+        return 0;
+    }
     SettleLayer();
     SyncLayer();
     ShowChanges(ScreenBox(ps.rcPaint));

@@ -69,6 +69,7 @@ check "Notepad keeps the foreground" drv wait-front "$NOTEPAD" 3
 
 alt F12
 drv key 0x5A ctrl
+sleep 2
 see undone "Ctrl+Z takes the band away" not_blended
 for _ in $(seq 1 20); do alt F12; done
 see switched "twenty switches leave the ink exactly as it was" same_pixels "$WORK/drawn.png" "$STROKE"

@@ -85,7 +85,7 @@ std::string FirstLiveDifference() {
     RECT edit = IsWindowVisible(textEdit) ? WindowRect(textEdit) : RECT{};
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {
-            const uint32_t want = InkPixel(black.at(x, y), white.at(x, y), canvas.passThrough ? 0 : 1);
+            const uint32_t want = InkPixel(black.at(x, y), white.at(x, y), 0);
             if (canvas.inkBits[(h - 1 - y) * w + x] != want && !PtInRect(&edit, {x, y}))
                 return std::to_string(x) + "," + std::to_string(y);
         }
