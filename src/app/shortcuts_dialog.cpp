@@ -28,7 +28,10 @@ std::vector<ShortcutRow> Rows() {
         const std::string keys = KeyPairText(shortcutKeys[i].keys);
         if (!keys.empty()) rows.push_back({commandTable[i].text, keys, commandTable[i].group});
     }
-    rows.push_back({"Change color", "Wheel", rows.empty() ? 0 : rows.back().group});
+    const int group = rows.empty() ? 0 : rows.back().group;
+    rows.push_back({"Change color", "Wheel", group});
+    rows.push_back({"Zoom at the pointer", "Ctrl+Wheel", group});
+    rows.push_back({"Move the zoomed picture", "Right or middle drag", group});
     return rows;
 }
 

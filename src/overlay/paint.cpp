@@ -44,7 +44,7 @@ LRESULT OnPaint(HWND hwnd) {
     BeginPaint(hwnd, &ps);
     SettleLayer();
     SyncLayer();
-    ShowChanges(ScreenBox(ps.rcPaint));
+    ShowChanges(PictureBoxOf(canvas.view, ScreenBox(ps.rcPaint)));
     EndPaint(hwnd, &ps);
     return 0;
 }
