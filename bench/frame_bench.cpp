@@ -163,7 +163,7 @@ struct ZoomFigures {
 };
 
 // At 4x over the drawing: wheel steps between 3x and 4x, moves of a drag
-// with the right button, and pen moves.
+// with the right button, and pen moves beside the drawing.
 ZoomFigures MeasureZoom() {
     ZoomFigures z;
     const int x = ScreenWidth() / 2, y = ScreenHeight() / 2;
@@ -180,6 +180,10 @@ ZoomFigures MeasureZoom() {
         z.pan.push_back(Time([&] { SendMessageA(canvas.hwndOverlay, WM_MOUSEMOVE, MK_RBUTTON, to); }));
     }
     SendMessageA(canvas.hwndOverlay, WM_RBUTTONUP, 0, MAKELPARAM(x, y));
+    // The pen draws in the picture's clear corner, as at 1x: 4x is made
+    // anew at the window's bottom-left corner.
+    for (int i = 0; i < 5; ++i) Wheel(false, x, y);
+    for (int i = 0; i < 5; ++i) Wheel(true, 0, ScreenHeight() - 1);
     for (int i = 0; i < 5; ++i) z.pen.push_back(Draw(TOOL_PEN, 49, 3, 1).move);
     ZoomToWholePicture();
     return z;
