@@ -1,7 +1,7 @@
 // What one frame of the real overlay costs: pointer moves of the pen and of
 // a rectangle preview, press and release with no records and with 1,000,
-// undo and an eraser step among 1,000, against a full-screen memcpy and a
-// full drawing of the list.
+// undo and an eraser step among 1,000, and at 4x a zoom step, a pan move and
+// a pen move, against a full-screen memcpy and a full drawing of the list.
 // The program starts as usual; records come from its own builders, gestures
 // go through its own window procedure. Prints figures; asserts nothing.
 #include <windows.h>
@@ -150,6 +150,45 @@ double FullRenderMs() {
     return Median(t);
 }
 
+// Ctrl+wheel over window pixel (x, y), one step in or out.
+double Wheel(bool in, int x, int y) {
+    const LPARAM at = MAKELPARAM(x + canvas.overlayOrigin.x, y + canvas.overlayOrigin.y);
+    return Time([&] {
+        SendMessageA(canvas.hwndOverlay, WM_MOUSEWHEEL, MAKEWPARAM(MK_CONTROL, in ? WHEEL_DELTA : -WHEEL_DELTA), at);
+    });
+}
+
+struct ZoomFigures {
+    std::vector<double> step, pan, pen;
+};
+
+// At 4x over the drawing: wheel steps between 3x and 4x, moves of a drag
+// with the right button, and pen moves beside the drawing.
+ZoomFigures MeasureZoom() {
+    ZoomFigures z;
+    const int x = ScreenWidth() / 2, y = ScreenHeight() / 2;
+    RepaintOverlayNow();
+    Pump();
+    for (int i = 0; i < 5; ++i) Wheel(true, x, y);  // 4x
+    for (int i = 0; i < 15; ++i) {
+        z.step.push_back(Wheel(false, x + i, y));
+        z.step.push_back(Wheel(true, x + i, y));
+    }
+    SendMessageA(canvas.hwndOverlay, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(x, y));
+    for (int i = 1; i <= 30; ++i) {
+        const LPARAM to = MAKELPARAM(x + 7 * i, y + 5 * i);
+        z.pan.push_back(Time([&] { SendMessageA(canvas.hwndOverlay, WM_MOUSEMOVE, MK_RBUTTON, to); }));
+    }
+    SendMessageA(canvas.hwndOverlay, WM_RBUTTONUP, 0, MAKELPARAM(x, y));
+    // The pen draws in the picture's clear corner, as at 1x: 4x is made
+    // anew at the window's bottom-left corner.
+    for (int i = 0; i < 5; ++i) Wheel(false, x, y);
+    for (int i = 0; i < 5; ++i) Wheel(true, 0, ScreenHeight() - 1);
+    for (int i = 0; i < 5; ++i) z.pen.push_back(Draw(TOOL_PEN, 49, 3, 1).move);
+    ZoomToWholePicture();
+    return z;
+}
+
 }  // namespace
 
 int main() {
@@ -199,6 +238,10 @@ int main() {
     }
     Message(WM_LBUTTONUP, 5, 5);
     Pump();
+    ClearAnnotations();
+    ClearHistory();
+    for (const Annotation& r : drawing) AppendAnnotation(r);
+    const ZoomFigures zoom = MeasureZoom();
 
     const struct {
         const char* name;
@@ -214,6 +257,9 @@ int main() {
         {"undo_n1000", Median(undo)},
         {"erase_n1000", Median(erase)},
         {"full_render_n1000", full},
+        {"zoom_step", Median(zoom.step)},
+        {"zoom_pan", Median(zoom.pan)},
+        {"zoom_move_pen", Median(zoom.pen)},
     };
     for (const auto& f : figures) std::printf("ms %s %s %.3f\n", f.name, size.c_str(), f.value);
     if (size == "1080") {
@@ -223,6 +269,9 @@ int main() {
         std::printf("ratio release_n1000_vs_n0_1080 %.3f\n", Median(release1000) / Median(release0));
         std::printf("ratio undo_n1000_vs_full_1080 %.4f\n", Median(undo) / full);
         std::printf("ratio erase_n1000_vs_full_1080 %.4f\n", Median(erase) / full);
+        std::printf("ratio zoom_step_vs_memcpy_1080 %.3f\n", Median(zoom.step) / memcpyMs);
+        std::printf("ratio zoom_pan_vs_memcpy_1080 %.3f\n", Median(zoom.pan) / memcpyMs);
+        std::printf("ratio zoom_move_pen_vs_memcpy_1080 %.3f\n", Median(zoom.pen) / memcpyMs);
     }
     return 0;
 }

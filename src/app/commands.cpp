@@ -79,6 +79,9 @@ const Command commandTable[] = {
     {CMD_LIVE_INK, "live-ink", "Live Ink: Draw/Pointer", 4, {}, LiveInkCommand, &liveInkHotkey},
     {CMD_OPTIONS, "options", "Options", 4, {}, ShowOptionsDialog},
     {CMD_EXIT, "exit", "Exit", 4, {}, [] { exitRequested = 1; }},
+    {CMD_ZOOM_IN, "zoom-in", "Zoom In", 5, {Ctrl(KEY_PLUS), Ctrl(KEY_NUM_PLUS)}, ZoomIn},
+    {CMD_ZOOM_OUT, "zoom-out", "Zoom Out", 5, {Ctrl(KEY_MINUS), Ctrl(KEY_NUM_MINUS)}, ZoomOut},
+    {CMD_ZOOM_RESET, "zoom-reset", "Zoom to 1x", 5, {Ctrl('0')}, ZoomToWholePicture},
 };
 const int COMMAND_TABLE_SIZE = static_cast<int>(sizeof commandTable / sizeof commandTable[0]);
 static_assert(sizeof commandTable / sizeof commandTable[0] == CMD_COUNT - 1, "every command has one entry");

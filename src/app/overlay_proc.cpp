@@ -135,7 +135,15 @@ LRESULT CALLBACK OverlayWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
     case WM_CTLCOLOREDIT:
         return OnCtlColorEdit(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_MOUSEMOVE:
-        OnPointerMove(lParam);
+        if (!PanWithPointer(wParam, lParam)) OnPointerMove(lParam);
+        return 0;
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+        BeginPan(lParam);
+        return 0;
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP:
+        EndPan();
         return 0;
     case WM_LBUTTONDOWN:
         OnPointerDown(lParam, (wParam & MK_SHIFT) != 0);
@@ -144,7 +152,7 @@ LRESULT CALLBACK OverlayWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
         OnPointerUp();
         return 0;
     case WM_MOUSEWHEEL:
-        OnMouseWheel(wParam);
+        OnMouseWheel(wParam, lParam);
         return 0;
     case WM_LBUTTONDBLCLK:
         OnDoubleClick(lParam);

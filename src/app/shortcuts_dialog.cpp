@@ -17,7 +17,7 @@ struct ShortcutRow {
     int group;
 };
 
-constexpr int ROW_HEIGHT = 15, GROUP_GAP = 6, TOP = 8, LEFT = 12, KEY_COLUMN = 140, WIDTH = 239;
+constexpr int ROW_HEIGHT = 15, GROUP_GAP = 6, TOP = 8, LEFT = 12, KEY_COLUMN = 140, WIDTH = 300;
 constexpr COLORREF INK = RGB(30, 30, 36), KEY_INK = RGB(24, 48, 120), STRIPE = RGB(240, 244, 252);
 constexpr COLORREF RULE = RGB(200, 210, 232);
 
@@ -28,7 +28,10 @@ std::vector<ShortcutRow> Rows() {
         const std::string keys = KeyPairText(shortcutKeys[i].keys);
         if (!keys.empty()) rows.push_back({commandTable[i].text, keys, commandTable[i].group});
     }
-    rows.push_back({"Change color", "Wheel", rows.empty() ? 0 : rows.back().group});
+    const int group = rows.empty() ? 0 : rows.back().group;
+    rows.push_back({"Change color", "Wheel", group});
+    rows.push_back({"Zoom at the pointer", "Ctrl+Wheel", group});
+    rows.push_back({"Move the zoomed picture", "Right or middle button drag", group});
     return rows;
 }
 

@@ -130,6 +130,7 @@ static void SizeLiveSurfaces(int width, int height) {
 void SizeScreenSurfaces(int width, int height) {
     const int pass = state.inkPass;
     if (pass == 1) SwapInkPass();
+    state.view = WholePicture(width, height);
     ReplacePicture(state.hdcBack, CreateCompatibleBitmap(state.hdcOverlay, width, height));
     ReplacePicture(state.hdcBase, MakeDib(state.hdcOverlay, width, height, 24, &state.baseBits));
     if (state.hdcInk) SizeLiveSurfaces(width, height);
@@ -145,11 +146,14 @@ void SwapInkPass() {
     state.inkPass = 1 - state.inkPass;
 }
 
+void SetPictureView(const PictureView& view) { state.view = view; }
+
 // In live ink the overlay itself shows nothing: while drawing it is all but
 // clear (the least opacity that still takes the pointer), while the pointer
 // goes through it is clear and lets every click pass.
 void SetLiveMode(bool live, bool passThrough) {
     if (live && !state.hdcInk) SizeLiveSurfaces(ScreenWidth(), ScreenHeight());
+    if (live) state.view = WholePicture(ScreenWidth(), ScreenHeight());
     state.live = live;
     state.passThrough = live && passThrough;
     const LONG_PTR through = WS_EX_TRANSPARENT | WS_EX_NOACTIVATE;

@@ -8,6 +8,8 @@
 
 #include <cstdint>
 
+#include "core/view.h"
+
 // The overlay covers one monitor: rectScreen is that monitor's rectangle
 // moved to (0, 0), so right and bottom are its width and height, and
 // overlayOrigin is its top-left corner in screen coordinates (negative for a
@@ -49,6 +51,10 @@ struct OverlayCanvas {
     // the overlay is live ink (a layered window shows no child windows); its
     // region is theirs, so that everywhere else the pointer reaches the ink.
     HWND hwndChrome;
+    // The part of the frozen picture the window shows and its magnification;
+    // the surfaces above hold the picture at 1x whatever the view. Live ink
+    // is always shown whole.
+    PictureView view;
 };
 extern const OverlayCanvas& canvas;
 
@@ -59,7 +65,13 @@ inline int ScreenHeight() { return canvas.rectScreen.bottom; }
 // overlay coordinates (the overlay's client area is the drawing). Not where
 // it is now: a press handled late on a busy machine must still start the
 // gesture where the button went down.
-inline POINT OverlayPointOf(LPARAM lParam) { return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
+// While the picture is magnified, the picture point under the pointer.
+inline POINT OverlayPointOf(LPARAM lParam) {
+    const Point32 at = PictureAt(canvas.view, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+    return {at.x, at.y};
+}
+// The pointer of a mouse message in window pixels, whatever the view.
+inline POINT WindowPointOf(LPARAM lParam) { return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
 
 // Start-up, in this order: the two brushes; the overlay window of the
 // registered class (at the monitor under the pointer, hidden; message boxes
@@ -107,6 +119,9 @@ RECT InkTileRect(int tile);  // in overlay coordinates
 void ShowLiveWindows(bool show);
 // Whether the overlay is up, frozen or as live ink in either state.
 bool OverlayShown();
+// The window shows another part of the picture, or at another size. Live
+// ink and a change of the monitor's size show the whole picture again.
+void SetPictureView(const PictureView& view);
 // Swaps the surfaces of the two passes of live ink.
 void SwapInkPass();
 // The windows that show live ink and hold its child windows; once, at

@@ -37,6 +37,9 @@ enum CommandId : unsigned {
     CMD_LIVE_INK,
     CMD_SAVE_NOW,
     CMD_LASER,
+    CMD_ZOOM_IN,
+    CMD_ZOOM_OUT,
+    CMD_ZOOM_RESET,
     CMD_COUNT
 };
 

@@ -35,6 +35,7 @@ using KeyPair = std::array<KeyCombo, 2>;
 constexpr unsigned KEY_BACKSPACE = 0x08, KEY_TAB = 0x09, KEY_ENTER = 0x0D, KEY_ESC = 0x1B, KEY_SPACE = 0x20;
 constexpr unsigned KEY_LEFT = 0x25, KEY_UP = 0x26, KEY_RIGHT = 0x27, KEY_DOWN = 0x28, KEY_DELETE = 0x2E;
 constexpr unsigned KEY_F1 = 0x70, KEY_F4 = 0x73;
+constexpr unsigned KEY_PLUS = 0xBB, KEY_MINUS = 0xBD, KEY_NUM_PLUS = 0x6B, KEY_NUM_MINUS = 0x6D;
 
 // The name of a key alone: "A", "F2", "Esc", "PageUp", "NumPlus"; empty for
 // a code without a name.

@@ -84,6 +84,7 @@ void ShowOverlay() {
     if (resized) ForgetLastPictureOfOtherSize();
     CaptureScreen();  // before the overlay moves: a visible overlay elsewhere stays out of the picture
     ForgetLayer();    // drawn over the old picture
+    ForgetZoom();
     PlaceOverlayOnMonitor(resized);
     CloseTextEditWithoutCommit();
     ClearHistory();
@@ -105,6 +106,7 @@ void HideOverlayAndRestoreFocus() {
     if (canvas.live && shapeText != -1) CommitTextEdit();  // live ink keeps typed text, as on every change
     if (canvas.live) ShowLiveWindows(false);
     ShowWindow(canvas.hwndOverlay, SW_HIDE);
+    ForgetZoom();
     SetForegroundWindow(prevForeground);
     PostMessageW(canvas.hwndOverlay, WM_QC_PUT_AWAY, 0, 0);
 }

@@ -173,6 +173,7 @@ void LoadBackgroundImage(const std::string& path) {
     DrawPicture(image.get(), canvas.hdcCapture);
     GdiFlush();
     ForgetLayer();  // drawn over the old picture
+    ForgetZoom();
     // The old drawing belonged to the old picture; it goes, with its undo
     // steps, and only "Restore Last Drawing" brings it back.
     CloseTextEditWithoutCommit();

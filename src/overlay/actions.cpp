@@ -90,7 +90,9 @@ void ClearDrawing() {
 }
 
 // Only the sign of the wheel delta counts; a delta of 0 steps forward.
-void OnMouseWheel(WPARAM wParam) {
+// With Ctrl held the wheel zooms instead.
+void OnMouseWheel(WPARAM wParam, LPARAM lParam) {
+    if (GET_KEYSTATE_WPARAM(wParam) & MK_CONTROL) return OnZoomWheel(wParam, lParam);
     StepToolColor(opts[IDOPTS_TOOL], GET_WHEEL_DELTA_WPARAM(wParam) >= 0);
     ShowDockWithNewColor();
 }

@@ -12,6 +12,7 @@
 #include "core/hitbounds.h"
 #include "core/dock_scale.h"
 #include "core/options.h"
+#include "core/view.h"
 #include "dock/dock.h"
 #include "overlay/overlay.h"
 #include "render/render.h"
@@ -150,10 +151,10 @@ void StopLaser() {
 // Where the pointer is, in overlay coordinates: while live ink lets the
 // pointer through, no mouse message comes, so the timer asks.
 static void FollowPointer() {
-    POINT p;
-    if (!GetCursorPos(&p)) return;
-    p.x -= canvas.overlayOrigin.x;
-    p.y -= canvas.overlayOrigin.y;
+    POINT screen;
+    if (!GetCursorPos(&screen)) return;
+    const Point32 at = PictureAt(canvas.view, {screen.x - canvas.overlayOrigin.x, screen.y - canvas.overlayOrigin.y});
+    const POINT p{at.x, at.y};
     if (canvas.passThrough) laserHeld = (GetAsyncKeyState(VK_LBUTTON) & 0x8000) != 0;
     if (p.x != laserAt.x || p.y != laserAt.y)
         MoveLaser(p);

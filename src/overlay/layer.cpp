@@ -119,6 +119,7 @@ static void PresentInk(const RECT& r) {
 }
 
 void PresentArea(Box32 area) {
+    if (IsMagnified(canvas.view)) return PresentMagnified(area);
     const RECT r = OnScreen(area);
     if (IsEmpty(r)) return;
     if (canvas.live)

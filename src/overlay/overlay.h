@@ -121,5 +121,22 @@ void ClearDrawing();
 void UndoStep();
 void RedoStep();
 
-// The wheel steps the colour of the current tool.
-void OnMouseWheel(WPARAM wParam);
+// The wheel steps the colour of the current tool; with Ctrl it zooms.
+void OnMouseWheel(WPARAM wParam, LPARAM lParam);
+
+// The frozen picture magnified. Zoom steps keep the picture point under the
+// pointer where it is; the keys' steps take the pointer where it is now.
+// Live ink is never magnified: there these do nothing.
+void ZoomIn();
+void ZoomOut();
+void ZoomToWholePicture();
+void OnZoomWheel(WPARAM wParam, LPARAM lParam);
+// Back to 1x without showing it, for a caller that shows the overlay anew.
+void ForgetZoom();
+// Dragging with the right or the middle button moves a magnified picture;
+// PanWithPointer is false for a move that is no part of such a drag.
+void BeginPan(LPARAM lParam);
+bool PanWithPointer(WPARAM wParam, LPARAM lParam);
+void EndPan();
+// Part of hdcBack shown through the magnified view.
+void PresentMagnified(Box32 area);

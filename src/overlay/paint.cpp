@@ -49,7 +49,7 @@ LRESULT OnPaint(HWND hwnd) {
     }
     SettleLayer();
     SyncLayer();
-    ShowChanges(ScreenBox(ps.rcPaint));
+    ShowChanges(PictureBoxOf(canvas.view, ScreenBox(ps.rcPaint)));
     EndPaint(hwnd, &ps);
     return 0;
 }

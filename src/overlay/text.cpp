@@ -35,13 +35,36 @@ static void ZeroEditMargins() {
     SendMessageA(textEdit, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(0, 0));
 }
 
-// The edit covers the record's box less the margin on every side; a box too
-// small for the margins gives an empty edit rather than a negative size.
+// While the picture is magnified the edit shows its text at the size the
+// record will have in the view: its font is the text font scaled by the
+// view, kept here (fontText stays the record's own, which measures lines).
+static HFONT fontTextInView;
+
+static void UseFontOfView() {
+    HFONT font = fontText;
+    if (IsMagnified(canvas.view)) {
+        LOGFONTW scaled{};
+        GetObjectW(fontText, sizeof scaled, &scaled);
+        const ZoomFactor f = ZoomFactorOf(canvas.view.step);
+        scaled.lfHeight = MulDiv(scaled.lfHeight, f.num, f.den);
+        if (fontTextInView) DeleteObject(fontTextInView);
+        font = fontTextInView = CreateFontIndirectW(&scaled);
+    }
+    SendMessageA(textEdit, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    ZeroEditMargins();
+}
+
+// The edit covers the record's box less the margin on every side, where the
+// view shows it; a box too small for the margins gives an empty edit rather
+// than a negative size.
 static void PlaceEditOver(const Annotation& r) {
     const int m = textMargin;
-    const int width = r.cx - 2 * m > 0 ? r.cx - 2 * m : 0;
-    const int height = r.cy - 2 * m > 0 ? r.cy - 2 * m : 0;
-    SetWindowPos(textEdit, HWND_TOP, r.x + m, r.y + m, width, height, SWP_SHOWWINDOW);
+    const Box32 inside = WindowBoxOf(canvas.view, {r.x + m, r.y + m, r.x + r.cx - m - 1, r.y + r.cy - m - 1});
+    const bool empty = BoxIsEmpty(inside);
+    UseFontOfView();
+    SetWindowPos(textEdit, HWND_TOP, empty ? 0 : inside.left, empty ? 0 : inside.top,
+                 empty ? 0 : inside.right - inside.left + 1, empty ? 0 : inside.bottom - inside.top + 1,
+                 SWP_SHOWWINDOW);
 }
 
 static void RepaintNow(HWND window) {
@@ -57,7 +80,7 @@ static void LoadRecordText(const Annotation& r) {
     opts[IDOPTS_FONTSIZE] = r.fontSize;
     opts[IDOPTS_FONT] = r.fontIndex;
     MakeTextFont();
-    ZeroEditMargins();
+    UseFontOfView();
     SetWindowTextW(textEdit, Widen(r.text).c_str());
     SendMessageA(dock.hwndFontFace, CB_SETCURSEL, OptValue(IDOPTS_FONT), 0);
     ShowFontSizeInTextBar();
@@ -81,8 +104,10 @@ void OpenTextEdit(int position) {
     Annotation& r = annotations[position];
     ZeroEditMargins();
     PlaceEditOver(r);
-    SetWindowPos(dock.textBar, HWND_TOP, r.x - TextBarLeftOfBox(canvas.overlayDpi),
-                 r.y - TextBarAboveBox(canvas.overlayDpi), 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+    const Box32 corner = WindowBoxOf(canvas.view, {r.x, r.y, r.x, r.y});
+    SetWindowPos(dock.textBar, HWND_TOP, (BoxIsEmpty(corner) ? r.x : corner.left) - TextBarLeftOfBox(canvas.overlayDpi),
+                 (BoxIsEmpty(corner) ? r.y : corner.top) - TextBarAboveBox(canvas.overlayDpi), 0, 0,
+                 SWP_NOSIZE | SWP_SHOWWINDOW);
     ShapeChrome();
     SetFocus(textEdit);
     if (r.fontIndex != -1)
@@ -125,7 +150,7 @@ static void PaintTextWithFallback(HWND edit) {
     text.resize(static_cast<size_t>(GetWindowTextW(edit, text.data(), static_cast<int>(text.size()))));
     HDC dc = GetDC(edit);
     {
-        SelectGuard font(dc, fontText);
+        SelectGuard font(dc, reinterpret_cast<HFONT>(SendMessageW(edit, WM_GETFONT, 0, 0)));
         if (TextNeedsFallback(dc, text)) {
             RECT client;
             GetClientRect(edit, &client);

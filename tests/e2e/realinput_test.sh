@@ -58,6 +58,11 @@ stroke_not_pen() {
         [ "$(pixels_differ "$WORK/root.png" "$WORK/other$1.png" "300x12+300+$(($1 - 6))")" -ge 100 ]
 }
 snapshots_saved_now() { [ "$(find "$SNAP_DIR" -name 'Quillcast 20*.png' | wc -l)" -eq "$1" ]; }
+stroke_in_snapshot() {
+    local shot
+    shot=$(find "$SNAP_DIR" -name 'Quillcast 20*.png' -newer "$WORK/zoomed.png" | head -1)
+    [ -n "$shot" ] && inked "$shot" 60x9+835+446 60 && ! inked "$shot" 300x12+300+294 1
+}
 listed_saved_now() { [ "$(grep -c 'Quillcast 20.*\.png' "$HISTORY")" -eq "$1" ]; }
 
 # A first run whose Shortcuts.dat was written before: P chooses the
@@ -81,6 +86,32 @@ check "K, the pen's in Shortcuts.dat, chooses it" stroke_lands 680
 xkey ctrl+s ctrl+s
 check "Ctrl+S twice saves two snapshots without a dialog" retry 20 0.5 snapshots_saved_now 2
 sleep 3  # the notice beside the dock goes
+# Zoom: five notches of Ctrl+wheel at x=1000 on the middle row of the green
+# disc (centre 900,500, radius 141: its right edge at 1041) make 4x around
+# the pointer: the edge moves to 1000 + 4 * 41 = 1164 and x=705 (picture
+# 926) turns green. A stroke drawn then from x=300 to 600 on row 300 lies in
+# the picture at (x + 3001) / 4 on row (300 + 1501) / 4 = 450, where Ctrl+S
+# saves it; Ctrl+0 shows all again.
+green_at() { [ "$(convert "$1" -format "%[fx:p{$2,$3}.g>0.55 && p{$2,$3}.r<0.3]" info:)" = 1 ]; }
+not_green_at() { ! green_at "$@"; }
+xzoom() {  # notches, 4 in and 5 out
+    local i
+    xdotool mousemove 1000 500
+    sleep 0.2
+    xdotool keydown ctrl
+    for i in $(seq "$1"); do xdotool click "$2"; sleep 0.3; done
+    xdotool keyup ctrl
+    sleep 0.4
+}
+xzoom 5 4
+see zoomed "Ctrl+wheel at 4x shows the disc's edge 4 times as far from the pointer" green_at 1156 500
+check "...and not beyond it" not_green_at "$WORK/zoomed.png" 1172 500
+check "...and magnifies the disc to the left of the pointer" green_at "$WORK/zoomed.png" 705 500
+xstroke 300 600 300
+xkey ctrl+s
+check "a stroke drawn at 4x is saved where it lies in the picture" retry 20 0.5 stroke_in_snapshot
+xkey ctrl+0
+see whole "Ctrl+0 shows the whole picture again" not_green_at 705 500
 
 xdock "${OPTIONS_BUTTON[@]}"
 xkey Escape
@@ -109,6 +140,7 @@ for run in 1 2 3 4 5 6 7 8; do
     check "quick click on the hidden dock's Options, run $run" quick_caption_click 445
     check "quick click on the hidden dock's Snapshots, run $run" quick_caption_click 520
 done
+
 stop_quillcast
-check "both snapshots saved with Ctrl+S are in the history" listed_saved_now 2
+check "the snapshots saved with Ctrl+S are in the history" listed_saved_now 3
 finish

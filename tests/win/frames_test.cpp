@@ -59,6 +59,12 @@ std::string FirstDifference() {
     SelectGuard selected(dc.get(), bitmap.get());
     DrawShown(dc.get(), false);
     BitBlt(want.dc(), 0, 0, w, h, dc.get(), 0, 0, SRCCOPY);
+    const std::vector<uint32_t> whole = want.Pixels();
+    for (int y = 0; y < h; ++y)  // each window pixel shows the picture pixel the view puts there
+        for (int x = 0; x < w; ++x) {
+            const Point32 p = PictureAt(canvas.view, {x, y});
+            want.at(x, y) = whole[p.y * w + p.x];
+        }
     for (HWND child : {dock.hwndDock, textEdit, dock.textBar}) {
         const RECT r = WindowRect(child);
         for (HDC target : {shown.dc(), want.dc()})
@@ -149,6 +155,23 @@ void TypeInto() {
     for (char c : std::string("Notes\rline two wraps on\rW")) SendMessageA(textEdit, WM_CHAR, c, 1);
 }
 
+// Ctrl+wheel at a random place, more often in than out.
+void WheelZoom() {
+    const int x = In(0, ScreenWidth() - 1) + canvas.overlayOrigin.x,
+              y = In(0, ScreenHeight() - 1) + canvas.overlayOrigin.y;
+    const int delta = In(0, 2) ? WHEEL_DELTA : -WHEEL_DELTA;
+    SendMessageA(canvas.hwndOverlay, WM_MOUSEWHEEL, MAKEWPARAM(MK_CONTROL, delta), MAKELPARAM(x, y));
+}
+
+// A drag with the right button.
+void Pan() {
+    int x = In(0, ScreenWidth() - 1), y = In(0, ScreenHeight() - 1);
+    SendMessageA(canvas.hwndOverlay, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(x, y));
+    for (int i = In(1, 4); i > 0; --i)
+        SendMessageA(canvas.hwndOverlay, WM_MOUSEMOVE, MK_RBUTTON, MAKELPARAM(x += In(-300, 300), y += In(-200, 200)));
+    SendMessageA(canvas.hwndOverlay, WM_RBUTTONUP, 0, MAKELPARAM(x, y));
+}
+
 void SaveAndLoad() {
     SaveSnapshotAndSettle(dataDir + "frames.png");
     LoadBackgroundImage(dataDir + "frames.png");
@@ -163,6 +186,9 @@ const std::tuple<const char*, int, void (*)()> steps[] = {{"draw", 30, [] { Gest
                                                           {"erase all", 1, EraseAll},
                                                           {"whiteboard", 2, ToggleWhiteboard},
                                                           {"save and load", 1, SaveAndLoad},
+                                                          {"zoom", 6, WheelZoom},
+                                                          {"pan", 5, Pan},
+                                                          {"1x", 1, ZoomToWholePicture},
                                                           {"show", 1, ShowOverlay},
                                                           {"fading", 8, FadingGesture},
                                                           {"time", 8, TimePasses},

@@ -49,6 +49,7 @@ protected:
         history = saved_.history;
         undoneCount = saved_.undoneCount;
         ForgetLayer();  // a test may have painted over the picture
+        ForgetZoom();
         ShowWindow(canvas.hwndOverlay, saved_.overlayShown ? SW_SHOW : SW_HIDE);
         ShowWindow(dock.hwndDock, saved_.dockShown ? SW_SHOWNA : SW_HIDE);
         WaitForWrites(10000);  // the writer's answers are heard before the next test starts
