@@ -48,7 +48,12 @@ static int64_t HoldMs() { return int64_t(OptValue(OPT_FADESECONDS)) * 1000; }
 
 int32_t PhraseLeftOutOfLayer() { return fadingPhrase; }
 
-static int Radius() { return ScaleToDpi(LASER_RADIUS, canvas.overlayDpi); }
+// In picture pixels: while the picture is magnified the dot is drawn
+// smaller, so that it keeps its size on the screen.
+static int Radius() {
+    const ZoomFactor zoom = ZoomFactorOf(canvas.view.step);
+    return std::max(2, ScaleToDpi(LASER_RADIUS, canvas.overlayDpi) * zoom.den / zoom.num);
+}
 
 static Box32 Around(POINT p, int r) { return {p.x - r, p.y - r, p.x + r, p.y + r}; }
 

@@ -87,9 +87,10 @@ tray_menu() {
     local key
     for key; do drv key "$key"; done
 }
-# The tray menu's Exit (its fifth item) ends the program with 0.
+# The tray menu's Exit (its fifth item: Show Quillcast, Live Ink, Restore
+# Last Drawing, Options..., Exit) ends the program with 0.
 exit_from_tray() {
-    tray_menu 0x28 0x28 0x28 0x28 0x0D
+    tray_menu 0x28 0x28 0x28 0x28 0x28 0x0D
     check "Exit in the tray menu ends the program with 0" wait_quillcast
 }
 
