@@ -158,3 +158,19 @@ told() {  # title text-fragment; the next box may have the same title
     drv wait-window "$1" 20 && drv dialog-text "$1" | grep -q -F "$2" && drv press-ok "$1" && retry 20 0.5 box_gone "$@"
 }
 box_gone() { ! drv dialog-text "$1" | grep -q -F "$2"; }
+
+# Real X input, paced like a person: keys one after the other; a click at
+# x y, [seconds] after the pointer arrives there (0.1 by default); a pen
+# stroke from x1 to x2 on row y, the button held over a series of moves.
+xkey() { local k; for k; do xdotool keydown "$k"; sleep 0.15; xdotool keyup "$k"; sleep 0.4; done; }
+xclick() { xdotool mousemove "$1" "$2"; sleep "${3:-0.1}"; xdotool mousedown 1; sleep 0.15; xdotool mouseup 1; sleep 0.4; }
+xstroke() {  # x1 x2 y
+    local x
+    xdotool mousemove "$1" "$3"
+    sleep 0.1
+    xdotool mousedown 1
+    sleep 0.15
+    for x in $(seq $(($1 + 20)) 20 "$2"); do xdotool mousemove "$x" "$3"; sleep 0.02; done
+    sleep 0.15
+    xdotool mouseup 1
+}

@@ -13,18 +13,6 @@ NOTEPAD="Untitled - Notepad"
 STROKE=400x14+200+293  # the pen stroke from x=200 to 600 on row 300
 BAND=300x21+5+45       # the highlighter band over the first line of Notepad
 
-xkey() { local k; for k; do xdotool keydown "$k"; sleep 0.15; xdotool keyup "$k"; sleep 0.4; done; }
-xclick() { xdotool mousemove "$1" "$2"; sleep 0.1; xdotool mousedown 1; sleep 0.15; xdotool mouseup 1; sleep 0.4; }
-xstroke() {  # x1 x2 y
-    local x
-    xdotool mousemove "$1" "$3"
-    sleep 0.1
-    xdotool mousedown 1
-    sleep 0.15
-    for x in $(seq $(($1 + 20)) 20 "$2"); do xdotool mousemove "$x" "$3"; sleep 0.02; done
-    sleep 0.15
-    xdotool mouseup 1
-}
 # The global hotkeys reach Wine as real X keys.
 alt() { xdotool keydown alt; sleep 0.1; xdotool key "$1"; sleep 0.1; xdotool keyup alt; sleep 1; }
 same_pixels() { [ "$(pixels_differ "$1" "$2" "$3")" = 0 ]; }

@@ -5,25 +5,9 @@
 # through the X server, so only this kind of test sees such faults.
 source "$(dirname "$0")/e2e_lib.sh"
 
-# Keys one after the other, a click, and a click on the dock, which shows
-# while the pointer rests on it.
-xkey() { local k; for k; do xdotool keydown "$k"; sleep 0.15; xdotool keyup "$k"; sleep 0.4; done; }
-# A click at x y, [seconds] after the pointer arrives there (0.1 by default).
-xclick() { xdotool mousemove "$1" "$2"; sleep "${3:-0.1}"; xdotool mousedown 1; sleep 0.15; xdotool mouseup 1; sleep 0.4; }
+# A click on the dock, which shows while the pointer rests on it.
 xdock() { xdotool mousemove "$1" "$2"; sleep 0.8; xclick "$1" "$2"; }
 OPTIONS_BUTTON=(440 35)
-
-# A pen stroke from x1 to x2 on row y, the button held over a series of moves.
-xstroke() {  # x1 x2 y
-    local x
-    xdotool mousemove "$1" "$3"
-    sleep 0.1
-    xdotool mousedown 1
-    sleep 0.15
-    for x in $(seq $(($1 + 20)) 20 "$2"); do xdotool mousemove "$x" "$3"; sleep 0.02; done
-    sleep 0.15
-    xdotool mouseup 1
-}
 
 # A pen stroke from x=300 to x=600 on row y; passes when its ink is on screen.
 stroke_lands() {
