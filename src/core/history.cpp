@@ -148,11 +148,22 @@ int KeptBefore(const std::vector<Slot>& list, int position) {
 
 }  // namespace
 
+static void RemoveRecords(bool (*gone)(const Annotation&, int32_t), int32_t which) {
+    for (int i = AnnotationCount() - 1; i >= 0; --i)
+        if (gone(annotations[i], which)) RemoveAnnotationAt(i);
+}
+
 // The list as it was before the first step is found by taking the applied
 // steps back on a list of slots; then every step is replayed on it, and a
 // step that concerns a record that goes is dropped, while the others get
-// their positions among the records that stay.
+// their positions among the records that stay. A history that does not fit
+// the list (which a correct sequence never makes) is forgotten, as erasing
+// does, and the records go all the same.
 void ForgetRecords(bool (*gone)(const Annotation&, int32_t), int32_t which) {
+    const auto forgetAll = [&] {
+        ClearHistory();
+        RemoveRecords(gone, which);
+    };
     const int count = static_cast<int>(history.size()), applied = count - undoneCount;
     std::vector<Slot> list;
     for (int i = 0; i < AnnotationCount(); ++i) list.push_back({i, gone(annotations[i], which)});
@@ -160,7 +171,7 @@ void ForgetRecords(bool (*gone)(const Annotation&, int32_t), int32_t which) {
     for (int i = applied - 1; i >= 0; --i) {
         const HistoryEntry& e = history[i];
         const int last = static_cast<int>(list.size()) - 1;
-        if (e.index < 0 || e.index > last) return;  // a history that does not fit the list is left alone
+        if (e.index < 0 || e.index > last) return forgetAll();
         if (e.type == HISTORY_ADD) {
             concerns[i] = list[e.index];
             list.erase(list.begin() + e.index);
@@ -177,7 +188,7 @@ void ForgetRecords(bool (*gone)(const Annotation&, int32_t), int32_t which) {
     for (int i = 0; i < count; ++i) {
         HistoryEntry e = history[i];
         const int size = static_cast<int>(list.size());
-        if (e.index < 0 || e.index > size || (e.type != HISTORY_ADD && e.index == size)) return;
+        if (e.index < 0 || e.index > size || (e.type != HISTORY_ADD && e.index == size)) return forgetAll();
         Slot slot = concerns[i];
         if (i >= applied) slot = e.type == HISTORY_ADD ? Slot{nextId++, gone(e.item, which)} : list[e.index];
         const int at = e.index;
@@ -191,8 +202,7 @@ void ForgetRecords(bool (*gone)(const Annotation&, int32_t), int32_t which) {
         keptUndone += i >= applied ? 1 : 0;
         kept.push_back(std::move(e));
     }
-    for (int i = AnnotationCount() - 1; i >= 0; --i)
-        if (gone(annotations[i], which)) RemoveAnnotationAt(i);
+    RemoveRecords(gone, which);
     history = std::move(kept);
     undoneCount = keptUndone;
 }
