@@ -40,11 +40,26 @@ std::wstring CreateTempFileBeside(const std::wstring& target) {
     return {};
 }
 
+// Another program (a virus scanner, a viewer) may hold the old file open for
+// a moment without letting it be replaced: the replacement is tried again
+// a few times before it counts as failed.
+static bool MoveReplacing(const std::wstring& from, const std::wstring& to) {
+    constexpr int TRIES = 10;
+    constexpr DWORD PAUSE_MS = 20;
+    for (int i = 0; i < TRIES; ++i) {
+        if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
+        const DWORD error = GetLastError();
+        if (error != ERROR_SHARING_VIOLATION && error != ERROR_ACCESS_DENIED) return false;
+        Sleep(PAUSE_MS);
+    }
+    return false;
+}
+
 bool ReplaceFileThroughTemp(const std::wstring& target, const std::function<bool(const std::wstring& temp)>& write) {
     const std::wstring temp = CreateTempFileBeside(target);
     if (temp.empty()) return false;
     bool ok = write(temp);
-    if (ok) ok = MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    if (ok) ok = MoveReplacing(temp, target);
     if (!ok) DeleteFileW(temp.c_str());
     return ok;
 }
