@@ -9,9 +9,9 @@
 // The premultiplied 0xAARRGGBB pixel of ink drawn as `overBlack` over black
 // and as `overWhite` over white (both 0x00RRGGBB). Ink that multiplies the
 // colour beneath (the highlighter) differs by channel; it becomes its colour
-// at the opacity that matches it over white. A pixel the ink leaves clear
-// gets the opacity `least`.
-uint32_t InkPixel(uint32_t overBlack, uint32_t overWhite, uint32_t least);
+// at the opacity that matches it over white. A pixel the ink leaves clear is
+// wholly clear.
+uint32_t InkPixel(uint32_t overBlack, uint32_t overWhite);
 
 // A premultiplied ink pixel shown over `screen` (0x00RRGGBB), as the window
 // system composes it: 0x00RRGGBB.

@@ -95,7 +95,7 @@ static void PresentInk(const RECT& r) {
     for (int y = r.top; y < r.bottom; ++y) {
         uint32_t* ink = canvas.inkBits + static_cast<size_t>(height - 1 - y) * width;
         const uint32_t* white = canvas.inkWhiteBits + static_cast<size_t>(height - 1 - y) * width;
-        for (int x = r.left; x < r.right; ++x) ink[x] = InkPixel(ink[x] & 0xFFFFFF, white[x] & 0xFFFFFF, 0);
+        for (int x = r.left; x < r.right; ++x) ink[x] = InkPixel(ink[x] & 0xFFFFFF, white[x] & 0xFFFFFF);
     }
     for (int tile = 0; tile < INK_TILES; ++tile) {
         const RECT t = InkTileRect(tile);
@@ -143,7 +143,7 @@ void PutLiveInkOverCapture(PictureCopy& shot) {
         const uint32_t* screenRow = screen + static_cast<size_t>(y) * shot.width;
         for (int x = 0; x < shot.width; ++x) {
             BYTE* p = row + 3 * x;
-            const uint32_t shown = InkOver(InkPixel(pixel(p), pixel(whiteRow + 3 * x), 0), screenRow[x] & 0xFFFFFF);
+            const uint32_t shown = InkOver(InkPixel(pixel(p), pixel(whiteRow + 3 * x)), screenRow[x] & 0xFFFFFF);
             p[0] = static_cast<BYTE>(shown);
             p[1] = static_cast<BYTE>(shown >> 8);
             p[2] = static_cast<BYTE>(shown >> 16);
